@@ -1,0 +1,5 @@
+#include "image/view_state.h"
+
+namespace ezo {
+ViewState viewState;
+}

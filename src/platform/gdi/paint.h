@@ -1,0 +1,48 @@
+#pragma once
+// Fills, lines and edges into a device context.
+#include <cstdint>
+
+#include "platform/gdi/device_context.h"
+
+namespace gdi {
+
+BrushPtr CreateSolidBrush(COLORREF color);
+// Only solid pens are drawn; width < 1 counts as 1.
+constexpr int PS_SOLID = 0;
+PenPtr CreatePen(int style, int32_t width, COLORREF color);
+
+// Fills rect (logical coordinates) with brush; a null brush draws nothing.
+int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
+// Fills with the selected brush, or inverts with DSTINVERT.
+bool PatBlt(HDC dc, int32_t x, int32_t y, int32_t w, int32_t h, uint32_t rop);
+
+// Line drawing mode: R2_COPYPEN draws the pen's colour, R2_NOT inverts the
+// pixels under the line (drawing the same line twice restores them).
+int SetROP2(HDC dc, int mode);
+bool MoveToEx(HDC dc, int32_t x, int32_t y, POINT* previous);
+// Draws from the current position to (x, y), excluding the end point.
+bool LineTo(HDC dc, int32_t x, int32_t y);
+bool Polyline(HDC dc, const POINT* points, int count);
+bool Rectangle(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom);
+
+constexpr uint32_t BDR_RAISEDOUTER = 0x0001;
+constexpr uint32_t BDR_SUNKENOUTER = 0x0002;
+constexpr uint32_t BDR_RAISEDINNER = 0x0004;
+constexpr uint32_t BDR_SUNKENINNER = 0x0008;
+constexpr uint32_t EDGE_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER;
+constexpr uint32_t EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER;
+constexpr uint32_t EDGE_ETCHED = BDR_SUNKENOUTER | BDR_RAISEDINNER;
+constexpr uint32_t EDGE_BUMP = BDR_RAISEDOUTER | BDR_SUNKENINNER;
+constexpr uint32_t BF_LEFT = 0x0001;
+constexpr uint32_t BF_TOP = 0x0002;
+constexpr uint32_t BF_RIGHT = 0x0004;
+constexpr uint32_t BF_BOTTOM = 0x0008;
+constexpr uint32_t BF_RECT = BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM;
+constexpr uint32_t BF_MIDDLE = 0x0800;
+constexpr uint32_t BF_ADJUST = 0x2000;
+
+// A 3-D edge in the handheld's light and shadow colours; with BF_ADJUST rect
+// shrinks by the edge drawn.
+bool DrawEdge(HDC dc, RECT* rect, uint32_t edge, uint32_t flags);
+
+}  // namespace gdi
