@@ -17,6 +17,8 @@ public:
     }
     int MessageBox(HWND, std::u16string_view, std::u16string_view, unsigned) override { return IDOK; }
     void SetCursor(Cursor) override {}
+    bool InvalidateRect(HWND, const gdi::RECT*, bool) override { return false; }
+    bool UpdateWindow(HWND) override { return false; }
 };
 
 NullBackend nullBackend;
@@ -38,5 +40,9 @@ int MessageBox(HWND owner, std::u16string_view text, std::u16string_view caption
     return current.load()->MessageBox(owner, text, caption, type);
 }
 void SetCursor(Cursor cursor) { current.load()->SetCursor(cursor); }
+bool InvalidateRect(HWND window, const gdi::RECT* rect, bool erase) {
+    return current.load()->InvalidateRect(window, rect, erase);
+}
+bool UpdateWindow(HWND window) { return current.load()->UpdateWindow(window); }
 
 }  // namespace device

@@ -31,6 +31,11 @@ public:
     virtual int MessageBox(HWND owner, std::u16string_view text, std::u16string_view caption,
                            unsigned type) = 0;
     virtual void SetCursor(Cursor cursor) = 0;
+    // Marks part of the window (all of it for null) for painting; erase asks
+    // for the background to be filled first.
+    virtual bool InvalidateRect(HWND window, const gdi::RECT* rect, bool erase) = 0;
+    // Paints what is marked now instead of at the next turn of the loop.
+    virtual bool UpdateWindow(HWND window) = 0;
 };
 
 // Installs a backend (null: the built-in one without windows) and returns the
@@ -42,6 +47,8 @@ void ReleaseDC(HWND window, gdi::HDC dc);
 bool GetClientRect(HWND window, gdi::RECT* rect);
 int MessageBox(HWND owner, std::u16string_view text, std::u16string_view caption, unsigned type);
 void SetCursor(Cursor cursor);
+bool InvalidateRect(HWND window, const gdi::RECT* rect, bool erase);
+bool UpdateWindow(HWND window);
 
 // Holds a window's device context for a scope.
 class WindowDC {
