@@ -1,0 +1,69 @@
+#include "image/draw_view.h"
+
+#include "image/render.h"
+#include "image/render_layout.h"
+#include "image/turn.h"
+#include "image/view_hooks.h"
+#include "image/view_recentre.h"
+#include "image/view_state.h"
+#include "platform/gdi/blit.h"
+#include "platform/gdi/paint.h"
+
+namespace ezo {
+
+namespace {
+
+// Landscape display shows every picture turned to the left; a new picture
+// is turned at its first draw.
+void ApplyLandscape(device::HWND window, gdi::HDC target) {
+    ViewState& v = viewState;
+    if (!v.effectRunning) device::SetCursor(device::Cursor::Wait);
+    if (TurnImage(window, target, 0)) {
+        v.landscapeMode = 1;
+        v.landscapeApplied = 1;
+    } else {
+        v.landscapeApplied = 0;
+        SwitchLandscapeOff();
+    }
+    device::SetCursor(device::Cursor::Arrow);
+    RecentreView(0);
+}
+
+}  // namespace
+
+int DrawImage(device::HWND window, gdi::HDC target, int32_t dx, int32_t dy, int erase) {
+    ViewState& v = viewState;
+    gdi::RECT client{};
+    device::GetClientRect(window, &client);
+    if (v.currentImage && v.landscapeMode && !v.landscapeApplied) ApplyLandscape(window, target);
+    if (erase) gdi::FillRect(target, &client, gdi::GetStockBrush(gdi::WHITE_BRUSH));
+
+    gdi::BITMAP description{};
+    if (!gdi::GetObject(v.currentImage.get(), sizeof description, &description)) return 0;
+    gdi::DeviceContextPtr memory = gdi::CreateCompatibleDC(target);
+    gdi::SelectScope<gdi::HBITMAP> select(memory.get(), v.currentImage.get());
+    return RenderImage(target, memory.get(), client, description, dx, dy);
+}
+
+int DrawView(device::HWND window, int32_t x, int32_t y) {
+    device::WindowDC windowDc(window);
+    gdi::RECT client{};
+    device::GetClientRect(window, &client);
+    const int32_t ch = client.height();
+    if (!windowDc.get() || ch <= 0) return 0;
+
+    gdi::BitmapPtr frame = gdi::CreateCompatibleBitmap(windowDc, kScreenWidth, ch);
+    if (!frame) {
+        // No memory for the frame: draw straight onto the window rather than
+        // show nothing (only where the frame would sit unmoved).
+        if (x != 0 || y != 0) return 0;
+        return DrawImage(window, windowDc, 0, 0, 1);
+    }
+    gdi::DeviceContextPtr memory = gdi::CreateCompatibleDC(windowDc);
+    gdi::SelectScope<gdi::HBITMAP> select(memory.get(), frame.get());
+    const int drawn = DrawImage(window, memory.get(), 0, 0, 1);
+    gdi::BitBlt(windowDc, x, y, kScreenWidth, ch, memory.get(), 0, 0, gdi::SRCCOPY);
+    return drawn;
+}
+
+}  // namespace ezo

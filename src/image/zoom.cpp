@@ -1,0 +1,69 @@
+#include "image/zoom.h"
+
+#include "image/draw_view.h"
+#include "image/view_recentre.h"
+#include "image/view_state.h"
+
+namespace ezo {
+
+// The thresholds compared as double are so on purpose: a float zoom near
+// 0.4 or 0.3 lies just above the double constant and takes one more step.
+float NextZoomIn(float zoom, bool isLarge) {
+    const double z = zoom;
+    if (isLarge && z < 0.2) return zoom + 0.03f;
+    if (z < 0.6) return zoom + 0.1f;
+    if (zoom < 1.0f) return zoom + 0.2f;
+    if (zoom < 3.0f) return zoom + 0.5f;
+    if (zoom < 7.0f) return zoom + 1.0f;
+    return zoom;
+}
+
+float NextZoomOut(float zoom, bool isLarge, float fitZoom) {
+    const double z = zoom;
+    if (z > 3.6) return zoom - 1.0f;
+    if (z > 1.4) return zoom - 0.5f;
+    if (z > 0.7) return zoom - 0.2f;
+    if (isLarge) {
+        if (zoom > fitZoom) return z > 0.3 ? zoom - 0.1f : zoom - 0.03f;
+        return zoom;
+    }
+    if (z > 0.4) return zoom - 0.1f;
+    return zoom;
+}
+
+namespace {
+
+void StepZoom(float next) {
+    viewState.fitToggle = 0;
+    viewState.previousZoom = viewState.zoom;
+    viewState.zoom = next;
+    RecentreView(1);
+}
+
+}  // namespace
+
+void ZoomIn(device::HWND window) {
+    StepZoom(NextZoomIn(viewState.zoom, viewState.isLarge != 0));
+    device::InvalidateRect(window, nullptr, false);
+}
+
+void ZoomOut(device::HWND window) {
+    StepZoom(NextZoomOut(viewState.zoom, viewState.isLarge != 0, viewState.fitZoom));
+    DrawView(window, 0, 0);
+}
+
+void ZoomActual(device::HWND window) {
+    viewState.fitToggle = 0;
+    viewState.zoom = 1.0f;
+    RecentreView(0);
+    DrawView(window, 0, 0);
+}
+
+void ToggleFit(device::HWND window) {
+    viewState.fitToggle = !viewState.fitToggle;
+    viewState.zoom = 1.0f;
+    RecentreView(0);
+    DrawView(window, 0, 0);
+}
+
+}  // namespace ezo
