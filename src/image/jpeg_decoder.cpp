@@ -1,0 +1,157 @@
+#include "image/jpeg_decoder.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "image/decoded_image.h"
+#include "image/jpeg_file.h"
+#include "image/jpeg_rows.h"
+#include "image/jpeg_session.h"
+#include "image/view_state.h"
+
+namespace ezo {
+namespace {
+
+// What the decode steps share. Plain data in DecodeJpeg's frame, so the
+// steps may be left by the error exit's jump.
+struct DecodeRun {
+    JpegSession* session = nullptr;
+    std::FILE* file = nullptr;
+    // The bitmap in the slot that the rows go to.
+    uint8_t* pixels = nullptr;
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t stride = 0;
+};
+
+void StartDecode(DecodeRun& run) {
+    jpeg_decompress_struct& cinfo = run.session->cinfo;
+    OpenJpegSource(*run.session, run.file);
+    cinfo.dct_method = JDCT_IFAST;
+    jpeg_start_decompress(&cinfo);
+}
+
+// Grey, RGB and CMYK come out as 1, 3 and 4 bytes a pixel. Anything else
+// (files of 2 or 5 and more components) is refused: its pixels would not fit
+// the row and have no defined colours.
+bool HasPlaceableOutput(const jpeg_decompress_struct& cinfo) {
+    switch (cinfo.out_color_space) {
+    case JCS_GRAYSCALE: return cinfo.output_components == kGrayComponents;
+    case JCS_RGB: return cinfo.output_components == kRgbComponents;
+    case JCS_CMYK: return cinfo.output_components == kCmykComponents;
+    default: return false;
+    }
+}
+
+// Creates the picture's bitmap in the slot, a tenth of the file's size
+// smaller each time memory is short. Returns the size made, or none with the
+// slot empty.
+std::optional<JpegSize> CreateSlotBitmap(device::HWND window, JpegSize file) {
+    device::WindowDC dc(window);
+    viewState.currentImage.reset();
+    JpegSize size = file;
+    for (;;) {
+        const gdi::BITMAPINFO info = Make24BitImageInfo(size.width, size.height);
+        void* bits = nullptr;
+        viewState.currentImage = gdi::CreateDIBSection(dc, &info, gdi::DIB_RGB_COLORS, &bits);
+        if (bits) return size;
+        viewState.currentImage.reset();
+        const std::optional<JpegSize> smaller = NextShrinkSize(size, file);
+        if (!smaller) return std::nullopt;
+        size = *smaller;
+    }
+}
+
+// Output row m counted from the top; the bitmap is bottom-up.
+uint8_t* RowFromTop(const DecodeRun& run, int32_t m) {
+    return run.pixels + size_t(run.stride) * size_t(run.height - 1 - m);
+}
+
+// Reads every scanline, one per call, and places the used ones. Once the
+// data has ended the library would only make up grey rows, as many as the
+// file declares, so reading stops two rows of blocks later (letting the rows
+// partly decoded come out) and the rows not reached are filled with grey
+// here. A reduced decode stops the same way.
+void ReadRows(DecodeRun& run) {
+    jpeg_decompress_struct& cinfo = run.session->cinfo;
+    const int components = cinfo.output_components;
+    const int32_t sourceWidth = int32_t(cinfo.output_width);
+    const int32_t sourceHeight = int32_t(cinfo.output_height);
+    const bool reduced = run.width != sourceWidth || run.height != sourceHeight;
+    // A full-size three-component row is as long as a bitmap row.
+    const JDIMENSION rowBytes = components == kRgbComponents && !reduced
+                                    ? JDIMENSION(run.stride)
+                                    : JDIMENSION(components) * cinfo.output_width;
+    JSAMPARRAY row = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
+                                                rowBytes, 1);
+
+    const JDIMENSION tailRows = JDIMENSION(2 * cinfo.max_v_samp_factor * cinfo.min_DCT_scaled_size);
+    JDIMENSION stopAt = cinfo.output_height;
+    run.session->error.dataEnded = 0;
+    RowSampler rows(sourceHeight, run.height);
+    int32_t written = 0;
+    while (cinfo.output_scanline < stopAt) {
+        const int32_t scanline = int32_t(cinfo.output_scanline);
+        if (jpeg_read_scanlines(&cinfo, row, 1) != 1) break;
+        if (rows.Take(scanline) && written < run.height) {
+            // Three-component rows get blue first while they are copied.
+            PlaceJpegRow(row[0], components, sourceWidth, RowFromTop(run, written), run.width);
+            ++written;
+        }
+        if (run.session->error.dataEnded && stopAt == cinfo.output_height)
+            stopAt = std::min(cinfo.output_height, cinfo.output_scanline + tailRows);
+    }
+    for (int32_t m = written; m < run.height; ++m) FillRowGrey(RowFromTop(run, m), run.width);
+    if (cinfo.output_scanline < cinfo.output_height)
+        jpeg_abort_decompress(&cinfo);
+    else
+        jpeg_finish_decompress(&cinfo);
+}
+
+struct ProbeRun {
+    JpegSession* session = nullptr;
+    std::FILE* file = nullptr;
+};
+
+void ReadHeader(ProbeRun& run) { OpenJpegSource(*run.session, run.file); }
+
+}  // namespace
+
+int DecodeJpeg(device::HWND window, const std::u16string& path) {
+    JpegFilePtr file = OpenJpegFile(path);
+    if (!file) return 0;
+    JpegSession session;  // destroyed before the file is closed
+    DecodeRun run;
+    run.session = &session;
+    run.file = file.get();
+    if (!RunJpegStep(session, StartDecode, run)) return 0;
+    if (!HasPlaceableOutput(session.cinfo)) return 0;
+
+    const JpegSize fileSize{int32_t(session.cinfo.image_width), int32_t(session.cinfo.image_height)};
+    if (!CreateSlotBitmap(window, fileSize)) return 0;
+    gdi::BITMAP made;
+    gdi::GetObject(viewState.currentImage.get(), sizeof made, &made);
+    run.pixels = static_cast<uint8_t*>(made.bmBits);
+    run.width = made.bmWidth;
+    run.height = made.bmHeight;
+    run.stride = made.bmWidthBytes;
+    // Recorded now, so that the facts match the bitmap in the slot even if
+    // the decode fails part way and leaves it there.
+    RecordImageFacts(LargeBounds::Jpeg, run.width, run.height);
+
+    return RunJpegStep(session, ReadRows, run) ? 1 : 0;
+}
+
+int ProbeJpeg(const std::u16string& path, int32_t& width, int32_t& height, int32_t& colourSpace) {
+    JpegFilePtr file = OpenJpegFile(path);
+    if (!file) return 0;
+    JpegSession session;
+    ProbeRun run{&session, file.get()};
+    if (!RunJpegStep(session, ReadHeader, run)) return 0;
+    width = int32_t(session.cinfo.image_width);
+    height = int32_t(session.cinfo.image_height);
+    colourSpace = int32_t(session.cinfo.jpeg_color_space);
+    return 1;
+}
+
+}  // namespace ezo
