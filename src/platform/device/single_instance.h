@@ -26,12 +26,13 @@ public:
     // or ~/.config/ezo), kept in $XDG_RUNTIME_DIR when there is one.
     static QString DefaultName();
 
-    // True when no other instance answers: this one now listens and is the
-    // primary. False when another one answered: it has been asked to come
-    // to the front and the caller should exit 0. Also false when the socket
-    // cannot be made at all.
+    // True when no other instance answers: this one is the primary and
+    // listens for later starts. False only when another one answered: it has
+    // been asked to come to the front and the caller should exit 0. When the
+    // socket cannot be made at all (no such folder, no rights) the program
+    // still runs: true, without listening.
     bool tryBecomePrimary();
-    bool isPrimary() const { return server_ != nullptr; }
+    bool isListening() const { return server_ != nullptr; }
 
     // Runs on the primary's UI thread when a later start asks for the front.
     void setOnActivateRequest(std::function<void()> callback) { onActivate_ = std::move(callback); }
