@@ -4,10 +4,10 @@
 #include <optional>
 
 #include "image/decoded_image.h"
-#include "image/jpeg_file.h"
 #include "image/jpeg_rows.h"
 #include "image/jpeg_session.h"
 #include "image/view_state.h"
+#include "platform/files/file_io.h"
 
 namespace ezo {
 namespace {
@@ -118,7 +118,7 @@ void ReadHeader(ProbeRun& run) { OpenJpegSource(*run.session, run.file); }
 }  // namespace
 
 int DecodeJpeg(device::HWND window, const std::u16string& path) {
-    JpegFilePtr file = OpenJpegFile(path);
+    files::FilePtr file = files::_wfopen(path, u"rb");
     if (!file) return 0;
     JpegSession session;  // destroyed before the file is closed
     DecodeRun run;
@@ -143,7 +143,7 @@ int DecodeJpeg(device::HWND window, const std::u16string& path) {
 }
 
 int ProbeJpeg(const std::u16string& path, int32_t& width, int32_t& height, int32_t& colourSpace) {
-    JpegFilePtr file = OpenJpegFile(path);
+    files::FilePtr file = files::_wfopen(path, u"rb");
     if (!file) return 0;
     JpegSession session;
     ProbeRun run{&session, file.get()};

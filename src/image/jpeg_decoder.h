@@ -1,6 +1,6 @@
 #pragma once
 // JPEG files through libjpeg: decoding into the current-image slot, and
-// reading the dimensions from the header.
+// reading the dimensions from the header. Paths are device paths.
 #include <cstdint>
 #include <string>
 
