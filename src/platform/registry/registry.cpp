@@ -1,0 +1,342 @@
+#include "platform/registry/registry.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <map>
+#include <mutex>
+#include <optional>
+
+#include "platform/files/name_case.h"
+#include "platform/registry/atomic_file.h"
+
+namespace registry {
+
+namespace {
+
+// Larger files are read only this far and kept aside as damaged; writes
+// that would pass it are refused, so the program never writes a file it
+// would not read back whole.
+constexpr size_t kMaxFileBytes = 4 << 20;
+
+struct OpenKey {
+    std::u16string folded;
+    uint32_t access = 0;
+};
+
+struct Store {
+    std::mutex mutex;
+    std::string file;
+    bool loaded = false;
+    RegKeyMap keys;
+    std::map<uint32_t, OpenKey> handles;
+    uint32_t nextHandle = 1;
+};
+
+Store& TheStore() {
+    static Store store;
+    return store;
+}
+
+std::string DefaultFile() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    std::string folder;
+    if (config && *config) {
+        folder = config;
+    } else {
+        const char* home = std::getenv("HOME");
+        folder = std::string(home && *home ? home : "") + "/.config";
+    }
+    return folder + "/ezo/registry.reg";
+}
+
+std::string FileOf(const Store& store) { return store.file.empty() ? DefaultFile() : store.file; }
+
+void MakeParentFolders(const std::string& path) {
+    for (size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        ::mkdir(path.substr(0, slash).c_str(), 0700);
+    }
+}
+
+enum class ReadResult { Missing, Read, Unusable };
+
+// Reads at most kMaxFileBytes; *tooLarge tells that more was there.
+ReadResult ReadCapped(const std::string& path, std::string& text, bool& tooLarge) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return errno == ENOENT ? ReadResult::Missing : ReadResult::Unusable;
+    struct stat st;
+    ReadResult result = ReadResult::Read;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) result = ReadResult::Unusable;
+    text.clear();
+    tooLarge = false;
+    char buffer[65536];
+    while (result == ReadResult::Read) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) result = ReadResult::Unusable;
+        if (got <= 0) break;
+        const size_t room = kMaxFileBytes - text.size();
+        text.append(buffer, std::min(size_t(got), room));
+        if (size_t(got) > room) {
+            tooLarge = true;
+            break;
+        }
+    }
+    ::close(fd);
+    if (tooLarge) {
+        // Only whole lines count.
+        const size_t lastNewline = text.rfind('\n');
+        text.resize(lastNewline == std::string::npos ? 0 : lastNewline + 1);
+    }
+    return result;
+}
+
+// Renames a damaged file to "<file>.damaged-<UTC time>[-n]", never over
+// another file.
+void KeepAside(const std::string& path) {
+    char stamp[32];
+    const time_t now = std::time(nullptr);
+    tm fields{};
+    gmtime_r(&now, &fields);
+    std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", &fields);
+    const std::string base = path + ".damaged-" + stamp;
+    for (int n = 0; n < 1000; ++n) {
+        const std::string target = n == 0 ? base : base + "-" + std::to_string(n);
+        if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+            return;
+        }
+        if (errno != EEXIST) return;
+    }
+}
+
+long Persist(const Store& store, const RegKeyMap& keys) {
+    const std::string text = FormatRegistryText(keys);
+    if (text.size() > kMaxFileBytes) return ERROR_OUTOFMEMORY;
+    const std::string path = FileOf(store);
+    MakeParentFolders(path);
+    int error = 0;
+    if (WriteFileAtomically(path, text, &error)) return ERROR_SUCCESS;
+    return error == ENOSPC || error == EDQUOT ? ERROR_DISK_FULL : ERROR_WRITE_FAULT;
+}
+
+void Load(Store& store) {
+    if (store.loaded) return;
+    store.loaded = true;
+    const std::string path = FileOf(store);
+    std::string text;
+    bool tooLarge = false;
+    const ReadResult read = ReadCapped(path, text, tooLarge);
+    if (read == ReadResult::Missing) return;
+    ParsedRegistry parsed = ParseRegistryText(read == ReadResult::Read ? text : std::string());
+    store.keys = std::move(parsed.keys);
+    if (read == ReadResult::Unusable || tooLarge || parsed.damaged()) {
+        KeepAside(path);
+        Persist(store, store.keys);  // best effort; the next change writes again
+    }
+}
+
+// Makes a change to a copy of the keys and keeps it only once it is on disk.
+long Commit(Store& store, RegKeyMap next) {
+    const long result = Persist(store, next);
+    if (result == ERROR_SUCCESS) store.keys = std::move(next);
+    return result;
+}
+
+std::optional<std::u16string> FoldedPathOf(const Store& store, HKEY key) {
+    if (key == HKEY_CURRENT_USER) return std::u16string();
+    const auto found = store.handles.find(key.id);
+    if (found == store.handles.end()) return std::nullopt;
+    return found->second.folded;
+}
+
+bool KeyExists(const Store& store, const std::u16string& folded) {
+    return folded.empty() || store.keys.count(folded) > 0;
+}
+
+// The full path of subKey below parent, as written; null when not valid.
+std::optional<std::u16string> SubKeyPath(const Store& store, HKEY parent,
+                                         std::u16string_view subKey) {
+    const std::optional<std::u16string> folded = FoldedPathOf(store, parent);
+    if (!folded || !IsValidKeyPath(subKey)) return std::nullopt;
+    const auto found = store.keys.find(*folded);
+    std::u16string path = found == store.keys.end() ? std::u16string() : found->second.path;
+    if (!subKey.empty()) {
+        if (!path.empty()) path += u'\\';
+        path += subKey;
+    }
+    if (!IsValidKeyPath(path)) return std::nullopt;
+    return path;
+}
+
+HKEY NewHandle(Store& store, std::u16string folded, uint32_t access) {
+    // Handle numbers stay below the predefined roots and skip open ones.
+    uint32_t id = store.nextHandle;
+    while (id == 0 || id >= HKEY_CURRENT_USER.id || store.handles.count(id)) {
+        id = id == 0 || id >= HKEY_CURRENT_USER.id ? 1 : id + 1;
+    }
+    store.nextHandle = id + 1;
+    store.handles[id] = OpenKey{std::move(folded), access};
+    return HKEY{id};
+}
+
+// The open key behind a handle, checked for the access asked.
+long Access(const Store& store, HKEY key, uint32_t needed, std::u16string& folded) {
+    if (key == HKEY_CURRENT_USER) {
+        folded.clear();
+        return ERROR_SUCCESS;
+    }
+    const auto found = store.handles.find(key.id);
+    if (found == store.handles.end()) return ERROR_INVALID_HANDLE;
+    if ((found->second.access & needed) != needed) return ERROR_ACCESS_DENIED;
+    folded = found->second.folded;
+    return ERROR_SUCCESS;
+}
+
+size_t ValueCount(const RegKeyMap& keys) {
+    size_t count = 0;
+    for (const auto& entry : keys) count += entry.second.values.size();
+    return count;
+}
+
+}  // namespace
+
+long RegCreateKeyEx(HKEY parent, std::u16string_view subKey, uint32_t reserved,
+                    const char16_t* keyClass, uint32_t options, uint32_t access, void* security,
+                    HKEY* result, uint32_t* disposition) {
+    if (!result) return ERROR_INVALID_PARAMETER;
+    *result = HKEY{};
+    Store& store = TheStore();
+    std::lock_guard lock(store.mutex);
+    Load(store);
+    if (parent != HKEY_CURRENT_USER && !store.handles.count(parent.id)) return ERROR_INVALID_HANDLE;
+    const std::optional<std::u16string> path = SubKeyPath(store, parent, subKey);
+    if (!path) return ERROR_INVALID_PARAMETER;
+    std::u16string folded = FoldKeyPath(*path);
+    const bool existed = KeyExists(store, folded);
+    if (!existed) {
+        RegKeyMap next = store.keys;
+        if (!EnsureKey(next, *path)) return ERROR_OUTOFMEMORY;
+        if (const long failed = Commit(store, std::move(next))) return failed;
+    }
+    if (disposition) *disposition = existed ? REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY;
+    *result = NewHandle(store, std::move(folded), access);
+    return ERROR_SUCCESS;
+}
+
+long RegOpenKeyEx(HKEY parent, std::u16string_view subKey, uint32_t options, uint32_t access,
+                  HKEY* result) {
+    if (!result) return ERROR_INVALID_PARAMETER;
+    *result = HKEY{};
+    Store& store = TheStore();
+    std::lock_guard lock(store.mutex);
+    Load(store);
+    if (parent != HKEY_CURRENT_USER && !store.handles.count(parent.id)) return ERROR_INVALID_HANDLE;
+    const std::optional<std::u16string> path = SubKeyPath(store, parent, subKey);
+    if (!path) return ERROR_INVALID_PARAMETER;
+    std::u16string folded = FoldKeyPath(*path);
+    if (!KeyExists(store, folded)) return ERROR_FILE_NOT_FOUND;
+    *result = NewHandle(store, std::move(folded), access);
+    return ERROR_SUCCESS;
+}
+
+long RegQueryValueEx(HKEY key, std::u16string_view name, uint32_t* reserved, uint32_t* type,
+                     uint8_t* data, uint32_t* size) {
+    Store& store = TheStore();
+    std::lock_guard lock(store.mutex);
+    Load(store);
+    std::u16string folded;
+    if (const long denied = Access(store, key, KEY_QUERY_VALUE, folded)) return denied;
+    if (data && !size) return ERROR_INVALID_PARAMETER;
+    const auto found = store.keys.find(folded);
+    if (found == store.keys.end()) return ERROR_FILE_NOT_FOUND;
+    const RegValue* value = FindValue(found->second, name);
+    if (!value) return ERROR_FILE_NOT_FOUND;
+    if (type) *type = value->type;
+    const uint32_t needed = uint32_t(value->data.size());
+    if (data && *size < needed) {
+        *size = needed;
+        return ERROR_MORE_DATA;
+    }
+    if (data && needed > 0) std::memcpy(data, value->data.data(), needed);
+    if (size) *size = needed;
+    return ERROR_SUCCESS;
+}
+
+long RegSetValueEx(HKEY key, std::u16string_view name, uint32_t reserved, uint32_t type,
+                   const uint8_t* data, uint32_t size) {
+    Store& store = TheStore();
+    std::lock_guard lock(store.mutex);
+    Load(store);
+    std::u16string folded;
+    if (const long denied = Access(store, key, KEY_SET_VALUE, folded)) return denied;
+    if (!IsValidValueName(name) || size > kMaxValueBytes || (!data && size > 0)) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    const auto found = store.keys.find(folded);
+    const std::u16string path = found == store.keys.end() ? u"" : found->second.path;
+    if (!KeyExists(store, folded)) return ERROR_FILE_NOT_FOUND;
+    RegKeyMap next = store.keys;
+    RegKeyData* target = EnsureKey(next, path);
+    if (!target) return ERROR_OUTOFMEMORY;
+    std::vector<uint8_t> bytes(data, data + size);
+    if (RegValue* existing = FindValue(*target, name)) {
+        existing->type = type;
+        existing->data = std::move(bytes);
+    } else {
+        if (target->values.size() >= kMaxValuesPerKey || ValueCount(next) >= kMaxValues) {
+            return ERROR_OUTOFMEMORY;
+        }
+        target->values.push_back(RegValue{std::u16string(name), type, std::move(bytes)});
+    }
+    return Commit(store, std::move(next));
+}
+
+long RegDeleteValue(HKEY key, std::u16string_view name) {
+    Store& store = TheStore();
+    std::lock_guard lock(store.mutex);
+    Load(store);
+    std::u16string folded;
+    if (const long denied = Access(store, key, KEY_SET_VALUE, folded)) return denied;
+    RegKeyMap next = store.keys;
+    const auto found = next.find(folded);
+    if (found == next.end()) return ERROR_FILE_NOT_FOUND;
+    std::vector<RegValue>& values = found->second.values;
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        if (files::EqualNoCase(it->name, name)) {
+            values.erase(it);
+            return Commit(store, std::move(next));
+        }
+    }
+    return ERROR_FILE_NOT_FOUND;
+}
+
+long RegCloseKey(HKEY key) {
+    if (key == HKEY_CURRENT_USER) return ERROR_SUCCESS;
+    Store& store = TheStore();
+    std::lock_guard lock(store.mutex);
+    return store.handles.erase(key.id) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
+
+void SetRegistryFile(std::string hostPath) {
+    Store& store = TheStore();
+    std::lock_guard lock(store.mutex);
+    store.file = std::move(hostPath);
+    store.loaded = false;
+    store.keys.clear();
+    store.handles.clear();
+}
+
+std::string RegistryFile() {
+    Store& store = TheStore();
+    std::lock_guard lock(store.mutex);
+    return FileOf(store);
+}
+
+}  // namespace registry
