@@ -1,5 +1,6 @@
 #include "platform/gdi/bitmap.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/gdi/memory_budget.h"
@@ -61,7 +62,14 @@ BitmapPtr CreateDIBSection(HDC, const BITMAPINFO* info, uint32_t usage, void** b
 }
 
 BitmapPtr CreateCompatibleBitmap(HDC, int32_t width, int32_t height) {
-    return Bitmap::Create(width, height, 32, false, false);
+    BitmapPtr bitmap = Bitmap::Create(width, height, 32, false, false);
+    // Black, with the unused byte of every pixel 0xFF as every drawing call
+    // writes it, so the memory reads as opaque 0xFFRRGGBB words throughout.
+    if (bitmap) {
+        uint8_t* p = bitmap->pixels();
+        for (size_t i = 3; i < bitmap->byteSize(); i += 4) p[i] = 0xFF;
+    }
+    return bitmap;
 }
 
 int GetObject(HBITMAP bitmap, int size, BITMAP* out) {

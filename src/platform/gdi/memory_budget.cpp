@@ -21,7 +21,8 @@ uint64_t MemoryAvailable() {
 bool ReserveMemory(uint64_t bytes) {
     uint64_t used = inUse.load();
     do {
-        if (bytes > budget.load() || used > budget.load() - bytes) return false;
+        const uint64_t limit = budget.load();
+        if (bytes > limit || used > limit - bytes) return false;
     } while (!inUse.compare_exchange_weak(used, used + bytes));
     return true;
 }
