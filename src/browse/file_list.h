@@ -2,7 +2,9 @@
 // The pictures of the folder being browsed: one FileEntry per JPEG, BMP or GIF
 // file, in a singly linked list that every view of the folder reads.
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "image/image_kind.h"
 #include "platform/gdi/bitmap.h"
@@ -35,9 +37,24 @@ struct FileList {
 
 extern FileList fileList;
 
+// Set by the shell: refills the file list control after every scan.
+extern std::function<void()> onFileListRefilled;
+
+// Rebuilds the list from the folder of scanPath: one entry per name the
+// extension rule accepts, in the reverse of the order the folder lists them,
+// numbered 1, 2, 3...; then calls onFileListRefilled.
 void ScanFolder();
+// Releases every entry and its thumbnail.
 void FreeFileList();
+// Sets index to 1, 2, 3... from head.
 void NumberFileList();
+// Orders the entries' contents by name, ignoring case, in the direction
+// `ascending` gives; the links stay. The caller numbers the list afterwards.
 void SortFileList();
+
+// The extension rule: the kind of a picture by its name's extension, tested
+// without regard to case in the order .gif, .jpg, .jpeg, .bmp; -1 for a name
+// that is not a picture.
+int ImageKindOfName(std::u16string_view name);
 
 }  // namespace ezo
