@@ -1,0 +1,13 @@
+#pragma once
+// A picture as a JPEG file in memory, through libjpeg's compressor.
+#include <cstdint>
+#include <vector>
+
+#include "demo/picture.h"
+
+namespace demo {
+
+// Empty when the picture is empty or libjpeg fails.
+std::vector<uint8_t> EncodeJpeg(const Picture& picture, int quality = 90);
+
+}  // namespace demo
