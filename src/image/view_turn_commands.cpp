@@ -1,0 +1,53 @@
+#include "image/view_turn_commands.h"
+
+#include "image/draw_view.h"
+#include "image/turn.h"
+#include "image/view_hooks.h"
+#include "image/view_recentre.h"
+#include "image/view_state.h"
+
+namespace ezo {
+
+namespace {
+
+int TurnWithCursor(device::HWND window, gdi::HDC dc, int clockwise) {
+    if (!viewState.effectRunning) device::SetCursor(device::Cursor::Wait);
+    const int turned = TurnImage(window, dc, clockwise);
+    device::SetCursor(device::Cursor::Arrow);
+    RecentreView(0);
+    return turned;
+}
+
+}  // namespace
+
+int TurnCommand(device::HWND window, int clockwise) {
+    device::WindowDC dc(window);
+    const int turned = TurnWithCursor(window, dc, clockwise);
+    DrawImage(window, dc, 0, 0, 1);
+    return turned;
+}
+
+int LandscapeCommand(device::HWND window) {
+    ViewState& v = viewState;
+    if (!v.imageLoaded || !v.currentImage || v.effectRunning) return 0;
+    if (!v.landscapeMode) {
+        v.landscapeMode = 1;
+        v.landscapeApplied = 0;
+        NotifyLandscapeCheckChanged(true);
+        RecentreView(0);
+        DrawView(window, 0, 0);  // the draw turns the picture
+        return 1;
+    }
+    v.landscapeMode = 0;
+    NotifyLandscapeCheckChanged(false);
+    if (!v.landscapeApplied) return 1;
+    v.landscapeApplied = 0;
+    {
+        device::WindowDC dc(window);
+        TurnWithCursor(window, dc, 1);
+    }
+    DrawView(window, 0, 0);
+    return 1;
+}
+
+}  // namespace ezo
