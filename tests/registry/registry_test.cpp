@@ -1,0 +1,247 @@
+#include "platform/registry/registry.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "files/temp_folder.h"
+#include "platform/registry/atomic_file.h"
+
+namespace {
+
+using namespace registry;
+using testing_support::ReadWholeFile;
+using testing_support::TempFolder;
+
+constexpr const char* kEzoKey = "[HKEY_CURRENT_USER\\Software\\Morvex\\Ezo]\n";
+
+class Registry : public ::testing::Test {
+protected:
+    void SetUp() override { SetRegistryFile(file()); }
+    void TearDown() override {
+        SimulateDiskFullAfter(std::nullopt);
+        SetRegistryFile("");
+    }
+    std::string file() const { return folder / "config/ezo/registry.reg"; }
+    std::vector<std::string> FolderNames() const {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(folder / "config/ezo")) {
+            names.push_back(e.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    void WriteStore(const std::string& text) {
+        folder.MakeFolder("config/ezo");
+        folder.WriteFile("config/ezo/registry.reg", text);
+        SetRegistryFile(file());
+    }
+    HKEY Open(uint32_t access, uint32_t* disposition = nullptr) {
+        HKEY key;
+        EXPECT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, u"Software\\Morvex\\Ezo", 0, nullptr, 0, access,
+                                 nullptr, &key, disposition),
+                  ERROR_SUCCESS);
+        return key;
+    }
+    TempFolder folder;
+};
+
+long SetDword(HKEY key, std::u16string_view name, uint32_t value) {
+    return RegSetValueEx(key, name, 0, REG_DWORD, reinterpret_cast<const uint8_t*>(&value), 4);
+}
+
+TEST_F(Registry, CreatesKeysOnceAndFindsThemWhateverTheCase) {
+    uint32_t disposition = 0;
+    RegKey first;
+    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, u"Software\\Morvex\\Ezo", 0, nullptr, 0, KEY_READ,
+                             nullptr, first.out(), &disposition),
+              ERROR_SUCCESS);
+    EXPECT_EQ(disposition, REG_CREATED_NEW_KEY);
+    EXPECT_EQ(ReadWholeFile(file()), std::string("Windows Registry Editor Version 5.00\n\n") + kEzoKey);
+
+    RegKey second;
+    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, u"SOFTWARE\\morvex\\EZO", 0, nullptr, 0, KEY_READ,
+                             nullptr, second.out(), &disposition),
+              ERROR_SUCCESS);
+    EXPECT_EQ(disposition, REG_OPENED_EXISTING_KEY);
+
+    struct Case {
+        HKEY parent;
+        std::u16string subKey;
+        long result;
+    } cases[] = {
+        {HKEY_CURRENT_USER, u"software", ERROR_SUCCESS},  // parents exist too
+        {HKEY_CURRENT_USER, u"software\\morvex\\ezo", ERROR_SUCCESS},
+        {first.get(), u"", ERROR_SUCCESS},
+        {HKEY_CURRENT_USER, u"Software\\Missing", ERROR_FILE_NOT_FOUND},
+        {HKEY_CURRENT_USER, u"\\Software", ERROR_INVALID_PARAMETER},
+        {HKEY_CURRENT_USER, u"Software\\\\Morvex", ERROR_INVALID_PARAMETER},
+        {HKEY{12345}, u"Software", ERROR_INVALID_HANDLE},
+    };
+    for (const Case& c : cases) {
+        RegKey key;
+        EXPECT_EQ(RegOpenKeyEx(c.parent, c.subKey, 0, KEY_READ, key.out()), c.result)
+            << c.subKey.size();
+        EXPECT_EQ(bool(key.get()), c.result == ERROR_SUCCESS);
+    }
+}
+
+TEST_F(Registry, QueriesFollowTheBufferRules) {
+    RegKey key;
+    *key.out() = Open(KEY_ALL_ACCESS);
+    const uint8_t text[] = {'a', 0, 'b', 0, 'c', 0};
+    ASSERT_EQ(RegSetValueEx(key.get(), u"Text", 0, REG_SZ, text, sizeof text), ERROR_SUCCESS);
+
+    uint8_t buffer[8];
+    struct Case {
+        std::u16string name;
+        bool withBuffer;
+        uint32_t size;
+        long result;
+        uint32_t sizeAfter;
+        int bytesWritten;
+    } cases[] = {
+        {u"Text", true, 8, ERROR_SUCCESS, 6, 6},
+        {u"TEXT", true, 6, ERROR_SUCCESS, 6, 6},
+        {u"Text", true, 5, ERROR_MORE_DATA, 6, 0},  // nothing written
+        {u"Text", false, 0, ERROR_SUCCESS, 6, 0},   // size asked only
+        {u"Missing", true, 8, ERROR_FILE_NOT_FOUND, 8, 0},
+    };
+    for (const Case& c : cases) {
+        std::fill(std::begin(buffer), std::end(buffer), 0xEE);
+        uint32_t type = 99;
+        uint32_t size = c.size;
+        EXPECT_EQ(RegQueryValueEx(key.get(), c.name, nullptr, &type, c.withBuffer ? buffer : nullptr,
+                                  &size),
+                  c.result);
+        EXPECT_EQ(size, c.sizeAfter);
+        for (int i = 0; i < 8; ++i) EXPECT_EQ(buffer[i], i < c.bytesWritten ? text[i] : 0xEE);
+        if (c.result != ERROR_FILE_NOT_FOUND) {
+            EXPECT_EQ(type, REG_SZ);
+        }
+    }
+}
+
+TEST_F(Registry, ChecksAccessAndHandles) {
+    HKEY reader = Open(KEY_READ);
+    EXPECT_EQ(SetDword(reader, u"Slide", 3), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(RegDeleteValue(reader, u"Slide"), ERROR_ACCESS_DENIED);
+    HKEY writer = Open(KEY_WRITE);
+    EXPECT_EQ(SetDword(writer, u"Slide", 3), ERROR_SUCCESS);
+    uint32_t size = 4;
+    uint8_t data[4];
+    EXPECT_EQ(RegQueryValueEx(writer, u"Slide", nullptr, nullptr, data, &size), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(RegQueryValueEx(reader, u"Slide", nullptr, nullptr, data, &size), ERROR_SUCCESS);
+    EXPECT_EQ(RegSetValueEx(writer, u"bad\nname", 0, REG_DWORD, data, 4), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(RegCloseKey(reader), ERROR_SUCCESS);
+    EXPECT_EQ(RegCloseKey(reader), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(RegQueryValueEx(reader, u"Slide", nullptr, nullptr, data, &size), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(RegCloseKey(writer), ERROR_SUCCESS);
+}
+
+TEST_F(Registry, EveryChangeIsOnDiskAndSurvivesARestart) {
+    {
+        RegKey key;
+        *key.out() = Open(KEY_ALL_ACCESS);
+        ASSERT_EQ(SetDword(key.get(), u"Slide", 5), ERROR_SUCCESS);
+        ASSERT_EQ(SetDword(key.get(), u"Gone", 1), ERROR_SUCCESS);
+        ASSERT_EQ(RegDeleteValue(key.get(), u"GONE"), ERROR_SUCCESS);
+        EXPECT_EQ(RegDeleteValue(key.get(), u"Gone"), ERROR_FILE_NOT_FOUND);
+    }
+    EXPECT_EQ(ReadWholeFile(file()), std::string("Windows Registry Editor Version 5.00\n\n") +
+                                         kEzoKey + "\"Slide\"=dword:00000005\n");
+    SetRegistryFile(file());  // as a new run would
+    RegKey key;
+    *key.out() = Open(KEY_READ);
+    uint32_t value = 0, size = 4;
+    EXPECT_EQ(RegQueryValueEx(key.get(), u"slide", nullptr, nullptr,
+                              reinterpret_cast<uint8_t*>(&value), &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(value, 5u);
+    EXPECT_EQ(FolderNames(), std::vector<std::string>{"registry.reg"});  // no temporary left
+}
+
+TEST_F(Registry, AFailedWriteLeavesTheOldFileAndTheOldValue) {
+    RegKey key;
+    *key.out() = Open(KEY_ALL_ACCESS);
+    ASSERT_EQ(SetDword(key.get(), u"Slide", 5), ERROR_SUCCESS);
+    const std::string before = ReadWholeFile(file());
+    for (size_t limit : {size_t(0), size_t(10), size_t(60)}) {
+        SimulateDiskFullAfter(limit);
+        EXPECT_EQ(SetDword(key.get(), u"Slide", 9), ERROR_DISK_FULL) << limit;
+        EXPECT_EQ(SetDword(key.get(), u"New", 1), ERROR_DISK_FULL) << limit;
+        EXPECT_EQ(RegDeleteValue(key.get(), u"Slide"), ERROR_DISK_FULL) << limit;
+        SimulateDiskFullAfter(std::nullopt);
+        EXPECT_EQ(ReadWholeFile(file()), before);
+        EXPECT_EQ(FolderNames(), std::vector<std::string>{"registry.reg"});
+        uint32_t value = 0, size = 4;
+        EXPECT_EQ(RegQueryValueEx(key.get(), u"Slide", nullptr, nullptr,
+                                  reinterpret_cast<uint8_t*>(&value), &size),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(value, 5u);
+        EXPECT_EQ(RegQueryValueEx(key.get(), u"New", nullptr, nullptr, nullptr, &size),
+                  ERROR_FILE_NOT_FOUND);
+    }
+}
+
+TEST_F(Registry, ADamagedFileIsKeptAsideAndItsSoundPartRead) {
+    const std::string damaged = std::string("Windows Registry Editor Version 5.00\n\n") + kEzoKey +
+                                "\"Slide\"=dword:00000007\n\"OpenMode\"=dword:zz\n"
+                                "\"Key1\"=dword:00000002\n";
+    WriteStore(damaged);
+    HKEY key = Open(KEY_READ);
+    uint32_t value = 0, size = 4;
+    EXPECT_EQ(RegQueryValueEx(key, u"Slide", nullptr, nullptr, reinterpret_cast<uint8_t*>(&value),
+                              &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(value, 7u);
+    EXPECT_EQ(RegQueryValueEx(key, u"Key1", nullptr, nullptr, reinterpret_cast<uint8_t*>(&value),
+                              &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(value, 2u);
+    EXPECT_EQ(RegQueryValueEx(key, u"OpenMode", nullptr, nullptr, nullptr, &size),
+              ERROR_FILE_NOT_FOUND);
+    RegCloseKey(key);
+
+    const std::vector<std::string> names = FolderNames();
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_EQ(names[0], "registry.reg");
+    EXPECT_TRUE(names[1].starts_with("registry.reg.damaged-")) << names[1];
+    EXPECT_EQ(ReadWholeFile(folder / ("config/ezo/" + names[1])), damaged);
+    EXPECT_EQ(ReadWholeFile(file()), std::string("Windows Registry Editor Version 5.00\n\n") +
+                                         kEzoKey +
+                                         "\"Slide\"=dword:00000007\n\"Key1\"=dword:00000002\n");
+
+    // A second damaged file the same second does not overwrite the first.
+    WriteStore(damaged + "junk\n");
+    Open(KEY_READ);
+    EXPECT_EQ(FolderNames().size(), 3u);
+}
+
+TEST_F(Registry, AnOversizedFileIsReadOnlyUpToTheLimit) {
+    std::string text = std::string("Windows Registry Editor Version 5.00\n\n") + kEzoKey +
+                       "\"Slide\"=dword:00000004\n\"Junk\"=\"";
+    text.append(8 << 20, 'x');  // one 8 MiB line
+    WriteStore(text + "\"\n");
+    HKEY key = Open(KEY_READ);
+    uint32_t value = 0, size = 4;
+    EXPECT_EQ(RegQueryValueEx(key, u"Slide", nullptr, nullptr, reinterpret_cast<uint8_t*>(&value),
+                              &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(value, 4u);
+    RegCloseKey(key);
+    EXPECT_EQ(FolderNames().size(), 2u);
+    EXPECT_LT(ReadWholeFile(file()).size(), 200u);
+}
+
+TEST_F(Registry, AStoreThatCannotBeWrittenCannotCreateKeys) {
+    folder.WriteFile("blocker", "a file where a folder should be");
+    SetRegistryFile(folder / "blocker/ezo/registry.reg");
+    HKEY key;
+    EXPECT_NE(RegCreateKeyEx(HKEY_CURRENT_USER, u"Software\\Morvex\\Ezo", 0, nullptr, 0, KEY_READ,
+                             nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    EXPECT_FALSE(bool(key));
+}
+
+}  // namespace
