@@ -41,27 +41,33 @@ const std::vector<DemoFile>& DemoFiles() {
     return files;
 }
 
-std::vector<uint8_t> MakeDemoFile(const DemoFile& file) {
+std::vector<uint8_t> MakeDemoFile(const DemoFile& file, Picture* painted) {
     if (file.format == Format::Text) return {std::begin(kEmptyFolderNote), std::end(kEmptyFolderNote) - 1};
     Picture picture = Paint(file.scene, file.width, file.height);
+    std::vector<uint8_t> bytes;
     switch (file.format) {
-    case Format::Jpeg: return EncodeJpeg(picture);
-    case Format::Bmp24: return EncodeBmp(picture, 24);
-    case Format::Bmp16: return EncodeBmp(picture, 16);
-    case Format::Gif: return EncodeGif(picture);
+    case Format::Jpeg: bytes = EncodeJpeg(picture); break;
+    case Format::Bmp24: bytes = EncodeBmp(picture, 24); break;
+    case Format::Bmp16: bytes = EncodeBmp(picture, 16); break;
+    case Format::Gif: bytes = EncodeGif(picture); break;
     case Format::Text: break;
     }
-    return {};
+    if (painted) *painted = std::move(picture);
+    return bytes;
 }
 
-bool MakeDemoDevice(const std::filesystem::path& root, std::string* error) {
-    for (const DemoFile& file : DemoFiles()) {
+bool MakeDemoDevice(const std::filesystem::path& root, std::string* error, const std::vector<DemoFile>& files) {
+    for (const DemoFile& file : files) {
         std::filesystem::path path = root / std::filesystem::path(file.path);
         std::error_code ec;
         std::filesystem::create_directories(path.parent_path(), ec);
+        if (ec) {
+            if (error) *error = "cannot write " + path.string() + ": " + ec.message();
+            return false;
+        }
         std::vector<uint8_t> bytes = MakeDemoFile(file);
-        if (ec || bytes.empty() || !WriteBytes(path, bytes)) {
-            if (error) *error = "cannot write " + path.string() + (ec ? ": " + ec.message() : "");
+        if (bytes.empty() || !WriteBytes(path, bytes)) {
+            if (error) *error = "cannot write " + path.string();
             return false;
         }
     }

@@ -22,12 +22,14 @@ struct DemoFile {
 // Every file of the demo device.
 const std::vector<DemoFile>& DemoFiles();
 
-// The bytes of one file: its picture encoded, or the text.
-std::vector<uint8_t> MakeDemoFile(const DemoFile& file);
+// The bytes of one file: its picture encoded, or the text. The picture as
+// painted goes to painted when asked for.
+std::vector<uint8_t> MakeDemoFile(const DemoFile& file, Picture* painted = nullptr);
 
-// Writes the tree under root, making folders as needed and replacing files
-// of the same names; nothing else there is touched. False with a message on
-// the first failure.
-bool MakeDemoDevice(const std::filesystem::path& root, std::string* error);
+// Writes the files (all by default) under root, making folders as needed
+// and replacing files of the same names; nothing else there is touched.
+// False with a message on the first failure.
+bool MakeDemoDevice(const std::filesystem::path& root, std::string* error,
+                    const std::vector<DemoFile>& files = DemoFiles());
 
 }  // namespace demo
