@@ -1,6 +1,35 @@
+// ezo: options, device set-up, the program's entry, exit code.
 #include <cstdio>
+#include <string>
+#include <vector>
 
-int main() {
-    std::puts("Ezo");
-    return 0;
+#include "app/entry.h"
+#include "app/options.h"
+#include "platform/device/demo_window.h"
+#include "platform/device/message_loop.h"
+
+namespace {
+
+// Until the program's main window exists, the device's demo window stands in.
+int ProgramMain(ezo::HINSTANCE, const char16_t*, int showCommand) {
+    device::HWND window = device::CreateDemoWindow();
+    if (!window) return 0;
+    device::ShowWindow(window, showCommand);
+    return device::RunMessageLoop();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const ezo::ParsedOptions parsed = ezo::ParseOptions(args);
+    if (!parsed.options) {
+        std::fprintf(stderr, "ezo: %s\nTry 'ezo --help' for the options.\n", parsed.error.c_str());
+        return ezo::kExitUsage;
+    }
+    if (parsed.options->help || parsed.options->version) {
+        std::fputs((parsed.options->help ? ezo::UsageText() : ezo::VersionText()).c_str(), stdout);
+        return 0;
+    }
+    return ezo::RunProgram(*parsed.options, ProgramMain);
 }

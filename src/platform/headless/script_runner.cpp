@@ -38,14 +38,12 @@ bool ScriptRunner::WriteShot(const ScriptCommand& command) {
 }
 
 bool ScriptRunner::WriteDump(const ScriptCommand& command) {
-    DumpWriter writer;
-    target_.Dump(writer);
-    WriteDumpSections(writer);
+    const std::string text = target_.Dump();
     const std::filesystem::path path = OutputPath(command.text);
     std::error_code ignored;
     std::filesystem::create_directories(path.parent_path(), ignored);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << writer.Text();
+    out << text;
     out.close();
     if (!out) return Fail(command, "cannot write " + path.string());
     return true;

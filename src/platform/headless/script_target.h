@@ -3,11 +3,11 @@
 // device implements it for the real program; tests implement it with a fake
 // that records the calls.
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include <QImage>
 
-#include "platform/headless/dump.h"
 #include "platform/headless/script.h"
 
 namespace headless {
@@ -35,7 +35,8 @@ public:
 
     // The 240 x 320 screen as shown, unscaled.
     virtual QImage Screen() = 0;
-    virtual void Dump(DumpWriter& writer) = 0;
+    // The device state as "key: value" lines.
+    virtual std::string Dump() = 0;
 
     // Asks the program to end; ExitCode() tells once it has.
     virtual void Quit() = 0;

@@ -1,0 +1,46 @@
+#pragma once
+// Runs a script inside the program's own message loop: one command a turn
+// of the loop, so a command that opens a modal window (whose nested loop
+// then runs the next commands) never blocks the script. At the end of the
+// script, or on a bad line, the program is asked to quit.
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <QObject>
+
+#include "platform/headless/script_runner.h"
+#include "platform/headless/script_source.h"
+
+namespace headless {
+
+// Exit status of a script whose line is bad, or whose file is missing.
+constexpr int kExitBadScript = 2;
+
+class ScriptDriver {
+public:
+    // scriptName is used in messages ("tour.ezs:3: ...").
+    ScriptDriver(ScriptTarget& target, ScriptSource source, std::filesystem::path outputFolder,
+                 std::string scriptName);
+
+    // Schedules the first command for the next turn of the event loop.
+    void Start();
+    bool finished() const { return finished_; }
+    // 2 after a bad line, 1 after a failed command, else the program's code.
+    int ExitStatus() const;
+
+private:
+    void Step();
+    void Finish();
+
+    ScriptTarget& target_;
+    ScriptSource source_;
+    ScriptRunner runner_;
+    std::string name_;
+    bool badLine_ = false;
+    bool finished_ = false;
+    // Context of the scheduled steps: they are dropped with the driver.
+    std::unique_ptr<QObject> steps_ = std::make_unique<QObject>();
+};
+
+}  // namespace headless

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int exitCode = -1;
+    std::string out, err;
+};
+
+// Runs the real program with a private home, cache and settings folder.
+class EzoProgram : public testing::Test {
+protected:
+    fs::path folder = fs::temp_directory_path() /
+                      ("ezo_e2e_" + std::to_string(::getpid()) + "_" +
+                       testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::path root = folder / "root";
+
+    void SetUp() override {
+        fs::create_directories(root / "My Documents");
+        ASSERT_TRUE(fs::exists(Binary())) << "build the ezo target first: " << Binary();
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    static fs::path Binary() { return fs::path(EZO_BINARY_DIR) / "src/app/ezo"; }
+
+    void WriteFile(const fs::path& path, const std::string& text) { std::ofstream(path) << text; }
+
+    static std::string ReadFile(const fs::path& path) {
+        std::ifstream in(path);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    Outcome Run(const QStringList& args, bool withDisplay = false) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", QString::fromStdString(folder.string()));
+        env.insert("XDG_CACHE_HOME", QString::fromStdString((folder / "cache").string()));
+        env.insert("XDG_CONFIG_HOME", QString::fromStdString((folder / "config").string()));
+        env.insert("XDG_RUNTIME_DIR", QString::fromStdString(folder.string()));
+        if (!withDisplay) {
+            env.remove("DISPLAY");
+            env.remove("WAYLAND_DISPLAY");
+            env.remove("QT_QPA_PLATFORM");
+        }
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(QString::fromStdString(Binary().string()), args);
+        Outcome outcome;
+        if (!process.waitForFinished(60000)) {
+            process.kill();
+            process.waitForFinished();
+            ADD_FAILURE() << "ezo did not finish";
+            return outcome;
+        }
+        outcome.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        outcome.out = process.readAllStandardOutput().toStdString();
+        outcome.err = process.readAllStandardError().toStdString();
+        return outcome;
+    }
+
+    QStringList Headless(const fs::path& script) {
+        return {"--headless", "--script", QString::fromStdString(script.string()), "--root",
+                QString::fromStdString(root.string())};
+    }
+};
+
+TEST_F(EzoProgram, AScriptTapsWaitsAndWritesAShotAndADump) {
+    const fs::path script = folder / "tour.ezs";
+    WriteFile(script,
+              "# a short visit\n"
+              "tap 120 160\n"
+              "wait 250\n"
+              "shot out/screen.png\n"
+              "dump out/state.txt\n"
+              "quit\n");
+    const Outcome outcome = Run(Headless(script));
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
+
+    const QImage shot(QString::fromStdString((folder / "out/screen.png").string()));
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_EQ(shot.size(), QSize(240, 320));
+    // The 26-pixel task bar on top is drawn, in another colour than the window below.
+    EXPECT_NE(shot.pixel(120, 13), shot.pixel(120, 40));
+    EXPECT_EQ(shot.pixel(60, 2), shot.pixel(160, 24));
+
+    const std::string state = ReadFile(folder / "out/state.txt");
+    for (const char* key : {"\nwindow: ", "\nactive: ", "\ntaskbar: shown\n", "\nfocus: ", "\ncapture: none\n",
+                            "\ntimer: ", "\nbeeps: 0\n"}) {
+        EXPECT_NE(("\n" + state).find(key), std::string::npos) << key << " in\n" << state;
+    }
+}
+
+TEST_F(EzoProgram, WritesRelativeFilesIntoTheOutputFolder) {
+    const fs::path script = folder / "s.ezs";
+    WriteFile(script, "shot a.png\n");
+    QStringList args = Headless(script);
+    args << "--output" << QString::fromStdString((folder / "elsewhere").string());
+    const Outcome outcome = Run(args);
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
+    EXPECT_TRUE(fs::exists(folder / "elsewhere/a.png"));
+    EXPECT_FALSE(fs::exists(folder / "a.png"));
+}
+
+TEST_F(EzoProgram, ReadsCommandsFromStandardInputWithoutAScript) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcess process;
+    env.insert("XDG_CACHE_HOME", QString::fromStdString((folder / "cache").string()));
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString((folder / "config").string()));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(QString::fromStdString(folder.string()));
+    process.start(QString::fromStdString(Binary().string()),
+                  {"--headless", "--root", QString::fromStdString(root.string())});
+    process.write("wait 10\nshot piped.png\nquit\n");
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(fs::exists(folder / "piped.png"));
+}
+
+TEST_F(EzoProgram, RefusesBadScriptsAndOptionsWithExitCodes) {
+    WriteFile(folder / "bad.ezs", "tap 1 2\nshot x.png\nwiat 5\n");
+    struct Case {
+        QStringList args;
+        int exitCode;
+        std::string errorStart;
+    };
+    const std::string bad = (folder / "bad.ezs").string();
+    const Case cases[] = {
+        {Headless(folder / "bad.ezs"), 2, bad + ":3: unknown command 'wiat'"},
+        {Headless(folder / "missing.ezs"), 2, (folder / "missing.ezs").string() + ": cannot read the script"},
+        {{"--scale", "12"}, 2, "ezo: --scale wants a whole number from 1 to 8"},
+        {{"--frobnicate"}, 2, "ezo: unknown option '--frobnicate'"},
+        {{"--headless", "--root", "/nonexistent/ezo/root"}, 2, "ezo: --root: '/nonexistent/ezo/root' is not a folder"},
+        {{}, 1, "ezo: there is no display"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const Outcome outcome = Run(c.args);
+        EXPECT_EQ(outcome.exitCode, c.exitCode);
+        EXPECT_EQ(outcome.err.rfind(c.errorStart, 0), 0u) << outcome.err;
+    }
+    // Nothing ran before the bad line was found.
+    EXPECT_FALSE(fs::exists(folder / "x.png"));
+}
+
+TEST_F(EzoProgram, PrintsHelpAndVersion) {
+    const Outcome help = Run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.out.rfind("Usage: ezo", 0), 0u) << help.out;
+    const Outcome version = Run({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out.rfind("ezo ", 0), 0u) << version.out;
+}
+
+}  // namespace

@@ -1,0 +1,51 @@
+#pragma once
+// A script target that records each call as one short line.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QImage>
+
+#include "platform/headless/script_target.h"
+
+namespace headless {
+
+// Records every call as one short line.
+class FakeTarget final : public ScriptTarget {
+public:
+    std::vector<std::string> calls;
+    std::optional<int> exitAfterCalls;  // the program ends once this many calls were made
+    int exitCode = 0;
+    QImage screen{240, 320, QImage::Format_RGB32};
+
+    void StylusDown(int x, int y) override { Record("down " + Xy(x, y)); }
+    void StylusMove(int x, int y) override { Record("move " + Xy(x, y)); }
+    void StylusUp(int x, int y) override { Record("up " + Xy(x, y)); }
+    void DoubleTap(int x, int y) override { Record("dbltap " + Xy(x, y)); }
+    void Hold(int x, int y) override { Record("hold " + Xy(x, y)); }
+    void Key(KeyChord key) override { Record("key " + std::to_string(key.key) + "+" + std::to_string(key.modifiers)); }
+    void AppKey(int button) override { Record("appkey " + std::to_string(button)); }
+    void Type(std::string_view text) override { Record("type " + std::string(text)); }
+    void Command(int id) override { Record("command " + std::to_string(id)); }
+    void Advance(int ms) override { Record("advance " + std::to_string(ms)); }
+    void ProcessPending() override { calls.push_back("pending"); }
+    QImage Screen() override {
+        Record("screen");
+        return screen;
+    }
+    std::string Dump() override {
+        Record("dump");
+        return "screen: 240x320\n";
+    }
+    void Quit() override { Record("quit"); }
+    std::optional<int> ExitCode() override {
+        if (exitAfterCalls && int(calls.size()) >= *exitAfterCalls) return exitCode;
+        return std::nullopt;
+    }
+
+private:
+    static std::string Xy(int x, int y) { return std::to_string(x) + " " + std::to_string(y); }
+    void Record(std::string call) { calls.push_back(std::move(call)); }
+};
+
+}  // namespace headless
