@@ -139,11 +139,11 @@ HWND CreateWindowFor(std::unique_ptr<Window> object, std::u16string_view classNa
 bool IsWindow(HWND window) {
     if (!window) return false;
     auto it = windows.find(window);
-    return it != windows.end() && !window->data().destroying;
+    return it != windows.end() && !window->data().gone;
 }
 
 bool DestroyWindow(HWND window) {
-    if (!IsWindow(window)) return false;
+    if (!IsWindow(window) || window->data().destroying) return false;
     WindowData& d = window->data();
     // Owned windows go first, then the window leaves the screen.
     std::vector<HWND> owned;
@@ -156,11 +156,10 @@ bool DestroyWindow(HWND window) {
 
     d.destroying = true;
     // Its children still exist while it handles WM_DESTROY.
-    ++d.dispatchDepth;
-    window->WindowProc(WM_DESTROY, 0, 0);
-    --d.dispatchDepth;
+    SendMessage(window, WM_DESTROY, 0, 0);
     std::vector<HWND> children = d.children;
     for (auto it = children.rbegin(); it != children.rend(); ++it) DestroyWindow(*it);
+    d.gone = true;
 
     internal::WindowDestroyed(window);
     internal::DropPostedMessages(window);
@@ -188,7 +187,7 @@ void DestroyAllWindows() {
     }
     // Windows destroyed while their procedure ran are freed here at the latest.
     for (auto it = windows.begin(); it != windows.end();) {
-        if (it->first->data().destroying)
+        if (it->first->data().gone)
             it = windows.erase(it);
         else
             ++it;
@@ -310,7 +309,7 @@ std::u16string GetWindowText(HWND window) { return IsWindow(window) ? window->da
 HWND GetDlgItem(HWND parent, int32_t id) {
     if (!IsWindow(parent)) return nullptr;
     for (HWND child : parent->data().children)
-        if (child->data().id == id && !child->data().destroying) return child;
+        if (child->data().id == id) return child;
     return nullptr;
 }
 

@@ -36,7 +36,8 @@ struct WindowData {
     std::vector<HWND> children; // bottom of the z-order first
     bool visible = false;
     bool enabled = true;
-    bool destroying = false;
+    bool destroying = false;    // DestroyWindow has begun (WM_DESTROY may still be running)
+    bool gone = false;          // destroyed: no longer a window
     int dispatchDepth = 0;      // WindowProc calls on the stack
     bool freePending = false;   // destroyed while dispatching: freed when the last call returns
     // Painting: the backing store and what needs painting.

@@ -1,0 +1,177 @@
+#include "device_fixture.h"
+
+#include <QTimer>
+
+#include "platform/device/activation.h"
+#include "platform/device/hot_keys.h"
+#include "platform/device/timers.h"
+
+namespace device_test {
+namespace {
+
+const std::set<uint32_t> kActivation{WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS};
+
+LPARAM L(HWND window) { return LPARAM(window); }
+
+TEST_F(DeviceTest, ModalWindowActivationInOrderAndTimersKeepFiring) {
+    Log log;
+    Made main = MakeRecorder("main", &log, kActivation, WS_VISIBLE, {0, 26, 240, 294});
+    Made dialog = MakeRecorder("dialog", &log, kActivation, 0, {20, 80, 220, 200}, main.window);
+    int ticks = 0;
+    main.recorder->onMessage = [&](uint32_t msg, WPARAM, LPARAM) {
+        if (msg == WM_TIMER) ++ticks;
+        return msg == WM_TIMER;
+    };
+    ASSERT_TRUE(main.window && dialog.window);
+    EXPECT_EQ(GetActiveWindow(), main.window);
+    SetTimer(main.window, 1, 100, nullptr);
+    log.clear();
+
+    bool blockedInput = false;
+    QTimer::singleShot(0, [&] {
+        // Inside the modal loop: time passes, input to the main window is refused.
+        dev().advance(350);
+        blockedInput = !AcceptsInput(main.window) && AcceptsInput(dialog.window);
+        EndModalLoop(dialog.window, 42);
+    });
+    const int result = RunModalLoop(dialog.window);
+
+    EXPECT_EQ(result, 42);
+    EXPECT_EQ(ticks, 3);
+    EXPECT_TRUE(blockedInput);
+    EXPECT_TRUE(IsWindowEnabled(main.window));
+    EXPECT_EQ(GetActiveWindow(), main.window);
+    const Log expected{
+        {"main", WM_KILLFOCUS, 0, 0},  // the owner is disabled first
+        {"main", WM_ACTIVATE, WA_INACTIVE, L(dialog.window)},
+        {"dialog", WM_ACTIVATE, WA_ACTIVE, L(main.window)},
+        {"dialog", WM_SETFOCUS, 0, 0},
+        {"dialog", WM_ACTIVATE, WA_INACTIVE, L(main.window)},
+        {"main", WM_ACTIVATE, WA_ACTIVE, L(dialog.window)},
+        {"dialog", WM_KILLFOCUS, WPARAM(main.window), 0},
+        {"main", WM_SETFOCUS, WPARAM(dialog.window), 0},
+    };
+    EXPECT_EQ(log, expected);
+    DestroyWindow(main.window);
+}
+
+TEST_F(DeviceTest, ModalLoopEndsWhenItsWindowIsDestroyedOrTheQuitMessageArrives) {
+    Log log;
+    Made main = MakeRecorder("main", &log, {}, WS_VISIBLE, {0, 26, 240, 294});
+    Made dialog = MakeRecorder("dialog", &log, {}, 0, {20, 80, 220, 200}, main.window);
+    QTimer::singleShot(0, [&] { DestroyWindow(dialog.window); });
+    EXPECT_EQ(RunModalLoop(dialog.window), 0);
+    EXPECT_TRUE(IsWindowEnabled(main.window));
+
+    Made second = MakeRecorder("second", &log, {}, 0, {20, 80, 220, 200}, main.window);
+    QTimer::singleShot(0, [] { PostQuitMessage(3); });
+    EXPECT_EQ(RunModalLoop(second.window), 0);
+    EXPECT_EQ(dev().quitCode(), 3);
+    EXPECT_EQ(RunMessageLoop(), 3);  // the outer loop does not start either
+    DestroyWindow(main.window);
+}
+
+TEST_F(DeviceTest, HiddenOrDestroyedActiveWindowHandsActivationOn) {
+    Log log;
+    Made a = MakeRecorder("a", &log, {WM_ACTIVATE}, WS_VISIBLE, {0, 26, 240, 294});
+    Made b = MakeRecorder("b", &log, {WM_ACTIVATE}, WS_VISIBLE, {0, 26, 240, 294});
+    Made owned = MakeRecorder("owned", &log, {WM_ACTIVATE}, WS_VISIBLE, {0, 26, 240, 100}, a.window);
+    EXPECT_EQ(GetActiveWindow(), owned.window);
+    log.clear();
+    ShowWindow(owned.window, SW_HIDE);  // to its owner, not to the window above it
+    EXPECT_EQ(GetActiveWindow(), a.window);
+    DestroyWindow(a.window);            // takes the owned window along; b is left
+    EXPECT_EQ(GetActiveWindow(), b.window);
+    EXPECT_FALSE(IsWindow(owned.window));
+    const Log expected{
+        {"owned", WM_ACTIVATE, WA_INACTIVE, L(a.window)},
+        {"a", WM_ACTIVATE, WA_ACTIVE, L(owned.window)},
+        {"a", WM_ACTIVATE, WA_INACTIVE, L(b.window)},
+        {"b", WM_ACTIVATE, WA_ACTIVE, L(a.window)},
+    };
+    EXPECT_EQ(log, expected);
+    DestroyWindow(b.window);
+    EXPECT_EQ(GetActiveWindow(), nullptr);
+}
+
+TEST_F(DeviceTest, DestructionSendsDestroyToTheParentWhileItsChildrenStillExist) {
+    Log log;
+    Made parent = MakeRecorder("parent", &log, {WM_DESTROY}, WS_VISIBLE, {0, 26, 240, 294});
+    Made child = MakeRecorder("child", &log, {WM_DESTROY}, WS_CHILD | WS_VISIBLE, {0, 0, 50, 50}, parent.window, 5);
+    Made grandchild = MakeRecorder("grandchild", &log, {WM_DESTROY}, WS_CHILD, {0, 0, 5, 5}, child.window, 6);
+    bool childThere = false;
+    parent.recorder->onMessage = [&](uint32_t msg, WPARAM, LPARAM) {
+        if (msg == WM_DESTROY) childThere = GetDlgItem(parent.window, 5) == child.window;
+        return false;
+    };
+    SetCapture(grandchild.window);
+    ASSERT_TRUE(DestroyWindow(parent.window));
+    EXPECT_TRUE(childThere);
+    const Log expected{{"parent", WM_DESTROY, 0, 0}, {"child", WM_DESTROY, 0, 0}, {"grandchild", WM_DESTROY, 0, 0}};
+    EXPECT_EQ(log, expected);
+    EXPECT_FALSE(IsWindow(grandchild.window));
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_FALSE(DestroyWindow(parent.window));
+}
+
+TEST_F(DeviceTest, AWindowClosedFromItsOwnProcedureIsFreedAfterTheCallReturns) {
+    Log log;
+    Made w = MakeRecorder("w", &log, {WM_CLOSE, WM_DESTROY}, WS_VISIBLE, {0, 26, 240, 294});
+    bool aliveAfterClose = true;
+    w.recorder->onMessage = [&](uint32_t msg, WPARAM, LPARAM) {
+        if (msg != WM_COMMAND) return false;
+        SendMessage(w.window, WM_CLOSE, 0, 0);  // the default handling destroys the window
+        aliveAfterClose = IsWindow(w.window);
+        PostMessage(w.window, WM_USER, 0, 0);  // dropped: the window is gone
+        return true;
+    };
+    dev().command(1);
+    dev().processPending();
+    EXPECT_FALSE(aliveAfterClose);
+    const Log expected{{"w", WM_CLOSE, 0, 0}, {"w", WM_DESTROY, 0, 0}};
+    EXPECT_EQ(log, expected);
+}
+
+TEST_F(DeviceTest, CreationRefusedByTheWindowFails) {
+    Log log;
+    auto object = std::make_unique<Recorder>("refuses", &log, std::set<uint32_t>{WM_CREATE, WM_SIZE, WM_DESTROY});
+    object->onMessage = [](uint32_t msg, WPARAM, LPARAM) { return msg == WM_CREATE; };
+    // onMessage returning true answers 0; refusing needs -1, so use a class.
+    struct Refuser : Window {
+        LRESULT WindowProc(uint32_t msg, WPARAM w, LPARAM l) override {
+            return msg == WM_CREATE ? -1 : DefWindowProc(this, msg, w, l);
+        }
+    };
+    EXPECT_EQ(CreateWindowFor(std::make_unique<Refuser>(), u"Refuser", 0, u"", WS_VISIBLE, 0, 0, 10, 10,
+                              nullptr, 0),
+              nullptr);
+    EXPECT_TRUE(TopLevelWindows().empty());
+    // A child needs a parent; a parent must exist.
+    EXPECT_EQ(CreateWindowFor(std::move(object), u"Recorder", 0, u"", WS_CHILD, 0, 0, 10, 10, nullptr, 0), nullptr);
+}
+
+TEST_F(DeviceTest, DefaultPlacementIsTheWorkAreaAndRegisteredClassesMakeTheirWindows) {
+    Log log;
+    ASSERT_TRUE(RegisterClass(u"Thing", CS_DBLCLKS, [&log] {
+        return std::make_unique<Recorder>("thing", &log, std::set<uint32_t>{WM_CREATE, WM_SIZE});
+    }));
+    EXPECT_FALSE(RegisterClass(u"Thing", 0, [] { return std::make_unique<Window>(); }));
+    HWND w = CreateWindow(u"Thing", u"Title", WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                          CW_USEDEFAULT, nullptr, 0);
+    ASSERT_TRUE(w);
+    EXPECT_EQ(CreateWindow(u"Nothing", u"", 0, 0, 0, 1, 1, nullptr, 0), nullptr);
+    gdi::RECT r;
+    ASSERT_TRUE(GetWindowRect(w, &r));
+    EXPECT_EQ(r, (gdi::RECT{0, 26, 240, 294}));
+    const Log expected{{"thing", WM_CREATE, 0, 0}, {"thing", WM_SIZE, SIZE_RESTORED, MAKELPARAM(240, 268)}};
+    EXPECT_EQ(log, expected);
+    EXPECT_EQ(GetWindowText(w), u"Title");
+    char16_t small[3];
+    EXPECT_EQ(GetWindowText(w, small, 3), 2);
+    EXPECT_EQ(std::u16string(small), u"Ti");
+    DestroyWindow(w);
+    UnregisterClass(u"Thing");
+}
+
+}  // namespace
+}  // namespace device_test

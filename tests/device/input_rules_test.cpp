@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include "platform/device/input_rules.h"
+#include "platform/device/messages.h"
+
+namespace {
+
+using namespace device;
+
+TEST(InputRules, DoubleTapNeedsSameWindowShortTimeAndSmallDistance) {
+    const Window* a = reinterpret_cast<const Window*>(0x10);
+    const Window* b = reinterpret_cast<const Window*>(0x20);
+    const TapRecord first{true, 1000, {50, 50}, a};
+    struct Case {
+        const char* what;
+        TapRecord first;
+        uint64_t time;
+        gdi::POINT point;
+        const Window* window;
+        bool expected;
+    } cases[] = {
+        {"same place at once", first, 1000, {50, 50}, a, true},
+        {"at the interval", first, 1400, {50, 50}, a, true},
+        {"past the interval", first, 1401, {50, 50}, a, false},
+        {"within the distance", first, 1100, {55, 45}, a, true},
+        {"past the distance in x", first, 1100, {56, 50}, a, false},
+        {"past the distance in y", first, 1100, {50, 44}, a, false},
+        {"another window", first, 1100, {50, 50}, b, false},
+        {"no first tap", TapRecord{}, 1100, {50, 50}, a, false},
+        {"clock earlier than the first tap", first, 999, {50, 50}, a, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IsDoubleTap(c.first, c.time, c.point, c.window, 400, 5), c.expected) << c.what;
+}
+
+TEST(InputRules, VirtualKeys) {
+    const std::pair<int, uint32_t> cases[] = {
+        {Qt::Key_Left, 0x25}, {Qt::Key_Up, 0x26},   {Qt::Key_Right, 0x27}, {Qt::Key_Down, 0x28},
+        {Qt::Key_Return, 0x0D}, {Qt::Key_Enter, 0x0D}, {Qt::Key_Q, 'Q'},    {Qt::Key_A, 'A'},
+        {Qt::Key_7, '7'},     {Qt::Key_F1, 0x70},   {Qt::Key_F12, 0x7B},   {Qt::Key_Shift, 0},
+    };
+    for (auto [key, vk] : cases) EXPECT_EQ(VirtualKeyFromQt(key), vk) << std::hex << key;
+}
+
+TEST(InputRules, ApplicationButtons) {
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        bool digitsAreButtons;
+        int button;
+    } cases[] = {
+        {Qt::Key_F1, Qt::NoModifier, true, 1},  {Qt::Key_F5, Qt::NoModifier, true, 5},
+        {Qt::Key_F6, Qt::NoModifier, true, 0},  {Qt::Key_1, Qt::NoModifier, true, 1},
+        {Qt::Key_5, Qt::NoModifier, true, 5},   {Qt::Key_6, Qt::NoModifier, true, 0},
+        {Qt::Key_0, Qt::NoModifier, true, 0},   {Qt::Key_3, Qt::ControlModifier, true, 0},
+        {Qt::Key_3, Qt::NoModifier, false, 0},  {Qt::Key_F3, Qt::NoModifier, false, 3},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AppButtonFromQt(c.key, c.modifiers, c.digitsAreButtons), c.button) << std::hex << c.key;
+    EXPECT_EQ(AppButtonKey(1), 0xC1u);
+    EXPECT_EQ(AppButtonKey(5), 0xC5u);
+}
+
+TEST(InputRules, PointPackingKeepsNegativeCoordinatesAsSixteenBits) {
+    struct Case {
+        int32_t x, y;
+        uint16_t low, high;
+    } cases[] = {
+        {0, 0, 0, 0}, {239, 319, 239, 319}, {5, -1, 5, 0xFFFF}, {5, -26, 5, 0xFFE6}, {-3, 7, 0xFFFD, 7},
+    };
+    for (const Case& c : cases) {
+        const LPARAM l = MAKELPARAM(c.x, c.y);
+        EXPECT_EQ(LOWORD(l), c.low);
+        EXPECT_EQ(HIWORD(l), c.high);
+        EXPECT_EQ(GET_X_LPARAM(l), c.x);
+        EXPECT_EQ(GET_Y_LPARAM(l), c.y);
+    }
+}
+
+}  // namespace

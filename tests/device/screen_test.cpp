@@ -1,0 +1,183 @@
+#include "device_fixture.h"
+
+#include <QTimer>
+
+#include <thread>
+
+#include "platform/device/activation.h"
+#include "platform/device/message_box.h"
+#include "platform/device/painting.h"
+#include "platform/device/timers.h"
+#include "platform/device/screen.h"
+#include "platform/device/window_api.h"
+#include "platform/gdi/paint.h"
+
+namespace device_test {
+namespace {
+
+QRgb Green() { return qRgb(0, 200, 0); }
+
+// A top-level window that paints itself green.
+Made GreenWindow(Log* log, gdi::RECT rect, std::set<uint32_t> watched = {}) {
+    Made made = MakeRecorder("green", log, std::move(watched), WS_VISIBLE, rect);
+    HWND window = made.window;
+    made.recorder->onMessage = [window](uint32_t msg, WPARAM, LPARAM) {
+        if (msg != WM_PAINT) return false;
+        PAINTSTRUCT ps;
+        gdi::HDC dc = BeginPaint(window, &ps);
+        gdi::BrushPtr brush = gdi::CreateSolidBrush(gdi::RGB(0, 200, 0));
+        gdi::FillRect(dc, &ps.rcPaint, brush.get());
+        EndPaint(window, &ps);
+        return true;
+    };
+    return made;
+}
+
+TEST_F(DeviceTest, FullScreenCallHidesAndShowsTheTaskBar) {
+    Log log;
+    // Full screen moves the window 26 pixels above the screen.
+    Made w = GreenWindow(&log, {0, -26, 240, 294}, {WM_LBUTTONDOWN});
+    const QImage shown = dev().grabScreen();
+    EXPECT_EQ(shown.size(), QSize(240, 320));
+    EXPECT_EQ(shown.pixel(120, 2), qRgb(0, 0, 132));
+    EXPECT_EQ(shown.pixel(120, 30), Green());
+    dev().tap(120, 10);
+    EXPECT_TRUE(log.empty());  // the task bar takes it
+
+    ASSERT_TRUE(SHFullScreen(w.window, SHFS_HIDETASKBAR));
+    EXPECT_FALSE(dev().taskBarShown());
+    EXPECT_EQ(dev().grabScreen().pixel(120, 2), Green());
+    EXPECT_NE(dev().dumpState().find("taskbar: hidden\n"), std::string::npos);
+    dev().tap(120, 10);
+    const Log expected{{"green", WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(120, 36)}};
+    EXPECT_EQ(log, expected);
+
+    SHFullScreen(w.window, SHFS_SHOWTASKBAR);
+    EXPECT_TRUE(dev().taskBarShown());
+    EXPECT_EQ(dev().grabScreen().pixel(120, 2), qRgb(0, 0, 132));
+    DestroyWindow(w.window);
+}
+
+TEST_F(DeviceTest, WaitCursorShowsTheBusyIndicatorOverEverything) {
+    Log log;
+    Made w = GreenWindow(&log, {0, 26, 240, 294});
+    struct Case {
+        device::Cursor cursor;
+        bool shown;
+    } cases[] = {{Cursor::Wait, true}, {Cursor::Wait, true}, {Cursor::Arrow, false}, {Cursor::Arrow, false}};
+    for (const Case& c : cases) {
+        device::SetCursor(c.cursor);
+        const QImage shot = dev().grabScreen();
+        EXPECT_EQ(dev().waitIndicatorShown(), c.shown);
+        // The indicator's ring is drawn in the middle of the screen.
+        bool covered = false;
+        for (int x = 104; x < 136; ++x) covered = covered || shot.pixel(x, 160) != Green();
+        EXPECT_EQ(covered, c.shown);
+        EXPECT_EQ(shot.pixel(20, 60), Green());
+    }
+    DestroyWindow(w.window);
+}
+
+TEST_F(DeviceTest, DumpListsWindowsActivationTimersAndBeeps) {
+    Log log;
+    Made main = MakeRecorder("Ezo", &log, {}, WS_VISIBLE, {0, 26, 240, 294});
+    Made child = MakeRecorder("Thumb", &log, {}, WS_CHILD, {0, 101, 240, 194}, main.window, 1004);
+    SetTimer(main.window, 1, 3000, nullptr);
+    SetFocus(child.window);
+    MessageBeep(0);
+    MessageBeep(0);
+    dev().addDumpSource([](DumpWriter& out) { out.write("browseMode", 1); });
+    const std::string expected =
+        "window: class=Recorder id=0 title=\"Ezo\" rect=0,26,240,268 visible=1 enabled=1\n"
+        "  window: class=Recorder id=1004 title=\"Thumb\" rect=0,101,240,93 visible=0 enabled=1\n"
+        "active: \"Ezo\"\n"
+        "taskbar: shown\n"
+        "wait: hidden\n"
+        "focus: class=Recorder id=1004 title=\"Thumb\"\n"
+        "capture: none\n"
+        "modal: none\n"
+        "timer: class=Recorder id=0 title=\"Ezo\" timer=1 period=3000\n"
+        "beeps: 2\n"
+        "browseMode: 1\n";
+    EXPECT_EQ(dev().dumpState(), expected);
+    EXPECT_EQ(dev().desktopWindow()->windowTitle(), QStringLiteral("Ezo"));
+    SetWindowText(main.window, u"Ezo - a");
+    EXPECT_EQ(dev().desktopWindow()->windowTitle(), QStringLiteral("Ezo - a"));
+    DestroyWindow(main.window);
+    EXPECT_TRUE(dev().timers().running().empty());  // its timers went with it
+}
+
+TEST_F(DeviceTest, MessagesPostedFromAnotherThreadArriveInOrderOnTheUiThread) {
+    Log log;
+    Made w = MakeRecorder("w", &log, {WM_USER}, WS_VISIBLE, {0, 26, 240, 294});
+    std::vector<bool> onUiThread;
+    const auto ui = std::this_thread::get_id();
+    w.recorder->onMessage = [&](uint32_t msg, WPARAM, LPARAM) {
+        if (msg == WM_USER) onUiThread.push_back(std::this_thread::get_id() == ui);
+        return false;
+    };
+    std::thread worker([&] {
+        for (int i = 0; i < 50; ++i) PostMessage(w.window, WM_USER, WPARAM(i), 0);
+    });
+    worker.join();
+    EXPECT_TRUE(log.empty());
+    dev().processPending();
+    ASSERT_EQ(log.size(), 50u);
+    for (size_t i = 0; i < log.size(); ++i) EXPECT_EQ(log[i].wParam, i);
+    EXPECT_EQ(std::count(onUiThread.begin(), onUiThread.end(), true), 50);
+    DestroyWindow(w.window);
+}
+
+TEST_F(DeviceTest, MessageBoxAnswersByButtonAndKey) {
+    Log log;
+    Made main = MakeRecorder("main", &log, {}, WS_VISIBLE, {0, 26, 240, 294});
+    const MessageBoxLayout okCancel = LayoutMessageBox(MB_OKCANCEL, 30);
+    const MessageBoxLayout ok = LayoutMessageBox(MB_OK, 30);
+    auto centre = [](const MessageBoxLayout& l, const gdi::RECT& r) {
+        return gdi::POINT{l.box.left + (r.left + r.right) / 2, l.box.top + (r.top + r.bottom) / 2};
+    };
+    struct Case {
+        const char* what;
+        unsigned type;
+        std::function<void()> answer;
+        int result;
+    } cases[] = {
+        {"Return", MB_OKCANCEL | MB_ICONQUESTION, [&] { dev().key(Qt::Key_Return); }, IDOK},
+        {"Escape", MB_OKCANCEL, [&] { dev().key(Qt::Key_Escape); }, IDCANCEL},
+        {"Escape without Cancel", MB_OK, [&] { dev().key(Qt::Key_Escape); }, IDOK},
+        {"tap on Cancel", MB_OKCANCEL,
+         [&] { auto p = centre(okCancel, okCancel.cancel); dev().tap(p.x, p.y); }, IDCANCEL},
+        {"tap on OK", MB_OK, [&] { auto p = centre(ok, ok.ok); dev().tap(p.x, p.y); }, IDOK},
+    };
+    for (const Case& c : cases) {
+        bool mainBlocked = false;
+        QTimer::singleShot(0, [&] {
+            mainBlocked = !AcceptsInput(main.window);
+            c.answer();
+        });
+        EXPECT_EQ(device::MessageBox(main.window, u"Remove selected file?", u"Delete", c.type), c.result) << c.what;
+        EXPECT_TRUE(mainBlocked) << c.what;
+        EXPECT_EQ(GetActiveWindow(), main.window) << c.what;
+        EXPECT_EQ(TopLevelWindows().size(), 1u) << c.what;
+    }
+    DestroyWindow(main.window);
+}
+
+TEST(MessageBoxLayout, ButtonsAndHits) {
+    const MessageBoxLayout two = LayoutMessageBox(MB_OKCANCEL, 40);
+    const MessageBoxLayout one = LayoutMessageBox(MB_OK, 40);
+    EXPECT_TRUE(one.cancel.empty());
+    EXPECT_FALSE(two.cancel.empty());
+    EXPECT_LE(two.ok.right, two.cancel.left);
+    EXPECT_EQ(MessageBoxButtonAt(two, two.ok.left, two.ok.top), IDOK);
+    EXPECT_EQ(MessageBoxButtonAt(two, two.cancel.right - 1, two.cancel.bottom - 1), IDCANCEL);
+    EXPECT_EQ(MessageBoxButtonAt(two, two.cancel.right, two.cancel.top), 0);
+    EXPECT_EQ(MessageBoxButtonAt(one, one.ok.left - 1, one.ok.top), 0);
+    // A text taller than the screen still leaves the box on it.
+    const MessageBoxLayout tall = LayoutMessageBox(MB_OK, 5000);
+    EXPECT_GE(tall.box.top, 26);
+    EXPECT_LE(tall.box.bottom, 294);
+}
+
+}  // namespace
+}  // namespace device_test

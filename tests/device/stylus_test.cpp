@@ -1,0 +1,159 @@
+#include "device_fixture.h"
+
+#include "platform/device/activation.h"
+#include "platform/device/input.h"
+#include "platform/device/screen.h"
+
+namespace device_test {
+namespace {
+
+const std::set<uint32_t> kStylus{WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP, WM_LBUTTONDBLCLK};
+
+class StylusTest : public DeviceTest {
+protected:
+    void SetUp() override {
+        DeviceTest::SetUp();
+        main_ = MakeRecorder("main", &log_, kStylus, WS_VISIBLE, {0, 26, 240, 294});
+        left_ = MakeRecorder("left", &log_, kStylus, WS_CHILD | WS_VISIBLE, {0, 100, 120, 200}, main_.window, 1);
+        right_ = MakeRecorder("right", &log_, kStylus, WS_CHILD | WS_VISIBLE, {120, 100, 240, 200}, main_.window, 2);
+        ASSERT_TRUE(main_.window && left_.window && right_.window);
+        log_.clear();
+    }
+    Log log_;
+    Made main_, left_, right_;
+};
+
+TEST_F(StylusTest, GoesToTheWindowUnderThePointInClientCoordinates) {
+    struct Case {
+        int x, y;
+        const char* window;
+        int cx, cy;
+    } cases[] = {
+        {10, 30, "main", 10, 4},      // above the children
+        {10, 126, "left", 10, 0},     // the left child's corner (screen y 26 + 100)
+        {119, 225, "left", 119, 99},  // its last pixel
+        {120, 126, "right", 0, 0},    // the neighbour's first
+        {200, 240, "main", 200, 214}, // below both
+    };
+    for (const Case& c : cases) {
+        log_.clear();
+        dev().tap(c.x, c.y);
+        dev().advance(1000);  // keep the taps apart: no double taps here
+        const Log expected{{c.window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.cx, c.cy)},
+                           {c.window, WM_LBUTTONUP, 0, MAKELPARAM(c.cx, c.cy)}};
+        EXPECT_EQ(log_, expected) << c.x << "," << c.y;
+    }
+}
+
+TEST_F(StylusTest, NothingGoesToHiddenOrDisabledWindowsOrTheTaskBar) {
+    ShowWindow(right_.window, SW_HIDE);
+    dev().tap(130, 150);  // falls through to the main window
+    EnableWindow(left_.window, false);
+    dev().advance(1000);
+    dev().tap(10, 150);   // on the disabled child: dropped
+    dev().advance(1000);
+    dev().tap(10, 10);    // on the task bar: dropped
+    const Log expected{{"main", WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(130, 124)},
+                       {"main", WM_LBUTTONUP, 0, MAKELPARAM(130, 124)}};
+    EXPECT_EQ(log_, expected);
+}
+
+TEST_F(StylusTest, CaptureTakesEverythingAndReleaseAboveTheWindowReadsHighWords) {
+    left_.recorder->onMessage = [&](uint32_t msg, WPARAM, LPARAM) {
+        if (msg == WM_LBUTTONDOWN) SetCapture(left_.window);
+        if (msg == WM_LBUTTONUP) ReleaseCapture();
+        return false;
+    };
+    dev().stylusDown(10, 130);
+    dev().stylusMove(200, 130);  // over the right child: still the left one's
+    dev().stylusUp(10, 125);     // one pixel above the left child
+    dev().advance(1000);
+    dev().stylusDown(10, 130);
+    dev().stylusUp(10, 100);     // 26 pixels above it
+    dev().advance(1000);
+    dev().tap(200, 130);         // capture released: the right child again
+    const Log expected{
+        {"left", WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 4)},
+        {"left", WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(200, 4)},
+        {"left", WM_LBUTTONUP, 0, LPARAM(0xFFFF000A)},
+        {"left", WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 4)},
+        {"left", WM_LBUTTONUP, 0, LPARAM(0xFFE6000A)},
+        {"right", WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(80, 4)},
+        {"right", WM_LBUTTONUP, 0, MAKELPARAM(80, 4)},
+    };
+    EXPECT_EQ(log_, expected);
+}
+
+TEST_F(StylusTest, DoubleTapWithinTimeAndDistance) {
+    struct Case {
+        const char* what;
+        int64_t gapMs;
+        int dx, dy;
+        bool isDouble;
+    } cases[] = {
+        {"quick, same place", 100, 0, 0, true},
+        {"at the double-click time", 400, 0, 0, true},
+        {"too slow", 401, 0, 0, false},
+        {"close by", 100, 5, -5, true},
+        {"too far", 100, 6, 0, false},
+    };
+    for (const Case& c : cases) {
+        dev().advance(5000);
+        log_.clear();
+        dev().tap(50, 50);
+        dev().advance(c.gapMs);
+        dev().stylusDown(50 + c.dx, 50 + c.dy);
+        ASSERT_EQ(log_.size(), 3u) << c.what;
+        EXPECT_EQ(log_[2].msg, c.isDouble ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN) << c.what;
+        dev().stylusUp(50, 50);
+    }
+}
+
+TEST_F(StylusTest, ThirdTapStartsANewPairAndClassesWithoutDoubleClicksGetDowns) {
+    dev().doubleTap(50, 50);
+    dev().tap(50, 50);
+    Log downs;
+    for (const Logged& m : log_)
+        if (m.msg != WM_LBUTTONUP) downs.push_back(m);
+    ASSERT_EQ(downs.size(), 3u);
+    EXPECT_EQ(downs[1].msg, WM_LBUTTONDBLCLK);
+    EXPECT_EQ(downs[2].msg, WM_LBUTTONDOWN);
+
+    Log plainLog;
+    Made plain = MakeRecorder("plain", &plainLog, kStylus, WS_VISIBLE, {0, 26, 240, 294}, nullptr, 0, 0);
+    dev().advance(1000);
+    dev().doubleTap(50, 50);
+    ASSERT_EQ(plainLog.size(), 4u);
+    EXPECT_EQ(plainLog[2].msg, WM_LBUTTONDOWN);
+    DestroyWindow(plain.window);
+}
+
+TEST_F(StylusTest, HoldingStillCallsTheHoldHookOnceMovingAwayCancelsIt) {
+    dev().hold(30, 140);
+    dev().stylusDown(30, 140);
+    dev().advance(499);
+    dev().stylusMove(40, 140);  // moved away before the time
+    dev().advance(1000);
+    dev().stylusUp(40, 140);
+    Log held;
+    for (const Logged& m : log_)
+        if (m.msg == 0) held.push_back(m);
+    const Log expected{{"left held", 0, 30, 14}};
+    EXPECT_EQ(held, expected);
+}
+
+TEST_F(StylusTest, TapOnAnInactiveTopLevelWindowActivatesItByClick) {
+    Log activations;
+    Made other = MakeRecorder("other", &activations, {WM_ACTIVATE}, WS_VISIBLE, {20, 60, 220, 160});
+    SetActiveWindow(main_.window);
+    BringWindowToTop(other.window);  // above the main window, still inactive
+    activations.clear();
+    dev().tap(100, 100);
+    ASSERT_EQ(activations.size(), 1u);
+    EXPECT_EQ(LOWORD(activations[0].wParam), WA_CLICKACTIVE);
+    EXPECT_EQ(GetActiveWindow(), other.window);
+    DestroyWindow(other.window);  // before its log goes
+}
+
+}  // namespace
+}  // namespace device_test
