@@ -7,7 +7,6 @@
 #include <memory>
 #include <optional>
 
-#include <QApplication>
 #include <QString>
 #include <QWidget>
 
@@ -97,20 +96,14 @@ int RunInWindow(const Options& options, ProgramEntry entry) {
     }
     if (!SetUpFiles(options)) return kExitUsage;
 
-    // The application comes first so that a second start can hand over to
-    // the first before any window shows.
-    static int argc = 1;
-    static char name[] = "ezo";
-    static char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
-    device::SingleInstance instance;
-    if (!instance.tryBecomePrimary()) return 0;
-
     auto device = device::Device::start({options.scale, false, false});
     if (!device) {
         PrintError("the device could not be started");
         return kExitFailure;
     }
+    // A second start hands over to the first before its loop ever runs.
+    device::SingleInstance instance;
+    if (!instance.tryBecomePrimary()) return 0;
     instance.setOnActivateRequest([window = device->desktopWindow()] {
         window->showNormal();
         window->raise();

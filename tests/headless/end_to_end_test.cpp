@@ -101,6 +101,23 @@ TEST_F(EzoProgram, AScriptTapsWaitsAndWritesAShotAndADump) {
     }
 }
 
+TEST_F(EzoProgram, TheDemoTourRunsAndItsTimerTicksOnTheVirtualClock) {
+    QStringList args = Headless(fs::path(EZO_SOURCE_DIR) / "demo/tour.ezs");
+    args << "--output" << QString::fromStdString((folder / "tour").string());
+    const Outcome outcome = Run(args);
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
+    for (const char* name : {"01-start.png", "04-hold.png", "06-button.png", "08-state.txt"}) {
+        EXPECT_TRUE(fs::exists(folder / "tour" / name)) << name;
+    }
+    // One virtual second apart, the blinking square differs.
+    const QImage first(QString::fromStdString((folder / "tour/07-tick-1.png").string()));
+    const QImage second(QString::fromStdString((folder / "tour/08-tick-2.png").string()));
+    ASSERT_FALSE(first.isNull());
+    ASSERT_FALSE(second.isNull());
+    EXPECT_NE(first, second);
+    EXPECT_NE(ReadFile(folder / "tour/08-state.txt").find("timer=1 period=1000"), std::string::npos);
+}
+
 TEST_F(EzoProgram, WritesRelativeFilesIntoTheOutputFolder) {
     const fs::path script = folder / "s.ezs";
     WriteFile(script, "shot a.png\n");
