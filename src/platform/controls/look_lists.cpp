@@ -1,0 +1,7 @@
+#include "platform/controls/look.h"
+
+namespace controls {
+
+QString ListsStyleSheet() { return QString(); }
+
+}  // namespace controls

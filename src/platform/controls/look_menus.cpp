@@ -1,0 +1,7 @@
+#include "platform/controls/look.h"
+
+namespace controls {
+
+QString MenusStyleSheet() { return QString(); }
+
+}  // namespace controls
