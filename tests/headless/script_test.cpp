@@ -30,6 +30,10 @@ TEST(ParseScriptLine, ReadsEveryCommand) {
         {"key Ctrl+Q", Op::Key, 0, 0, 0, {Qt::Key_Q, int(Qt::ControlModifier)}, ""},
         {"key Ctrl+A", Op::Key, 0, 0, 0, {Qt::Key_A, int(Qt::ControlModifier)}, ""},
         {"key PgDown", Op::Key, 0, 0, 0, {Qt::Key_PageDown, 0}, ""},
+        {"key Esc", Op::Key, 0, 0, 0, {Qt::Key_Escape, 0}, ""},
+        {"key Space", Op::Key, 0, 0, 0, {Qt::Key_Space, 0}, ""},
+        {"key 1", Op::Key, 0, 0, 0, {Qt::Key_1, 0}, ""},
+        {"key a", Op::Key, 0, 0, 0, {Qt::Key_A, 0}, ""},
         {"appkey 1", Op::AppKey, 0, 0, 1, {}, ""},
         {"appkey 5", Op::AppKey, 0, 0, 5, {}, ""},
         {"type hello world", Op::Type, 0, 0, 0, {}, "hello world"},
@@ -95,6 +99,10 @@ TEST(ParseScriptLine, RefusesBadLinesWithAMessage) {
         {"shot .png", "must end in .png"},
         {"dump   ", "dump takes FILE"},
         {"quit now", "quit takes nothing"},
+        // Bytes that could drive a terminal are shown escaped, and long words cut.
+        {"\x1b[2J\xff 1 2", "unknown command '\\x1B[2J\\xFF'"},
+        {"key \x07", "unknown key '\\x07'"},
+        {"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", "'aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa...'"},
     };
     for (const auto& [line, fragment] : cases) {
         const LineResult result = ParseScriptLine(line);

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QKeySequence>
 #include <QString>
 
@@ -6,7 +8,9 @@
 namespace headless {
 
 std::optional<KeyChord> ParseKeyName(std::string_view name) {
-    if (name.empty()) return std::nullopt;
+    // Key names are printable ASCII; Qt would take a control byte as a key.
+    if (name.empty() || std::any_of(name.begin(), name.end(), [](char c) { return c <= ' ' || c > '~'; }))
+        return std::nullopt;
     const QKeySequence sequence =
         QKeySequence::fromString(QString::fromUtf8(name.data(), qsizetype(name.size())), QKeySequence::PortableText);
     if (sequence.count() != 1) return std::nullopt;

@@ -51,6 +51,27 @@ bool EndsWithPng(std::string_view name) {
     return tail == ".png";
 }
 
+// A word from the script as it may be shown in a message: control and
+// non-ASCII bytes escaped, so a binary file cannot drive the terminal, and
+// cut short.
+std::string Quoted(std::string_view word) {
+    constexpr size_t kMaxShown = 40;
+    std::string out = "'";
+    for (size_t i = 0; i < word.size() && i < kMaxShown; ++i) {
+        const unsigned char c = static_cast<unsigned char>(word[i]);
+        if (c >= 0x20 && c < 0x7F) {
+            out += char(c);
+        } else {
+            static const char digits[] = "0123456789ABCDEF";
+            out += "\\x";
+            out += digits[c >> 4];
+            out += digits[c & 15];
+        }
+    }
+    if (word.size() > kMaxShown) out += "...";
+    return out + "'";
+}
+
 struct Verb {
     std::string_view word;
     Op op;
@@ -91,7 +112,7 @@ LineResult ParseScriptLine(std::string_view line) {
     std::string_view rest;
     const std::string_view word = FirstWord(line, &rest);
     const auto verb = std::find_if(std::begin(kVerbs), std::end(kVerbs), [&](const Verb& v) { return v.word == word; });
-    if (verb == std::end(kVerbs)) return Fail("unknown command '" + std::string(word) + "'");
+    if (verb == std::end(kVerbs)) return Fail("unknown command " + Quoted(word));
 
     ScriptCommand command;
     command.op = verb->op;
@@ -113,7 +134,7 @@ LineResult ParseScriptLine(std::string_view line) {
         const auto args = Words(rest);
         if (args.size() != 1) return Fail("key takes one NAME such as Left, Return, F1 or Ctrl+Q");
         const auto chord = ParseKeyName(args[0]);
-        if (!chord) return Fail("unknown key '" + std::string(args[0]) + "'");
+        if (!chord) return Fail("unknown key " + Quoted(args[0]));
         command.key = *chord;
         return {command, {}};
     }
