@@ -1,8 +1,9 @@
 #pragma once
 // The user's choices kept between runs in the registry key
-// "Software\Morvex\Ezo" of the current user: start option and its file, the five hardware buttons' actions
-// and the slide-show interval. Loaded once when the main window is created,
-// saved once when it is destroyed; in between only `settings` changes.
+// "Software\Morvex\Ezo" of the current user: start option and its file,
+// the five hardware buttons' actions and the slide-show interval. Loaded once
+// when the main window is created, saved once when it is destroyed; in
+// between only `settings` changes.
 #include <cstdint>
 #include <string>
 #include <string_view>

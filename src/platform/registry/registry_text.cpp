@@ -211,7 +211,9 @@ std::string FormatData(const RegValue& value) {
 // Adds a parsed value to its key within the limits; false when refused.
 bool StoreValue(RegKeyData& key, RegValue value, size_t& totalValues) {
     if (RegValue* existing = FindValue(key, value.name)) {
-        *existing = std::move(value);
+        // The name keeps the case it was first written in.
+        existing->type = value.type;
+        existing->data = std::move(value.data);
         return true;
     }
     if (key.values.size() >= kMaxValuesPerKey || totalValues >= kMaxValues) return false;
@@ -253,18 +255,23 @@ bool IsValidValueName(std::u16string_view name) {
 }
 
 RegKeyData* EnsureKey(RegKeyMap& keys, std::u16string_view path) {
+    // A new key's name is its parent's as already stored, then its own part
+    // as written, so every key spells its parents the same way.
     RegKeyData* key = nullptr;
+    size_t start = 0;
     for (size_t end = 0;; ++end) {
         end = std::min(path.find(u'\\', end), path.size());
-        const std::u16string_view prefix = path.substr(0, end);
-        const std::u16string folded = FoldKeyPath(prefix);
+        const std::u16string folded = FoldKeyPath(path.substr(0, end));
         auto found = keys.find(folded);
         if (found == keys.end()) {
             if (keys.size() >= kMaxKeys) return nullptr;
-            found = keys.emplace(folded, RegKeyData{std::u16string(prefix), {}}).first;
+            std::u16string name = key && !key->path.empty() ? key->path + u'\\' : std::u16string();
+            name += path.substr(start, end - start);
+            found = keys.emplace(folded, RegKeyData{std::move(name), {}}).first;
         }
         key = &found->second;
         if (end == path.size()) return key;
+        start = end + 1;
     }
 }
 
@@ -302,6 +309,9 @@ ParsedRegistry ParseRegistryText(std::string_view text) {
         std::optional<RegValue> value = key ? ParseValueLine(line) : std::nullopt;
         if (!value || !StoreValue(*key, std::move(*value), totalValues)) ++result.badLines;
     }
+    // The root always exists; it is kept only for its values.
+    const auto root = result.keys.find(u"");
+    if (root != result.keys.end() && root->second.values.empty()) result.keys.erase(root);
     return result;
 }
 
