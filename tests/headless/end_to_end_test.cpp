@@ -42,19 +42,25 @@ protected:
         return text.str();
     }
 
-    Outcome Run(const QStringList& args, bool withDisplay = false) {
+    // A private home, cache, settings and runtime folder, and no display.
+    QProcessEnvironment Environment() {
+        const fs::path runtime = folder / "runtime";
+        fs::create_directories(runtime);
+        fs::permissions(runtime, fs::perms::owner_all, fs::perm_options::replace);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", QString::fromStdString(folder.string()));
         env.insert("XDG_CACHE_HOME", QString::fromStdString((folder / "cache").string()));
         env.insert("XDG_CONFIG_HOME", QString::fromStdString((folder / "config").string()));
-        env.insert("XDG_RUNTIME_DIR", QString::fromStdString(folder.string()));
-        if (!withDisplay) {
-            env.remove("DISPLAY");
-            env.remove("WAYLAND_DISPLAY");
-            env.remove("QT_QPA_PLATFORM");
-        }
+        env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.string()));
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        return env;
+    }
+
+    Outcome Run(const QStringList& args) {
         QProcess process;
-        process.setProcessEnvironment(env);
+        process.setProcessEnvironment(Environment());
         process.start(QString::fromStdString(Binary().string()), args);
         Outcome outcome;
         if (!process.waitForFinished(60000)) {
@@ -130,11 +136,8 @@ TEST_F(EzoProgram, WritesRelativeFilesIntoTheOutputFolder) {
 }
 
 TEST_F(EzoProgram, ReadsCommandsFromStandardInputWithoutAScript) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     QProcess process;
-    env.insert("XDG_CACHE_HOME", QString::fromStdString((folder / "cache").string()));
-    env.insert("XDG_CONFIG_HOME", QString::fromStdString((folder / "config").string()));
-    process.setProcessEnvironment(env);
+    process.setProcessEnvironment(Environment());
     process.setWorkingDirectory(QString::fromStdString(folder.string()));
     process.start(QString::fromStdString(Binary().string()),
                   {"--headless", "--root", QString::fromStdString(root.string())});
