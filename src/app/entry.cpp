@@ -7,8 +7,13 @@
 #include <memory>
 #include <optional>
 
+#include <QSocketNotifier>
 #include <QString>
 #include <QWidget>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "platform/device/device.h"
 #include "platform/device/messages.h"
@@ -89,6 +94,59 @@ int RunHeadless(const Options& options, ProgramEntry entry) {
     return status != 0 ? status : code;
 }
 
+// Ctrl+C in the terminal, or a polite kill, closes the program as its own
+// Exit would, so what it saves on the way out is saved. The handler only
+// writes a byte to a socket the UI thread watches. A second signal takes the
+// default action, in case the program does not close.
+class TerminationSignals {
+public:
+    TerminationSignals() {
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds_) != 0) return;
+        writeFd = fds_[0];
+        notifier_ = std::make_unique<QSocketNotifier>(fds_[1], QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] { OnSignal(); });
+        struct sigaction action = {};
+        action.sa_handler = Handler;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART | SA_RESETHAND;
+        sigaction(SIGINT, &action, &oldInt_);
+        sigaction(SIGTERM, &action, &oldTerm_);
+    }
+    ~TerminationSignals() {
+        if (!notifier_) return;
+        sigaction(SIGINT, &oldInt_, nullptr);
+        sigaction(SIGTERM, &oldTerm_, nullptr);
+        writeFd = -1;
+        notifier_.reset();
+        ::close(fds_[0]);
+        ::close(fds_[1]);
+    }
+    TerminationSignals(const TerminationSignals&) = delete;
+    TerminationSignals& operator=(const TerminationSignals&) = delete;
+
+private:
+    static void Handler(int) {
+        const int fd = writeFd;
+        const char byte = 1;
+        if (fd >= 0) {
+            const ssize_t written = ::write(fd, &byte, 1);
+            (void)written;
+        }
+    }
+    void OnSignal() {
+        char byte;
+        const ssize_t got = ::read(fds_[1], &byte, 1);
+        (void)got;
+        headless::CloseProgram(notifier_.get());
+    }
+
+    static inline volatile std::sig_atomic_t writeFd = -1;
+    int fds_[2] = {-1, -1};
+    std::unique_ptr<QSocketNotifier> notifier_;
+    struct sigaction oldInt_ = {};
+    struct sigaction oldTerm_ = {};
+};
+
 int RunInWindow(const Options& options, ProgramEntry entry) {
     if (!HasDisplay(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"), std::getenv("QT_QPA_PLATFORM"))) {
         std::fputs(NoDisplayText().c_str(), stderr);
@@ -109,6 +167,7 @@ int RunInWindow(const Options& options, ProgramEntry entry) {
         window->raise();
         window->activateWindow();
     });
+    TerminationSignals termination;
     return CallEntry(options, entry);
 }
 

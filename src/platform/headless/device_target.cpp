@@ -19,16 +19,19 @@ void DeviceTarget::Type(std::string_view utf8) {
     device_.typeText(text.toStdU16String());
 }
 
-void DeviceTarget::Quit() {
-    if (quitting_ || device_.quitCode()) return;
-    quitting_ = true;
-    // Posted, not sent: a close that opens a modal window must not block the
-    // script, and the scheduled quit below ends any such nested loop.
+void CloseProgram(QObject* context) {
+    if (device::QuitCode()) return;
     const std::vector<device::HWND> windows = device::TopLevelWindows();
     for (device::HWND window : windows) device::PostMessage(window, device::WM_CLOSE, 0, 0);
-    QTimer::singleShot(0, context_.get(), [] {
+    QTimer::singleShot(0, context, [] {
         if (!device::QuitCode()) device::PostQuitMessage(0);
     });
+}
+
+void DeviceTarget::Quit() {
+    if (quitting_) return;
+    quitting_ = true;
+    CloseProgram(context_.get());
 }
 
 }  // namespace headless

@@ -9,6 +9,13 @@
 
 namespace headless {
 
+// Closes every top-level window as a user would, then ends the message loop
+// on the next turn if the windows did not. The closes are posted, not sent:
+// a close that opens a modal window must not block the caller, and the
+// scheduled quit ends any such nested loop. Nothing happens once the loop
+// has its quit message. The scheduled quit is dropped with context.
+void CloseProgram(QObject* context);
+
 class DeviceTarget final : public ScriptTarget {
 public:
     explicit DeviceTarget(device::Device& device) : device_(device) {}
@@ -26,8 +33,6 @@ public:
     void ProcessPending() override { device_.processPending(); }
     QImage Screen() override { return device_.grabScreen(); }
     std::string Dump() override { return device_.dumpState(); }
-    // Closes the top-level windows as a user would, then ends the loop if
-    // they did not.
     void Quit() override;
     std::optional<int> ExitCode() override { return device_.quitCode(); }
 
