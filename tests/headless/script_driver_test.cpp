@@ -6,22 +6,15 @@
 #include <sstream>
 
 #include "headless/fake_target.h"
+#include "headless/test_application.h"
 #include "platform/headless/script_driver.h"
 
 namespace headless {
 namespace {
 
-QCoreApplication& Application() {
-    static int argc = 1;
-    static char name[] = "ezo_headless_tests";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication application(argc, argv);
-    return application;
-}
-
 // Turns the event loop until the driver is done (or a generous time passed).
 void RunUntilFinished(const ScriptDriver& driver) {
-    Application();
+    EnsureTestApplication();
     QElapsedTimer elapsed;
     elapsed.start();
     while (!driver.finished() && elapsed.elapsed() < 5000) QCoreApplication::processEvents();
@@ -83,7 +76,7 @@ TEST(ScriptDriver, DropsItsScheduledStepWhenDestroyed) {
         ScriptDriver driver(target, ScriptSource(ParseScript("wait 1").commands), {}, "t.ezs");
         driver.Start();
     }
-    Application();
+    EnsureTestApplication();
     QCoreApplication::processEvents();
     EXPECT_TRUE(target.calls.empty());
 }

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "headless/test_application.h"
+#include "platform/device/demo_window.h"
+#include "platform/device/device.h"
+#include "platform/device/window.h"
+#include "platform/headless/device_target.h"
+#include "platform/headless/script_runner.h"
+
+namespace headless {
+namespace {
+
+struct DemoCase {
+    const char* script;
+    gdi::POINT stylus;  // client coordinates the demo window saw last
+    gdi::POINT marker;
+    int lastButton;
+    int ticks;
+};
+
+// Scripts run in-process on a headless device with the demo window, the way
+// scenario tests drive the program.
+TEST(DeviceTarget, ScriptsReachTheWindowsThroughTheDevice) {
+    const DemoCase cases[] = {
+        // The window starts below the 26-pixel task bar.
+        {"tap 60 100", {60, 74}, {112, 120}, 0, 0},
+        // Dragged out of the window, the stylus stays captured: negative client y.
+        {"down 10 40\nmove 300 -50\nup 300 -50", {300, -76}, {112, 120}, 0, 0},
+        {"key Right\nkey Right\nkey Down", {-1, -1}, {128, 128}, 0, 0},
+        {"appkey 3", {-1, -1}, {112, 120}, 3, 0},
+        {"key F5", {-1, -1}, {112, 120}, 5, 0},
+        {"key 2", {-1, -1}, {112, 120}, 2, 0},
+        // With Ctrl held a digit is no button: the modifier must get through.
+        {"key Ctrl+2", {-1, -1}, {112, 120}, 0, 0},
+        // The one-second timer on the virtual clock; a hold takes 500 ms of it.
+        {"wait 2999", {-1, -1}, {112, 120}, 0, 2},
+        {"wait 2500\nhold 20 60", {20, 34}, {112, 120}, 0, 3},
+    };
+    EnsureTestApplication();
+    for (const DemoCase& c : cases) {
+        SCOPED_TRACE(c.script);
+        auto device = device::Device::start({1, true, true});
+        ASSERT_TRUE(device);
+        auto* demo = static_cast<device::DemoWindow*>(device::CreateDemoWindow());
+        ASSERT_TRUE(demo);
+        DeviceTarget target(*device);
+        ScriptRunner runner(target, std::filesystem::temp_directory_path());
+        ParsedScript script = ParseScript(c.script);
+        ASSERT_FALSE(script.error);
+        runner.Run(script.commands);
+        EXPECT_FALSE(runner.error());
+        EXPECT_EQ(demo->stylus().x, c.stylus.x);
+        EXPECT_EQ(demo->stylus().y, c.stylus.y);
+        EXPECT_EQ(demo->marker().x, c.marker.x);
+        EXPECT_EQ(demo->marker().y, c.marker.y);
+        EXPECT_EQ(demo->lastButton(), c.lastButton);
+        EXPECT_EQ(demo->ticks(), c.ticks);
+        EXPECT_EQ(target.Screen().size(), QSize(240, 320));
+    }
+}
+
+TEST(DeviceTarget, QuitClosesTheWindowsAndEndsWithTheirCode) {
+    EnsureTestApplication();
+    auto device = device::Device::start({1, true, true});
+    ASSERT_TRUE(device);
+    device::HWND demo = device::CreateDemoWindow();
+    DeviceTarget target(*device);
+    ScriptRunner runner(target, std::filesystem::temp_directory_path());
+    runner.Run(ParseScript("tap 5 50\nquit\ntap 6 60").commands);
+    EXPECT_TRUE(runner.finished());
+    EXPECT_FALSE(device::IsWindow(demo));  // closed as a user would, not just abandoned
+    EXPECT_EQ(target.ExitCode(), 0);
+    EXPECT_EQ(runner.exitCode(), 0);
+}
+
+}  // namespace
+}  // namespace headless
