@@ -22,7 +22,8 @@ bool WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& b
 
 const std::vector<DemoFile>& DemoFiles() {
     // Sizes: smaller than the screen, the screen, both orientations of a
-    // camera picture, and one far larger than the screen.
+    // camera picture, and one far larger than the screen. The bitmaps have
+    // odd widths, so their rows need padding.
     static const std::vector<DemoFile> files = {
         {u8"My Documents/Pictures/Sunset.jpg", Format::Jpeg, Scene::Sunset, 640, 480},
         {u8"My Documents/Pictures/Colour wheel.jpg", Format::Jpeg, Scene::ColourWheel, 240, 320},
@@ -33,8 +34,8 @@ const std::vector<DemoFile>& DemoFiles() {
         {u8"My Documents/Pictures/Holiday/Night sky.jpg", Format::Jpeg, Scene::Night, 640, 480},
         {u8"My Documents/Pictures/Holiday/Beach ball.JPG", Format::Jpeg, Scene::Checker, 320, 240},
         {u8"My Documents/Pictures/Holiday/Lake.jpeg", Format::Jpeg, Scene::Sunset, 480, 360},
-        {u8"My Documents/Pictures/Holiday/Stripes.bmp", Format::Bmp24, Scene::Stripes, 200, 150},
-        {u8"My Documents/Pictures/Holiday/Wheel 16.bmp", Format::Bmp16, Scene::ColourWheel, 150, 150},
+        {u8"My Documents/Pictures/Holiday/Stripes.bmp", Format::Bmp24, Scene::Stripes, 201, 150},
+        {u8"My Documents/Pictures/Holiday/Wheel 16.bmp", Format::Bmp16, Scene::ColourWheel, 151, 151},
         {u8"My Documents/Pictures/Holiday/Sunset.gif", Format::Gif, Scene::Sunset, 200, 150},
         {u8"My Documents/Pictures/Empty/Notes.txt", Format::Text, Scene::Shapes, 0, 0},
     };
