@@ -166,6 +166,8 @@ TEST_F(DeviceTest, DefaultPlacementIsTheWorkAreaAndRegisteredClassesMakeTheirWin
     const Log expected{{"thing", WM_CREATE, 0, 0}, {"thing", WM_SIZE, SIZE_RESTORED, MAKELPARAM(240, 268)}};
     EXPECT_EQ(log, expected);
     EXPECT_EQ(GetWindowText(w), u"Title");
+    EXPECT_EQ(FindWindow(u"Thing", nullptr), w);
+    EXPECT_EQ(FindWindow(u"Thing", u"Other"), nullptr);
     char16_t small[3];
     EXPECT_EQ(GetWindowText(w, small, 3), 2);
     EXPECT_EQ(std::u16string(small), u"Ti");

@@ -367,6 +367,14 @@ bool SetWindowStyle(HWND window, uint32_t style) {
     return true;
 }
 
+HWND FindWindow(std::u16string_view className, const char16_t* title) {
+    for (auto it = topLevels.rbegin(); it != topLevels.rend(); ++it) {
+        const WindowData& d = (*it)->data();
+        if (d.className == className && (!title || d.title == title)) return *it;
+    }
+    return nullptr;
+}
+
 const std::vector<HWND>& TopLevelWindows() { return topLevels; }
 
 LRESULT DefWindowProc(HWND window, uint32_t msg, WPARAM, LPARAM) {

@@ -120,6 +120,9 @@ bool SetWindowStyle(HWND window, uint32_t style);
 gdi::POINT ScreenToClient(HWND window, gdi::POINT screen);
 gdi::POINT ClientToScreen(HWND window, gdi::POINT client);
 
+// The highest top-level window of the class (and title, unless null).
+HWND FindWindow(std::u16string_view className, const char16_t* title);
+
 // Top-level windows, bottom of the z-order first.
 const std::vector<HWND>& TopLevelWindows();
 // Destroys every window (the device going down).
