@@ -88,8 +88,11 @@ int RunHeadless(const Options& options, ProgramEntry entry) {
     headless::ScriptDriver driver(target, std::move(*source), OutputFolder(options), name);
     driver.Start();
     const int code = CallEntry(options, entry);
-    // The entry may end before the script has run to its end.
-    if (!driver.finished()) return code;
+    // A script whose commands never ran must not pass for one that did.
+    if (!driver.finished()) {
+        PrintError("the program ended before the script did");
+        return code != 0 ? code : kExitFailure;
+    }
     const int status = driver.ExitStatus();
     return status != 0 ? status : code;
 }

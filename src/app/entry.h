@@ -27,7 +27,8 @@ std::string NoDisplayText();
 // Sets the device up as the options say and runs entry on it. Prints its own
 // messages on stderr. Exit codes: the entry's, 0 when another instance was
 // asked to come to the front, 1 without a display, 2 for a bad root or a bad
-// script, 1 for a script command that failed.
+// script, 1 for a script command that failed or a program that ended before
+// its script.
 int RunProgram(const Options& options, ProgramEntry entry);
 
 }  // namespace ezo
