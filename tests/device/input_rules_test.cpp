@@ -39,7 +39,14 @@ TEST(InputRules, VirtualKeys) {
         {Qt::Key_Return, 0x0D}, {Qt::Key_Enter, 0x0D}, {Qt::Key_Q, 'Q'},    {Qt::Key_A, 'A'},
         {Qt::Key_7, '7'},     {Qt::Key_F1, 0x70},   {Qt::Key_F12, 0x7B},   {Qt::Key_Shift, 0},
     };
-    for (auto [key, vk] : cases) EXPECT_EQ(VirtualKeyFromQt(key), vk) << std::hex << key;
+    for (auto [key, vk] : cases) {
+        EXPECT_EQ(VirtualKeyFromQt(key), vk) << std::hex << key;
+        // And back, for the keys that have one.
+        if (vk && key != Qt::Key_Enter) EXPECT_EQ(QtKeyFromVirtualKey(vk), key) << std::hex << vk;
+    }
+    EXPECT_EQ(QtKeyFromVirtualKey(0xC1), Qt::Key_F1);
+    EXPECT_EQ(QtKeyFromVirtualKey(0xC5), Qt::Key_F5);
+    EXPECT_EQ(QtKeyFromVirtualKey(0xC6), 0);
 }
 
 TEST(InputRules, ApplicationButtons) {

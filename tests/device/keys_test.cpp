@@ -38,6 +38,9 @@ TEST_F(KeysTest, ApplicationButtonsReachOnlyTheWindowThatRegisteredThem) {
         EXPECT_EQ(log_, expected) << std::hex << c.key;
     }
     log_.clear();
+    EXPECT_TRUE(dev().virtualKey(0xC4));  // the button's own virtual key
+    EXPECT_EQ(log_, (Log{{"main", WM_HOTKEY, 196, MAKELPARAM(MOD_WIN, 0xC4)}}));
+    log_.clear();
     UnregisterHotKey(main_.window, 193);
     dev().appKey(1);
     EXPECT_TRUE(log_.empty());

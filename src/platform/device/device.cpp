@@ -9,6 +9,7 @@
 #include "platform/device/activation.h"
 #include "platform/device/clock.h"
 #include "platform/device/input.h"
+#include "platform/device/input_rules.h"
 #include "platform/device/message_loop.h"
 #include "platform/device/qt_backend.h"
 #include "platform/device/screen.h"
@@ -195,6 +196,13 @@ void Device::hold(int x, int y) {
 void Device::key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     input::KeyPress(key, modifiers, KeyText(key, modifiers));
     input::KeyRelease(key, modifiers);
+}
+
+bool Device::virtualKey(uint32_t vk, Qt::KeyboardModifiers modifiers) {
+    const int qtKey = QtKeyFromVirtualKey(vk);
+    if (!qtKey) return false;
+    key(Qt::Key(qtKey), modifiers);
+    return true;
 }
 
 bool Device::keyByName(std::string_view name) {

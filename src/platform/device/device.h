@@ -72,6 +72,9 @@ public:
     void hold(int x, int y);
     // A key press and release, as the keyboard would give it.
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // The same by virtual key (VK_LEFT, 'Q', 0xC1..0xC5 for the buttons...);
+    // false for a key the keyboard cannot give.
+    bool virtualKey(uint32_t vk, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // Names as in scripts: Left, Right, Up, Down, Return, Escape, Space, Tab,
     // Backspace, F1..F12, a letter or digit, optionally with "Ctrl+"/"Shift+"/
     // "Alt+" in front. False for an unknown name.

@@ -39,6 +39,19 @@ uint32_t VirtualKeyFromQt(int qtKey) {
     return 0;
 }
 
+int QtKeyFromVirtualKey(uint32_t vk) {
+    if (vk >= AppButtonKey(1) && vk <= AppButtonKey(5)) return Qt::Key_F1 + int(vk - AppButtonKey(1));
+    const int candidates[] = {Qt::Key_Left,   Qt::Key_Up,     Qt::Key_Right, Qt::Key_Down, Qt::Key_Return,
+                              Qt::Key_Escape, Qt::Key_Space,  Qt::Key_Tab,   Qt::Key_Backspace,
+                              Qt::Key_Delete, Qt::Key_Home,   Qt::Key_End,   Qt::Key_PageUp, Qt::Key_PageDown};
+    for (int key : candidates)
+        if (VirtualKeyFromQt(key) == vk) return key;
+    if (vk >= 'A' && vk <= 'Z') return Qt::Key_A + int(vk - 'A');
+    if (vk >= '0' && vk <= '9') return Qt::Key_0 + int(vk - '0');
+    if (vk >= VK_F1 && vk < VK_F1 + 12) return Qt::Key_F1 + int(vk - VK_F1);
+    return 0;
+}
+
 int AppButtonFromQt(int qtKey, Qt::KeyboardModifiers modifiers, bool digitsAreButtons) {
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F5) return 1 + (qtKey - Qt::Key_F1);
     const bool plain = !(modifiers & (Qt::ControlModifier | Qt::AltModifier));

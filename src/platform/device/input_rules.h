@@ -27,6 +27,10 @@ bool IsDoubleTap(const TapRecord& first, uint64_t timeMs, gdi::POINT point, cons
 // The virtual key of a Qt key (arrows, Return, letters, digits, F-keys...), 0 for none.
 uint32_t VirtualKeyFromQt(int qtKey);
 
+// The Qt key that gives a virtual key (the application buttons give F1..F5),
+// 0 for none.
+int QtKeyFromVirtualKey(uint32_t vk);
+
 // Application button 1..5 for F1..F5, and for the digits 1..5 without Ctrl
 // or Alt when digitsAreButtons; 0 otherwise.
 int AppButtonFromQt(int qtKey, Qt::KeyboardModifiers modifiers, bool digitsAreButtons);

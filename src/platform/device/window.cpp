@@ -107,6 +107,7 @@ HWND CreateWindowFor(std::unique_ptr<Window> object, std::u16string_view classNa
     QWidget* layer = internal::ScreenLayer();
     const bool child = style & WS_CHILD;
     if (!object || !layer || (parent && !IsWindow(parent)) || (child && !parent)) return nullptr;
+    if (parent && parent->data().destroying) return nullptr;  // it could never be destroyed with it
     ApplyDefaults(child, x, y, width, height);
 
     HWND window = object.get();
