@@ -34,6 +34,9 @@ struct Store {
     std::mutex mutex;
     std::string file;
     bool loaded = false;
+    // A damaged file that could not be moved aside is never written over;
+    // changes then fail.
+    bool writesBlocked = false;
     RegKeyMap keys;
     std::map<uint32_t, OpenKey> handles;
     uint32_t nextHandle = 1;
@@ -98,9 +101,21 @@ ReadResult ReadCapped(const std::string& path, std::string& text, bool& tooLarge
     return result;
 }
 
+// Moves path to target unless target exists.
+bool MoveWithoutReplacing(const std::string& path, const std::string& target) {
+    if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+        return true;
+    }
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    // File systems without that rename: a link fails when the target exists.
+    if (::link(path.c_str(), target.c_str()) != 0) return false;
+    ::unlink(path.c_str());
+    return true;
+}
+
 // Renames a damaged file to "<file>.damaged-<UTC time>[-n]", never over
-// another file.
-void KeepAside(const std::string& path) {
+// another file. False when it stays where it is.
+bool KeepAside(const std::string& path) {
     char stamp[32];
     const time_t now = std::time(nullptr);
     tm fields{};
@@ -109,11 +124,10 @@ void KeepAside(const std::string& path) {
     const std::string base = path + ".damaged-" + stamp;
     for (int n = 0; n < 1000; ++n) {
         const std::string target = n == 0 ? base : base + "-" + std::to_string(n);
-        if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
-            return;
-        }
-        if (errno != EEXIST) return;
+        if (MoveWithoutReplacing(path, target)) return true;
+        if (errno != EEXIST) return false;
     }
+    return false;
 }
 
 long Persist(const Store& store, const RegKeyMap& keys) {
@@ -137,13 +151,17 @@ void Load(Store& store) {
     ParsedRegistry parsed = ParseRegistryText(read == ReadResult::Read ? text : std::string());
     store.keys = std::move(parsed.keys);
     if (read == ReadResult::Unusable || tooLarge || parsed.damaged()) {
-        KeepAside(path);
-        Persist(store, store.keys);  // best effort; the next change writes again
+        if (KeepAside(path)) {
+            Persist(store, store.keys);  // best effort; the next change writes again
+        } else {
+            store.writesBlocked = true;
+        }
     }
 }
 
 // Makes a change to a copy of the keys and keeps it only once it is on disk.
 long Commit(Store& store, RegKeyMap next) {
+    if (store.writesBlocked) return ERROR_WRITE_FAULT;
     const long result = Persist(store, next);
     if (result == ERROR_SUCCESS) store.keys = std::move(next);
     return result;
@@ -329,6 +347,7 @@ void SetRegistryFile(std::string hostPath) {
     std::lock_guard lock(store.mutex);
     store.file = std::move(hostPath);
     store.loaded = false;
+    store.writesBlocked = false;
     store.keys.clear();
     store.handles.clear();
 }

@@ -4,7 +4,8 @@
 // The file is read once, at the first call; every change is written to it at
 // once and atomically, and a change whose write fails is not made. A damaged
 // file is read as far as it is sound, renamed aside as
-// "<file>.damaged-<UTC time>" and replaced by what was read.
+// "<file>.damaged-<UTC time>" and replaced by what was read; one that cannot
+// be moved aside is left whole, and changes fail rather than overwrite it.
 // Key paths and value names ignore case.
 #include <cstdint>
 #include <string>
