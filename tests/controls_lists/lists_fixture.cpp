@@ -1,0 +1,182 @@
+#include "lists_fixture.h"
+
+#include <QString>
+
+namespace lists_test {
+namespace {
+
+std::string Utf8(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), qsizetype(text.size())).toStdString();
+}
+
+std::string Describe(const NMHDR& header) {
+    const std::string name = CodeName(header.code);
+    const std::string from = " id=" + std::to_string(header.idFrom);
+    switch (header.code) {
+    case TVN_SELCHANGINGW:
+    case TVN_SELCHANGEDW: {
+        const auto& nm = reinterpret_cast<const NMTREEVIEWW&>(header);
+        auto label = [&](HTREEITEM item) { return item ? Utf8(ItemText(header.hwndFrom, item)) : "none"; };
+        return name + from + " action=" + std::to_string(nm.action) + " old=" + label(nm.itemOld.hItem) +
+               " new=" + label(nm.itemNew.hItem);
+    }
+    case TVN_ITEMEXPANDINGW:
+    case TVN_ITEMEXPANDEDW: {
+        const auto& nm = reinterpret_cast<const NMTREEVIEWW&>(header);
+        return name + from + " action=" + std::to_string(nm.action) + " item=" +
+               Utf8(ItemText(header.hwndFrom, nm.itemNew.hItem)) + " children=" +
+               std::to_string(ChildTexts(header.hwndFrom, nm.itemNew.hItem).size());
+    }
+    case LVN_ITEMCHANGED:
+    case LVN_COLUMNCLICK: {
+        const auto& nm = reinterpret_cast<const NMLISTVIEW&>(header);
+        if (header.code == LVN_COLUMNCLICK) return name + from + " sub=" + std::to_string(nm.iSubItem);
+        return name + from + " row=" + std::to_string(nm.iItem) + " old=" + std::to_string(nm.uOldState) +
+               " new=" + std::to_string(nm.uNewState);
+    }
+    case NM_CLICK:
+    case LVN_ITEMACTIVATE: {
+        const auto& nm = reinterpret_cast<const NMITEMACTIVATE&>(header);
+        return name + from + " row=" + std::to_string(nm.iItem);
+    }
+    case GN_CONTEXTMENU: {
+        const auto& nm = reinterpret_cast<const NMRGINFO&>(header);
+        return name + from + " at=" + std::to_string(nm.ptAction.x) + "," + std::to_string(nm.ptAction.y);
+    }
+    default:
+        return name + from;
+    }
+}
+
+}  // namespace
+
+std::string CodeName(uint32_t code) {
+    switch (code) {
+    case TVN_SELCHANGINGW: return "SELCHANGING";
+    case TVN_SELCHANGEDW: return "SELCHANGED";
+    case TVN_ITEMEXPANDINGW: return "EXPANDING";
+    case TVN_ITEMEXPANDEDW: return "EXPANDED";
+    case LVN_ITEMCHANGED: return "ITEMCHANGED";
+    case LVN_COLUMNCLICK: return "COLUMNCLICK";
+    case LVN_ITEMACTIVATE: return "ITEMACTIVATE";
+    case NM_CLICK: return "CLICK";
+    case GN_CONTEXTMENU: return "CONTEXTMENU";
+    default: return "code" + std::to_string(int32_t(code));
+    }
+}
+
+device::LRESULT Parent::WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) {
+    if (msg == device::WM_NOTIFY) {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        events.push_back(Describe(header));
+        return answer ? answer(header) : 0;
+    }
+    if (msg == device::WM_VSCROLL) {
+        events.push_back("VSCROLL code=" + std::to_string(device::LOWORD(wParam)) +
+                         " pos=" + std::to_string(device::HIWORD(wParam)) +
+                         (lParam ? "" : " nobar"));
+        return 0;
+    }
+    return device::DefWindowProc(this, msg, wParam, lParam);
+}
+
+void ListsTest::SetUp() {
+    device_ = device::Device::start({.scale = 1, .headless = true, .virtualClock = true});
+    ASSERT_TRUE(device_);
+    RegisterListControlClasses();
+    auto object = std::make_unique<Parent>();
+    parent_ = object.get();
+    // Below the task bar, so that screen and parent coordinates differ by 26 in y.
+    parentWindow_ = device::CreateWindowFor(std::move(object), u"ListsParent", 0, u"Parent", device::WS_VISIBLE,
+                                            0, 26, 240, 268, nullptr, 0);
+    ASSERT_TRUE(parentWindow_);
+}
+
+void ListsTest::TearDown() {
+    SetStylusModifiers(Qt::NoModifier);
+    device_.reset();
+}
+
+HWND ListsTest::Make(std::u16string_view className, uint32_t style, int x, int y, int w, int h, int id) {
+    HWND control = device::CreateWindow(className, u"", device::WS_CHILD | device::WS_VISIBLE | style, x, y, w, h,
+                                        parentWindow_, id);
+    dev().processPending();
+    return control;
+}
+
+HTREEITEM InsertItem(HWND tree, HTREEITEM parent, std::u16string_view text, int children, HTREEITEM after) {
+    std::u16string copy(text);
+    TVINSERTSTRUCTW insert;
+    insert.hParent = parent;
+    insert.hInsertAfter = after;
+    insert.item.mask = TVIF_TEXT | TVIF_CHILDREN;
+    insert.item.pszText = copy.data();
+    insert.item.cChildren = children;
+    return reinterpret_cast<HTREEITEM>(
+        device::SendMessage(tree, TVM_INSERTITEMW, 0, reinterpret_cast<device::LPARAM>(&insert)));
+}
+
+std::u16string ItemText(HWND tree, HTREEITEM item) {
+    char16_t buffer[260] = {};
+    TVITEMW query;
+    query.mask = TVIF_TEXT;
+    query.hItem = item;
+    query.pszText = buffer;
+    query.cchTextMax = 260;
+    if (!device::SendMessage(tree, TVM_GETITEMW, 0, reinterpret_cast<device::LPARAM>(&query))) return u"";
+    return buffer;
+}
+
+std::vector<std::u16string> ChildTexts(HWND tree, HTREEITEM item) {
+    std::vector<std::u16string> texts;
+    auto next = [tree](uint32_t code, HTREEITEM from) {
+        return reinterpret_cast<HTREEITEM>(
+            device::SendMessage(tree, TVM_GETNEXTITEM, code, reinterpret_cast<device::LPARAM>(from)));
+    };
+    for (HTREEITEM child = next(TVGN_CHILD, item); child; child = next(TVGN_NEXT, child))
+        texts.push_back(ItemText(tree, child));
+    return texts;
+}
+
+void InsertColumn(HWND list, int index, std::u16string_view title, int width, int fmt) {
+    std::u16string copy(title);
+    LVCOLUMNW column;
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = fmt;
+    column.cx = width;
+    column.pszText = copy.data();
+    column.iSubItem = index;
+    device::SendMessage(list, LVM_INSERTCOLUMNW, device::WPARAM(index), reinterpret_cast<device::LPARAM>(&column));
+}
+
+int InsertRow(HWND list, int index, std::u16string_view text) {
+    std::u16string copy(text);
+    LVITEMW item;
+    item.mask = LVIF_TEXT;
+    item.iItem = index;
+    item.pszText = copy.data();
+    item.cchTextMax = 260;
+    return int(device::SendMessage(list, LVM_INSERTITEMW, 0, reinterpret_cast<device::LPARAM>(&item)));
+}
+
+std::u16string RowText(HWND list, int row, int column) {
+    char16_t buffer[256] = {};
+    LVITEMW item;
+    item.iSubItem = column;
+    item.pszText = buffer;
+    item.cchTextMax = 256;
+    device::SendMessage(list, LVM_GETITEMTEXTW, device::WPARAM(row), reinterpret_cast<device::LPARAM>(&item));
+    return buffer;
+}
+
+std::vector<int> SelectedRows(HWND list) {
+    std::vector<int> rows;
+    for (int r = -1;;) {
+        r = int(device::SendMessage(list, LVM_GETNEXTITEM, device::WPARAM(intptr_t(r)), LVNI_SELECTED));
+        if (r < 0) break;
+        rows.push_back(r);
+    }
+    return rows;
+}
+
+}  // namespace lists_test
