@@ -16,7 +16,9 @@ PenPtr CreatePen(int style, int32_t width, COLORREF color);
 // Fills rect (logical coordinates) with brush; a null brush draws nothing.
 // Returns 0 only for a missing context or rectangle.
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
-// Fills with the selected brush, or inverts with DSTINVERT.
+// PATCOPY fills with the selected brush, DSTINVERT inverts, BLACKNESS and
+// WHITENESS fill; a negative extent counts back from x (y). Any other rop
+// fails.
 bool PatBlt(HDC dc, int32_t x, int32_t y, int32_t w, int32_t h, uint32_t rop);
 
 // Line drawing mode: R2_COPYPEN draws the pen's colour, R2_NOT inverts the
