@@ -13,6 +13,7 @@
 #include "platform/controls/list_link.h"
 #include "platform/controls/tap_and_hold.h"
 #include "platform/device/activation.h"
+#include "platform/device/device.h"
 
 namespace controls {
 namespace {
@@ -23,6 +24,14 @@ constexpr uint32_t kStateBits = LVIS_SELECTED | LVIS_FOCUSED;
 Qt::KeyboardModifiers stylusModifiers;
 
 class ListView;
+
+// The desktop keyboard's modifiers. Headless there is no keyboard, and Qt's
+// idea of the modifiers only echoes the last injected key.
+Qt::KeyboardModifiers DesktopModifiers() {
+    const device::Device* running = device::Device::current();
+    if (!running || running->options().headless) return Qt::NoModifier;
+    return QGuiApplication::queryKeyboardModifiers();
+}
 
 // QTreeWidget whose stylus, keys and paints also go to the control.
 class ListWidget final : public QTreeWidget {
@@ -55,9 +64,16 @@ public:
 
     // From the Qt widget.
     bool OnPressStart(QPoint viewportPoint, Qt::KeyboardModifiers modifiers);
+    void SelectRange(int from, int to, bool clearOthers);
     void OnPressed(QPoint viewportPoint, Qt::KeyboardModifiers modifiers);
     void OnReleased(QPoint viewportPoint);
     void OnKeyMoved(Qt::KeyboardModifiers modifiers);
+    bool OnShiftKey(int qtKey, Qt::KeyboardModifiers modifiers);
+    // Changes made together are heard together, once they are all made.
+    void BeginBatch() { ++batch_; }
+    void EndBatch() {
+        if (batch_ > 0 && --batch_ == 0) OnSelectionChanged();
+    }
     void OnReturn();
     void OnColumnClick(int column);
     void OnSelectionChanged();
@@ -100,19 +116,27 @@ private:
     int pressRow_ = -1;
     bool pressPlain_ = false;
     bool quiet_ = false;            // rows are being inserted or removed
+    int batch_ = 0;
 };
 
 void ListWidget::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const Qt::KeyboardModifiers modifiers =
-        event->modifiers() | StylusModifiers() | QGuiApplication::keyboardModifiers();
+        (event->modifiers() | StylusModifiers() | DesktopModifiers()) & (Qt::ControlModifier | Qt::ShiftModifier);
     bool handled = false;
-    link_->call<ListView>([&](ListView* view) { handled = view->OnPressStart(at, modifiers); });
-    if (handled) return;
-    QMouseEvent withKeys(event->type(), event->position(), event->scenePosition(), event->globalPosition(),
-                         event->button(), event->buttons(), modifiers);
-    QTreeWidget::mousePressEvent(&withKeys);
-    link_->call<ListView>([&](ListView* view) { view->OnPressed(at, modifiers); });
+    link_->call<ListView>([&](ListView* view) {
+        view->BeginBatch();
+        handled = view->OnPressStart(at, modifiers);
+    });
+    if (!handled) {
+        QMouseEvent withKeys(event->type(), event->position(), event->scenePosition(), event->globalPosition(),
+                             event->button(), event->buttons(), modifiers);
+        QTreeWidget::mousePressEvent(&withKeys);
+    }
+    link_->call<ListView>([&](ListView* view) {
+        view->EndBatch();
+        if (!handled) view->OnPressed(at, modifiers);
+    });
 }
 
 void ListWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -126,9 +150,17 @@ void ListWidget::keyPressEvent(QKeyEvent* event) {
         link_->call<ListView>([](ListView* view) { view->OnReturn(); });
         return;
     }
-    QTreeWidget::keyPressEvent(event);
     const Qt::KeyboardModifiers modifiers = event->modifiers();
-    link_->call<ListView>([modifiers](ListView* view) { view->OnKeyMoved(modifiers); });
+    bool handled = false;
+    link_->call<ListView>([&](ListView* view) {
+        view->BeginBatch();
+        handled = view->OnShiftKey(event->key(), modifiers);
+    });
+    if (!handled) QTreeWidget::keyPressEvent(event);
+    link_->call<ListView>([modifiers](ListView* view) {
+        view->EndBatch();
+        view->OnKeyMoved(modifiers);
+    });
 }
 
 void ListWidget::paintEvent(QPaintEvent* event) {
@@ -410,6 +442,7 @@ bool ListView::OnSetItemState(int row, const LVITEMW* in) {
     QItemSelectionModel* selection = list_->selectionModel();
     const int first = row == -1 ? 0 : row;
     const int last = row == -1 ? RowCount() - 1 : row;
+    BeginBatch();
     for (int r = first; r <= last; ++r) {
         const QModelIndex index = list_->model()->index(r, 0);
         if (in->stateMask & LVIS_SELECTED)
@@ -418,8 +451,9 @@ bool ListView::OnSetItemState(int row, const LVITEMW* in) {
                                          QItemSelectionModel::Rows);
         if ((in->stateMask & LVIS_FOCUSED) && (in->state & LVIS_FOCUSED))
             selection->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
-        if (!device::IsWindow(this)) return true;
     }
+    EndBatch();
+    if (!device::IsWindow(this)) return true;
     if (row >= 0 && mark_ == -1 && (in->stateMask & in->state & LVIS_SELECTED)) mark_ = row;
     RepairMark(std::max(mark_, 0));
     return true;
@@ -452,7 +486,7 @@ void ListView::RepairMark(int from) {
 
 // Tells the parent about every row whose state changed since it last heard.
 void ListView::OnSelectionChanged() {
-    if (quiet_ || !list_) return;
+    if (quiet_ || batch_ > 0 || !list_) return;
     const std::vector<uint32_t> now = CurrentStates();
     std::vector<NMLISTVIEW> changes;
     for (int pass = 0; pass < 2; ++pass) {
@@ -477,7 +511,7 @@ void ListView::OnSelectionChanged() {
     }
 }
 
-bool ListView::OnPressStart(QPoint at, Qt::KeyboardModifiers) {
+bool ListView::OnPressStart(QPoint at, Qt::KeyboardModifiers modifiers) {
     device::SetFocus(this);
     if (!device::IsWindow(this) || !list_) return true;
     pressRow_ = -1;
@@ -487,7 +521,39 @@ bool ListView::OnPressStart(QPoint at, Qt::KeyboardModifiers) {
         list_->selectionModel()->clearSelection();
         return true;
     }
+    // Shift selects from the mark through the row (Ctrl keeps the rest).
+    if ((modifiers & Qt::ShiftModifier) && index.isValid() && mark_ >= 0 &&
+        !(data().style & LVS_SINGLESEL)) {
+        SelectRange(mark_, index.row(), !(modifiers & Qt::ControlModifier));
+        return true;
+    }
     return false;
+}
+
+void ListView::SelectRange(int from, int to, bool clearOthers) {
+    QAbstractItemModel* model = list_->model();
+    const int last = std::max(1, int(columns_.size())) - 1;
+    const QItemSelection range(model->index(std::min(from, to), 0), model->index(std::max(from, to), last));
+    list_->selectionModel()->select(range, (clearOthers ? QItemSelectionModel::ClearAndSelect
+                                                        : QItemSelectionModel::Select) | QItemSelectionModel::Rows);
+    list_->selectionModel()->setCurrentIndex(model->index(to, 0), QItemSelectionModel::NoUpdate);
+    list_->scrollTo(model->index(to, 0));
+}
+
+bool ListView::OnShiftKey(int key, Qt::KeyboardModifiers modifiers) {
+    if (!(modifiers & Qt::ShiftModifier) || (data().style & LVS_SINGLESEL) || !list_ || RowCount() == 0)
+        return false;
+    const int current = list_->currentIndex().isValid() ? list_->currentIndex().row() : 0;
+    int to;
+    switch (key) {
+    case Qt::Key_Up: to = std::max(current - 1, 0); break;
+    case Qt::Key_Down: to = std::min(current + 1, RowCount() - 1); break;
+    case Qt::Key_Home: to = 0; break;
+    case Qt::Key_End: to = RowCount() - 1; break;
+    default: return false;
+    }
+    SelectRange(mark_ >= 0 ? mark_ : current, to, true);
+    return true;
 }
 
 void ListView::OnPressed(QPoint at, Qt::KeyboardModifiers modifiers) {

@@ -126,7 +126,6 @@ uint32_t SHRecognizeGesture(const SHRGINFO* info) {
     if (!info || (info->cbSize != kSHRGINFOSize && info->cbSize != sizeof(SHRGINFO)) ||
         !device::IsWindow(info->hwndClient))
         return 0;
-    if (recognition.phase == Phase::Held && recognition.window == info->hwndClient) return GN_CONTEXTMENU;
     // Only a stylus that is down and may still be held can become a gesture.
     if (!device::input::StylusIsDown() || !device::input::HoldDue()) return 0;
     StopFeedback();

@@ -33,9 +33,9 @@ struct SHRGINFO {
 // The record size the handheld's callers pass.
 constexpr uint32_t kSHRGINFOSize = 20;
 
-// Arms the recognition for the stylus that is down on info->hwndClient.
-// Returns GN_CONTEXTMENU only when the hold has already happened for this
-// window (a call from its StylusHeld); 0 otherwise, and for a bad record.
+// Arms the recognition for the stylus that is down on info->hwndClient and
+// returns 0: the hold, if it comes, is reported by GestureHeld. A bad record
+// or a stylus that is not down arms nothing.
 uint32_t SHRecognizeGesture(const SHRGINFO* info);
 
 // The device reports the hold at client point (x, y). Completes the armed

@@ -1,0 +1,209 @@
+#include "lists_fixture.h"
+
+#include "platform/device/input.h"
+
+namespace lists_test {
+namespace {
+
+constexpr int kListId = 1000;
+constexpr int kListTop = 40;  // in the parent
+constexpr int kParentTop = 26;
+constexpr uint32_t kSelFocus = LVIS_SELECTED | LVIS_FOCUSED;
+
+class ListTest : public ListsTest {
+protected:
+    void SetUp() override {
+        ListsTest::SetUp();
+        list_ = Make(u"SysListView32", LVS_REPORT | LVS_SHOWSELALWAYS, 0, kListTop, 240, 200, kListId);
+        ASSERT_TRUE(list_);
+        Send(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
+        InsertColumn(list_, 0, u"Name", 130);
+        InsertColumn(list_, 1, u"Type", 50, LVCFMT_CENTER);
+        InsertColumn(list_, 2, u"Size", 50, LVCFMT_RIGHT);
+        InsertColumn(list_, 3, u"Date", 90);
+        for (int i = 0; i < 6; ++i) {
+            const std::u16string name = u"pic" + std::u16string(1, char16_t(u'0' + i)) + u".jpg";
+            InsertRow(list_, i, name);
+            SetText(i, 1, u"JPEG");
+        }
+        dev().processPending();
+        Take();
+    }
+    void SetText(int row, int column, std::u16string text) {
+        LVITEMW item;
+        item.iSubItem = column;
+        item.pszText = text.data();
+        Send(list_, LVM_SETITEMTEXTW, device::WPARAM(row), reinterpret_cast<device::LPARAM>(&item));
+    }
+    // The screen point in the middle of a row's first column.
+    gdi::POINT RowPoint(int row) {
+        gdi::RECT r;
+        r.left = LVIR_LABEL;
+        EXPECT_TRUE(Send(list_, LVM_GETITEMRECT, device::WPARAM(row), reinterpret_cast<device::LPARAM>(&r)));
+        return {r.left + 20, kParentTop + kListTop + (r.top + r.bottom) / 2};
+    }
+    void TapRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        SetStylusModifiers(modifiers);
+        const gdi::POINT p = RowPoint(row);
+        Tap(p.x, p.y);
+        SetStylusModifiers(Qt::NoModifier);
+    }
+    std::string Changed(int row, uint32_t oldState, uint32_t newState) {
+        return "ITEMCHANGED id=1000 row=" + std::to_string(row) + " old=" + std::to_string(oldState) +
+               " new=" + std::to_string(newState);
+    }
+    static std::string At(gdi::POINT p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
+    int Mark() { return int(Send(list_, LVM_GETSELECTIONMARK)); }
+    HWND list_ = nullptr;
+};
+
+TEST_F(ListTest, RowsKeepTheirTextsInEveryColumn) {
+    InsertRow(list_, 2, u"new.gif");  // in the middle: the rows below move down
+    SetText(2, 3, u"2002/11/1");
+    const std::vector<std::u16string> expected{u"pic0.jpg", u"pic1.jpg", u"new.gif", u"pic2.jpg",
+                                               u"pic3.jpg", u"pic4.jpg", u"pic5.jpg"};
+    ASSERT_EQ(Send(list_, LVM_GETITEMCOUNT), 7);
+    for (int r = 0; r < 7; ++r) EXPECT_EQ(RowText(list_, r), expected[size_t(r)]);
+    EXPECT_EQ(RowText(list_, 2, 3), u"2002/11/1");
+    EXPECT_EQ(RowText(list_, 3, 1), u"JPEG");
+    EXPECT_EQ(RowText(list_, 9), u"");     // no such row
+    EXPECT_EQ(RowText(list_, 0, 7), u"");  // no such column
+    EXPECT_EQ(InsertRow(list_, 100, u"end.bmp"), 8 - 1);  // past the end: appended
+    EXPECT_TRUE(Send(list_, LVM_DELETEALLITEMS));
+    EXPECT_EQ(Send(list_, LVM_GETITEMCOUNT), 0);
+    EXPECT_EQ(Mark(), -1);
+}
+
+TEST_F(ListTest, TapSelectsThenActivatesAndHoldSelectsWithoutActivating) {
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+        Events expected;
+    } cases[] = {
+        {"tap", [&] { TapRow(1); },
+         {Changed(1, 0, kSelFocus), "CLICK id=1000 row=1", "ITEMACTIVATE id=1000 row=1"}},
+        {"tap on another row", [&] { TapRow(3); },
+         {Changed(1, kSelFocus, 0), Changed(3, 0, kSelFocus), "CLICK id=1000 row=3", "ITEMACTIVATE id=1000 row=3"}},
+        {"hold", [&] { const gdi::POINT p = RowPoint(4); dev().hold(p.x, p.y); dev().advance(1000); },
+         {Changed(3, kSelFocus, 0), Changed(4, 0, kSelFocus), "CONTEXTMENU id=1000 at=" + At(RowPoint(4))}},
+        {"right click", [&] { const gdi::POINT p = RowPoint(2); device::input::StylusAlternate(p); dev().advance(1000); },
+         {Changed(4, kSelFocus, 0), Changed(2, 0, kSelFocus), "CONTEXTMENU id=1000 at=" + At(RowPoint(2))}},
+        {"enter", [&] { dev().key(Qt::Key_Return); }, {"ITEMACTIVATE id=1000 row=2"}},
+    };
+    for (const Case& c : cases) {
+        c.act();
+        EXPECT_EQ(Take(), c.expected) << c.what;
+    }
+    EXPECT_EQ(Mark(), 2);
+}
+
+TEST_F(ListTest, ModifiersAndShiftArrowsSelectSeveralRows) {
+    TapRow(1);
+    TapRow(3, Qt::ControlModifier);
+    EXPECT_EQ(SelectedRows(list_), (std::vector<int>{1, 3}));
+    EXPECT_EQ(Send(list_, LVM_GETSELECTEDCOUNT), 2);
+    TapRow(5, Qt::ShiftModifier);  // from the anchor 3 through 5
+    EXPECT_EQ(SelectedRows(list_), (std::vector<int>{3, 4, 5}));
+    EXPECT_EQ(Mark(), 3);
+    dev().key(Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(SelectedRows(list_), (std::vector<int>{3, 4}));
+    TapRow(0);
+    EXPECT_EQ(SelectedRows(list_), (std::vector<int>{0}));
+    // Taps with a modifier select; they do not open anything.
+    Take();
+    TapRow(2, Qt::ControlModifier);
+    for (const std::string& e : Take()) EXPECT_EQ(e.find("ITEMACTIVATE"), std::string::npos) << e;
+}
+
+TEST_F(ListTest, DeletingTheMarkedRowMovesTheMarkToAnotherSelectedRow) {
+    // The delete command: n times, delete the row that carries the mark.
+    struct Case {
+        std::vector<int> tapped;  // the first plainly, the rest with Ctrl
+        std::vector<std::u16string> left;
+    } cases[] = {
+        {{1, 3, 5}, {u"pic0.jpg", u"pic2.jpg", u"pic4.jpg"}},
+        {{5, 3, 1}, {u"pic0.jpg", u"pic2.jpg", u"pic4.jpg"}},
+        {{4, 0}, {u"pic1.jpg", u"pic2.jpg", u"pic3.jpg", u"pic5.jpg"}},
+        {{2}, {u"pic0.jpg", u"pic1.jpg", u"pic3.jpg", u"pic4.jpg", u"pic5.jpg"}},
+    };
+    for (const Case& c : cases) {
+        Send(list_, LVM_DELETEALLITEMS);
+        for (int i = 0; i < 6; ++i) InsertRow(list_, i, u"pic" + std::u16string(1, char16_t(u'0' + i)) + u".jpg");
+        for (size_t i = 0; i < c.tapped.size(); ++i) TapRow(c.tapped[i], i ? Qt::ControlModifier : Qt::NoModifier);
+        const int n = int(Send(list_, LVM_GETSELECTEDCOUNT));
+        ASSERT_EQ(n, int(c.tapped.size()));
+        for (int i = 0; i < n; ++i) ASSERT_TRUE(Send(list_, LVM_DELETEITEM, device::WPARAM(Mark())));
+        std::vector<std::u16string> left;
+        for (int r = 0; r < Send(list_, LVM_GETITEMCOUNT); ++r) left.push_back(RowText(list_, r));
+        EXPECT_EQ(left, c.left);
+        EXPECT_EQ(Mark(), -1);
+    }
+}
+
+TEST_F(ListTest, ColumnClickNamesTheColumn) {
+    gdi::RECT first;
+    first.left = LVIR_BOUNDS;
+    Send(list_, LVM_GETITEMRECT, 0, reinterpret_cast<device::LPARAM>(&first));
+    const int headerY = kParentTop + kListTop + first.top / 2;
+    struct Case {
+        int x;
+        int column;
+    } cases[] = {{10, 0}, {150, 1}, {200, 2}, {235, 3}};
+    for (const Case& c : cases) {
+        Tap(c.x, headerY);
+        EXPECT_EQ(Take(), Events{"COLUMNCLICK id=1000 sub=" + std::to_string(c.column)}) << c.x;
+    }
+}
+
+TEST_F(ListTest, SwitchingBetweenReportAndListKeepsRowsAndSelection) {
+    TapRow(2);
+    TapRow(4, Qt::ControlModifier);
+    Take();
+    struct Case {
+        const char* how;
+        std::function<void()> act;
+        uint32_t view;
+    } cases[] = {
+        {"style bits to list", [&] { device::SetWindowStyle(list_, (device::GetWindowStyle(list_) & ~3u) | LVS_LIST); },
+         LV_VIEW_LIST},
+        {"style bits to report", [&] { device::SetWindowStyle(list_, (device::GetWindowStyle(list_) & ~3u) | LVS_REPORT); },
+         LV_VIEW_DETAILS},
+        {"set view to list", [&] { Send(list_, LVM_SETVIEW, LV_VIEW_LIST); }, LV_VIEW_LIST},
+        {"set view to report", [&] { Send(list_, LVM_SETVIEW, LV_VIEW_DETAILS); }, LV_VIEW_DETAILS},
+    };
+    for (const Case& c : cases) {
+        c.act();
+        dev().grabScreen();
+        EXPECT_EQ(uint32_t(Send(list_, LVM_GETVIEW)), c.view) << c.how;
+        EXPECT_EQ(Send(list_, LVM_GETITEMCOUNT), 6) << c.how;
+        EXPECT_EQ(SelectedRows(list_), (std::vector<int>{2, 4})) << c.how;
+        EXPECT_EQ(RowText(list_, 4, 1), u"JPEG") << c.how;
+    }
+    EXPECT_EQ(Take(), Events{});
+    // In the list style a tap still activates the row.
+    Send(list_, LVM_SETVIEW, LV_VIEW_LIST);
+    TapRow(1);
+    const Events events = Take();
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back(), "ITEMACTIVATE id=1000 row=1");
+}
+
+TEST_F(ListTest, ProgramSetStatesAreHeardAndCounted) {
+    LVITEMW state;
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    Send(list_, LVM_SETITEMSTATE, 3, reinterpret_cast<device::LPARAM>(&state));
+    EXPECT_EQ(Take(), Events{Changed(3, 0, kSelFocus)});
+    EXPECT_EQ(Mark(), 3);
+    state.stateMask = LVIS_SELECTED;
+    state.state = 0;
+    Send(list_, LVM_SETITEMSTATE, device::WPARAM(intptr_t(-1)), reinterpret_cast<device::LPARAM>(&state));
+    EXPECT_EQ(Take(), Events{Changed(3, kSelFocus, LVIS_FOCUSED)});
+    EXPECT_EQ(Send(list_, LVM_GETSELECTEDCOUNT), 0);
+    EXPECT_EQ(Mark(), -1);
+    EXPECT_EQ(Send(list_, LVM_GETNEXTITEM, device::WPARAM(intptr_t(-1)), LVNI_FOCUSED), 3);
+    EXPECT_FALSE(Send(list_, LVM_SETITEMSTATE, 99, reinterpret_cast<device::LPARAM>(&state)));
+}
+
+}  // namespace
+}  // namespace lists_test
