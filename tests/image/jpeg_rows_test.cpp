@@ -92,6 +92,21 @@ TEST(JpegPlaceRow, ConvertsEachKindOfPixelToBlueGreenRed) {
     }
 }
 
+TEST(JpegPlaceRow, RgbRowsOfEveryWidthComeOutBlueFirstAndStayInTheRow) {
+    for (int32_t width = 1; width <= 40; ++width) {
+        std::vector<uint8_t> source(size_t(width) * 3);
+        for (size_t i = 0; i < source.size(); ++i) source[i] = uint8_t(i * 7 + 1);
+        std::vector<uint8_t> row(source.size() + 4, 0xEE);
+        PlaceJpegRow(source.data(), 3, width, row.data(), width);
+        for (int32_t n = 0; n < width; ++n) {
+            ASSERT_EQ(row[n * 3], source[n * 3 + 2]) << width << " " << n;
+            ASSERT_EQ(row[n * 3 + 1], source[n * 3 + 1]) << width << " " << n;
+            ASSERT_EQ(row[n * 3 + 2], source[n * 3]) << width << " " << n;
+        }
+        EXPECT_EQ(std::vector<uint8_t>(row.end() - 4, row.end()), std::vector<uint8_t>(4, 0xEE)) << width;
+    }
+}
+
 TEST(JpegPlaceRow, SampledRowTakesNearestColumns) {
     const std::array<std::array<int32_t, 2>, 4> cases{{{2000, 1800}, {10, 9}, {255, 5}, {6, 6}}};
     for (auto [sourceWidth, width] : cases) {

@@ -92,7 +92,7 @@ std::u16string DeviceFolder::Write(const std::string& name, const Samples& sampl
 std::u16string DeviceFolder::WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes) {
     std::FILE* file = std::fopen(HostPath(name).c_str(), "wb");
     if (!file) throw std::runtime_error("cannot write " + name);
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
     return DevicePath(name);
 }
