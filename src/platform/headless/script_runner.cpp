@@ -3,7 +3,7 @@
 #include <fstream>
 #include <system_error>
 
-#include <QString>
+#include <QFile>
 
 namespace headless {
 
@@ -32,7 +32,7 @@ bool ScriptRunner::WriteShot(const ScriptCommand& command) {
     if (screen.isNull()) return Fail(command, "there is no screen to take a shot of");
     std::error_code ignored;
     std::filesystem::create_directories(path.parent_path(), ignored);
-    if (!screen.save(QString::fromStdString(path.string()), "PNG"))
+    if (!screen.save(QFile::decodeName(path.c_str()), "PNG"))
         return Fail(command, "cannot write " + path.string());
     return true;
 }
