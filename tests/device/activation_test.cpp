@@ -177,3 +177,29 @@ TEST_F(DeviceTest, DefaultPlacementIsTheWorkAreaAndRegisteredClassesMakeTheirWin
 
 }  // namespace
 }  // namespace device_test
+
+namespace device_test {
+namespace {
+
+TEST_F(DeviceTest, FocusOnAWindowOfAnotherTopLevelWindowActivatesItFirst) {
+    Log log;
+    Made a = MakeRecorder("a", &log, kActivation, WS_VISIBLE, {0, 26, 240, 294});
+    Made b = MakeRecorder("b", &log, kActivation, WS_VISIBLE, {0, 26, 240, 294});
+    Made child = MakeRecorder("child", &log, kActivation, WS_CHILD | WS_VISIBLE, {0, 0, 10, 10}, a.window, 1);
+    log.clear();
+    EXPECT_EQ(SetFocus(child.window), b.window);
+    const Log expected{
+        {"b", WM_ACTIVATE, WA_INACTIVE, L(a.window)},
+        {"a", WM_ACTIVATE, WA_ACTIVE, L(b.window)},
+        {"b", WM_KILLFOCUS, WPARAM(a.window), 0},
+        {"a", WM_SETFOCUS, WPARAM(b.window), 0},
+        {"a", WM_KILLFOCUS, WPARAM(child.window), 0},
+        {"child", WM_SETFOCUS, WPARAM(a.window), 0},
+    };
+    EXPECT_EQ(log, expected);
+    EXPECT_EQ(GetFocus(), child.window);
+    DestroyAllWindows();
+}
+
+}  // namespace
+}  // namespace device_test

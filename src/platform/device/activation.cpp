@@ -92,16 +92,19 @@ HWND GetForegroundWindow() { return GetActiveWindow(); }
 
 HWND SetFocus(HWND window) {
     if (window && (!IsWindow(window) || !IsWindowEnabled(window))) return nullptr;
-    HWND previous = IsWindow(focus) ? focus : nullptr;
-    if (window == previous) return previous;
+    HWND original = GetFocus();
+    if (window == original) return original;
+    // Activating the window's top-level window may move the focus already.
     if (window && GetTopLevel(window) != active) SetActiveWindow(window);
+    HWND previous = GetFocus();
+    if (window == previous) return original;
     focus = window;
     if (previous) SendMessage(previous, WM_KILLFOCUS, WPARAM(window), 0);
     if (IsWindow(window) && focus == window) {
         if (QWidget* hosted = window->hostedWidget()) hosted->setFocus();
         SendMessage(window, WM_SETFOCUS, WPARAM(previous), 0);
     }
-    return previous;
+    return original;
 }
 
 HWND GetFocus() { return IsWindow(focus) ? focus : nullptr; }
@@ -137,7 +140,7 @@ int RunModalLoop(HWND window) {
     // The owner comes back before the window goes, so activation returns to it.
     if (disableOwner && IsWindow(owner)) EnableWindow(owner, true);
     if (IsWindow(window)) ShowWindow(window, SW_HIDE);
-    if (disableOwner && IsWindow(owner) && !GetActiveWindow()) SetActiveWindow(owner);
+    if (disableOwner && IsWindow(owner) && owner->data().visible) SetActiveWindow(owner);
     return run.result;
 }
 
