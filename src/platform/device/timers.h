@@ -10,8 +10,9 @@
 // one. A tick handler may kill or re-set any timer, its own included.
 //
 // With a real clock one single-shot QTimer waits for the nearest deadline
-// (none armed when no timer runs). With a virtual clock nothing fires until
-// advance() moves time on.
+// (none armed when no timer runs); it needs the Qt application, so timers
+// set before there is one start waiting at the next SetTimer or KillTimer.
+// With a virtual clock nothing fires until advance() moves time on.
 //
 // SetTimer, KillTimer, KillAllTimers and advance are UI-thread calls: the
 // service belongs to the thread that made it.
