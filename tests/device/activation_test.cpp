@@ -133,10 +133,6 @@ TEST_F(DeviceTest, AWindowClosedFromItsOwnProcedureIsFreedAfterTheCallReturns) {
 }
 
 TEST_F(DeviceTest, CreationRefusedByTheWindowFails) {
-    Log log;
-    auto object = std::make_unique<Recorder>("refuses", &log, std::set<uint32_t>{WM_CREATE, WM_SIZE, WM_DESTROY});
-    object->onMessage = [](uint32_t msg, WPARAM, LPARAM) { return msg == WM_CREATE; };
-    // onMessage returning true answers 0; refusing needs -1, so use a class.
     struct Refuser : Window {
         LRESULT WindowProc(uint32_t msg, WPARAM w, LPARAM l) override {
             return msg == WM_CREATE ? -1 : DefWindowProc(this, msg, w, l);
@@ -146,8 +142,10 @@ TEST_F(DeviceTest, CreationRefusedByTheWindowFails) {
                               nullptr, 0),
               nullptr);
     EXPECT_TRUE(TopLevelWindows().empty());
-    // A child needs a parent; a parent must exist.
-    EXPECT_EQ(CreateWindowFor(std::move(object), u"Recorder", 0, u"", WS_CHILD, 0, 0, 10, 10, nullptr, 0), nullptr);
+    // A child needs a parent that exists.
+    EXPECT_EQ(CreateWindowFor(std::make_unique<Window>(), u"Plain", 0, u"", WS_CHILD, 0, 0, 10, 10, nullptr, 0),
+              nullptr);
+    EXPECT_TRUE(TopLevelWindows().empty());
 }
 
 TEST_F(DeviceTest, DefaultPlacementIsTheWorkAreaAndRegisteredClassesMakeTheirWindows) {

@@ -87,7 +87,11 @@ void ClickActivate(HWND window) {
 }
 
 HWND GetActiveWindow() { return IsWindow(active) ? active : nullptr; }
-bool SetForegroundWindow(HWND window) { return IsWindow(window) && (SetActiveWindow(window), active == GetTopLevel(window)); }
+bool SetForegroundWindow(HWND window) {
+    if (!IsWindow(window)) return false;
+    SetActiveWindow(window);
+    return active == GetTopLevel(window);
+}
 HWND GetForegroundWindow() { return GetActiveWindow(); }
 
 HWND SetFocus(HWND window) {

@@ -206,7 +206,10 @@ bool SetWindowPos(HWND window, HWND insertAfter, int32_t x, int32_t y, int32_t w
     WindowData& d = window->data();
     gdi::RECT r = d.rect;
     if (!(flags & SWP_NOMOVE)) r = {x, y, x + r.width(), y + r.height()};
-    if (!(flags & SWP_NOSIZE)) r.right = r.left + std::max(width, 0), r.bottom = r.top + std::max(height, 0);
+    if (!(flags & SWP_NOSIZE)) {
+        r.right = r.left + std::max(width, 0);
+        r.bottom = r.top + std::max(height, 0);
+    }
     const bool moved = r.left != d.rect.left || r.top != d.rect.top;
     const bool sized = r.width() != d.rect.width() || r.height() != d.rect.height();
     d.rect = r;
