@@ -163,6 +163,20 @@ TEST_F(DeviceTest, DefaultPlacementIsTheWorkAreaAndRegisteredClassesMakeTheirWin
     EXPECT_EQ(r, (gdi::RECT{0, 26, 240, 294}));
     const Log expected{{"thing", WM_CREATE, 0, 0}, {"thing", WM_SIZE, SIZE_RESTORED, MAKELPARAM(240, 268)}};
     EXPECT_EQ(log, expected);
+    // Absurd places and sizes are held in range instead of overflowing.
+    struct Case {
+        int32_t x, y, w, h;
+        gdi::RECT rect;
+    } cases[] = {
+        {INT32_MAX, INT32_MIN + 1, INT32_MAX, 5, {1 << 24, -(1 << 24), 1 << 25, -(1 << 24) + 5}},
+        {0, -26, -5, 320, {0, -26, 0, 294}},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(MoveWindow(w, c.x, c.y, c.w, c.h, true));
+        ASSERT_TRUE(GetWindowRect(w, &r));
+        EXPECT_EQ(r, c.rect);
+    }
+    dev().tap(INT32_MAX, INT32_MIN);  // far off the screen: nothing to hit, nothing overflows
     EXPECT_EQ(GetWindowText(w), u"Title");
     EXPECT_EQ(FindWindow(u"Thing", nullptr), w);
     EXPECT_EQ(FindWindow(u"Thing", u"Other"), nullptr);

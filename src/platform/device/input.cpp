@@ -6,6 +6,7 @@
 #include <QStyleHints>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/device/activation.h"
@@ -41,6 +42,12 @@ HWND StylusTarget(gdi::POINT screen) {
     if (PointOnTaskBar(screen)) return nullptr;
     HWND window = internal::WindowFromPoint(screen);
     return AcceptsInput(window) ? window : nullptr;
+}
+
+// Points far off the screen are pulled in, so that no coordinate sum overflows.
+gdi::POINT Clamp(gdi::POINT p) {
+    constexpr int32_t kLimit = 1 << 24;
+    return {std::clamp(p.x, -kLimit, kLimit), std::clamp(p.y, -kLimit, kLimit)};
 }
 
 LPARAM ClientPoint(HWND window, gdi::POINT screen) {
@@ -96,6 +103,7 @@ void ForwardKey(HWND window, QEvent::Type type, int qtKey, Qt::KeyboardModifiers
 }  // namespace
 
 void StylusDown(gdi::POINT screen) {
+    screen = Clamp(screen);
     stylusDown = true;
     HWND window = StylusTarget(screen);
     hold = {};
@@ -113,6 +121,7 @@ void StylusDown(gdi::POINT screen) {
 }
 
 void StylusMove(gdi::POINT screen) {
+    screen = Clamp(screen);
     if (!stylusDown) return;  // a mouse passing over is no stylus
     if (hold.pending && (std::abs(screen.x - hold.point.x) > DoubleTapDistance() ||
                          std::abs(screen.y - hold.point.y) > DoubleTapDistance()))
@@ -121,6 +130,7 @@ void StylusMove(gdi::POINT screen) {
 }
 
 void StylusUp(gdi::POINT screen) {
+    screen = Clamp(screen);
     if (!stylusDown) return;
     stylusDown = false;
     hold.pending = false;
@@ -128,6 +138,7 @@ void StylusUp(gdi::POINT screen) {
 }
 
 void StylusAlternate(gdi::POINT screen) {
+    screen = Clamp(screen);
     HWND window = StylusTarget(screen);
     if (!window) return;
     const gdi::POINT p = ScreenToClient(window, screen);

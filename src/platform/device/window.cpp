@@ -52,6 +52,11 @@ HWND DeepestAt(const std::vector<HWND>& list, gdi::POINT p) {
     return nullptr;
 }
 
+// Positions and sizes are kept far inside 32 bits, so that no sum of them overflows.
+constexpr int32_t kMaxCoordinate = 1 << 24;
+int32_t ClampPosition(int32_t v) { return std::clamp(v, -kMaxCoordinate, kMaxCoordinate); }
+int32_t ClampSize(int32_t v) { return std::clamp(v, 0, kMaxCoordinate); }
+
 // Top-level windows get the work area for CW_USEDEFAULT; children get 0.
 void ApplyDefaults(bool child, int32_t& x, int32_t& y, int32_t& width, int32_t& height) {
     if (x == CW_USEDEFAULT) {
@@ -62,8 +67,10 @@ void ApplyDefaults(bool child, int32_t& x, int32_t& y, int32_t& width, int32_t& 
         width = child ? 0 : kWorkArea.width();
         height = child ? 0 : kWorkArea.height();
     }
-    width = std::max(width, 0);
-    height = std::max(height, 0);
+    x = ClampPosition(x);
+    y = ClampPosition(y);
+    width = ClampSize(width);
+    height = ClampSize(height);
 }
 
 void Free(HWND window) {
@@ -205,10 +212,14 @@ bool SetWindowPos(HWND window, HWND insertAfter, int32_t x, int32_t y, int32_t w
     if (!IsWindow(window)) return false;
     WindowData& d = window->data();
     gdi::RECT r = d.rect;
-    if (!(flags & SWP_NOMOVE)) r = {x, y, x + r.width(), y + r.height()};
+    if (!(flags & SWP_NOMOVE)) {
+        x = ClampPosition(x);
+        y = ClampPosition(y);
+        r = {x, y, x + r.width(), y + r.height()};
+    }
     if (!(flags & SWP_NOSIZE)) {
-        r.right = r.left + std::max(width, 0);
-        r.bottom = r.top + std::max(height, 0);
+        r.right = r.left + ClampSize(width);
+        r.bottom = r.top + ClampSize(height);
     }
     const bool moved = r.left != d.rect.left || r.top != d.rect.top;
     const bool sized = r.width() != d.rect.width() || r.height() != d.rect.height();
