@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/controls/list_link.h"
+#include "platform/device/activation.h"
 #include "platform/device/message_loop.h"
 
 namespace controls {
@@ -21,10 +22,12 @@ public:
         : QScrollBar(orientation, parent), link_(link) {}
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     ControlLink* link_;
+    bool pressed_ = false;
 };
 
 class ScrollBar final : public device::Window {
@@ -34,6 +37,8 @@ public:
 
     void OnAction(int action);
     void OnThumbPressed() { tracking_ = true; }
+    // The thumb follows the stylus; the parent hears where it is.
+    void OnThumbMoved(int position) { Notify(SB_THUMBTRACK, position); }
     void OnThumbReleased();
     void OnPressEnded() { Notify(SB_ENDSCROLL, 0); }
 
@@ -54,9 +59,21 @@ private:
     bool tracking_ = false;
 };
 
+// The bar holds the stylus from press to lift, wherever it wanders.
+void BarWidget::mousePressEvent(QMouseEvent* event) {
+    pressed_ = true;
+    link_->call<ScrollBar>([](ScrollBar* bar) { device::SetCapture(bar); });
+    QScrollBar::mousePressEvent(event);
+}
+
 void BarWidget::mouseReleaseEvent(QMouseEvent* event) {
     QScrollBar::mouseReleaseEvent(event);
-    link_->call<ScrollBar>([](ScrollBar* bar) { bar->OnPressEnded(); });
+    if (!pressed_) return;
+    pressed_ = false;
+    link_->call<ScrollBar>([](ScrollBar* bar) {
+        if (device::GetCapture() == bar) device::ReleaseCapture();
+        bar->OnPressEnded();
+    });
 }
 
 device::LRESULT ScrollBar::WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) {
@@ -95,6 +112,9 @@ device::LRESULT ScrollBar::OnCreate() {
     ControlLink* link = link_;
     QObject::connect(bar_, &QAbstractSlider::actionTriggered, link, [link](int action) {
         link->call<ScrollBar>([action](ScrollBar* bar) { bar->OnAction(action); });
+    });
+    QObject::connect(bar_, &QAbstractSlider::sliderMoved, link, [link](int position) {
+        link->call<ScrollBar>([position](ScrollBar* bar) { bar->OnThumbMoved(position); });
     });
     QObject::connect(bar_, &QAbstractSlider::sliderPressed, link, [link] {
         link->call<ScrollBar>([](ScrollBar* bar) { bar->OnThumbPressed(); });
@@ -164,11 +184,6 @@ void ScrollBar::OnAction(int action) {
     case QAbstractSlider::SliderPageStepAdd: code = SB_PAGEDOWN; break;
     case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
     case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
-    case QAbstractSlider::SliderMove:
-        // The thumb follows the stylus; the parent hears where it is.
-        tracking_ = true;
-        Notify(SB_THUMBTRACK, bar_ ? bar_->sliderPosition() : pos_);
-        return;
     default:
         return;
     }

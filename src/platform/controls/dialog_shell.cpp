@@ -1,0 +1,68 @@
+// The shell's part of dialogs: full-screen sizing and the Done button.
+#include <QPushButton>
+
+#include "platform/controls/dialog.h"
+#include "platform/controls/dialog_window.h"
+#include "platform/device/activation.h"
+#include "platform/device/message_loop.h"
+#include "platform/device/screen.h"
+#include "platform/device/screen_layout.h"
+#include "platform/device/screen_parts.h"
+
+namespace controls {
+namespace {
+
+constexpr int kDoneWidth = 28;
+constexpr int kDoneMargin = 3;
+
+// The "ok" button lies over the task bar's right end, where the handheld's
+// shell puts it; it sends IDOK to its dialog.
+QPushButton* MakeDoneButton(device::HWND dialog) {
+    device::Screen* screen = device::Screen::current();
+    if (!screen) return nullptr;
+    auto* button = new QPushButton(QStringLiteral("ok"), screen->taskBar());
+    button->setObjectName(QStringLiteral("doneButton"));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(device::kScreenWidth - kDoneWidth - kDoneMargin, kDoneMargin, kDoneWidth,
+                        device::kTaskBarHeight - 2 * kDoneMargin);
+    QObject::connect(button, &QPushButton::clicked, button, [dialog] {
+        if (device::IsWindow(dialog))
+            device::SendMessage(dialog, device::WM_COMMAND, device::MAKEWPARAM(device::IDOK, 0), 0);
+    });
+    button->setVisible(device::GetActiveWindow() == dialog);
+    return button;
+}
+
+}  // namespace
+
+bool SHInitDialog(SHINITDLGINFO* info) {
+    if (!info || !(info->dwMask & SHIDIM_FLAGS)) return false;
+    auto* dialog = device::IsWindow(info->hDlg) ? dynamic_cast<DialogWindow*>(info->hDlg) : nullptr;
+    if (!dialog) return false;
+    if (info->dwFlags & (SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIZEDLG)) {
+        const int32_t bottom = (info->dwFlags & SHIDIF_FULLSCREENNOMENUBAR) ? device::kScreenHeight
+                                                                            : device::kWorkArea.bottom;
+        device::MoveWindow(dialog, 0, device::kWorkArea.top, device::kScreenWidth, bottom - device::kWorkArea.top,
+                           true);
+    }
+    if (info->dwFlags & SHIDIF_DONEBUTTON) dialog->SetDoneButton(MakeDoneButton(dialog));
+    return true;
+}
+
+bool HasDoneButton(device::HWND dialog) {
+    auto* d = device::IsWindow(dialog) ? dynamic_cast<DialogWindow*>(dialog) : nullptr;
+    return d && d->hasDoneButton();
+}
+
+bool PressDoneButton() {
+    device::HWND active = device::GetActiveWindow();
+    if (!HasDoneButton(active)) return false;
+    device::SendMessage(active, device::WM_COMMAND, device::MAKEWPARAM(device::IDOK, 0), 0);
+    return true;
+}
+
+device::LRESULT SHHandleWMSettingChange(device::HWND, device::WPARAM, device::LPARAM, SHACTIVATEINFO*) {
+    return 0;
+}
+
+}  // namespace controls
