@@ -16,7 +16,7 @@ protected:
     }
     gdi::RECT Rect(HTREEITEM item, bool label) {
         gdi::RECT r;
-        std::memcpy(&r, &item, sizeof item);
+        std::memcpy(static_cast<void*>(&r), &item, sizeof item);
         EXPECT_TRUE(Send(tree_, TVM_GETITEMRECT, label, reinterpret_cast<device::LPARAM>(&r)));
         return r;
     }

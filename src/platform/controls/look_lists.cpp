@@ -13,6 +13,7 @@ QString ListsStyleSheet() {
         "  font-family: 'DejaVu Sans', 'NanumGothic'; font-size: 11px;"
         "  selection-background-color: #0A246A; selection-color: white;"
         "  show-decoration-selected: 1; outline: 0; }"
+        "QTreeView#SysTreeView32 { show-decoration-selected: 0; }"
         "QTreeView::item { padding: 0px 1px; min-height: 14px; border: 0; }"
         "QTreeView::item:selected, QTreeView::item:selected:!active {"
         "  background: #0A246A; color: white; }"
