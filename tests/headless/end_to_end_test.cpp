@@ -124,17 +124,6 @@ TEST_F(EzoProgram, TheDemoTourRunsAndItsTimerTicksOnTheVirtualClock) {
     EXPECT_NE(ReadFile(folder / "tour/08-state.txt").find("timer=1 period=1000"), std::string::npos);
 }
 
-TEST_F(EzoProgram, WritesRelativeFilesIntoTheOutputFolder) {
-    const fs::path script = folder / "s.ezs";
-    WriteFile(script, "shot a.png\n");
-    QStringList args = Headless(script);
-    args << "--output" << QString::fromStdString((folder / "elsewhere").string());
-    const Outcome outcome = Run(args);
-    ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
-    EXPECT_TRUE(fs::exists(folder / "elsewhere/a.png"));
-    EXPECT_FALSE(fs::exists(folder / "a.png"));
-}
-
 TEST_F(EzoProgram, ReadsCommandsFromStandardInputWithoutAScript) {
     QProcess process;
     process.setProcessEnvironment(Environment());

@@ -100,15 +100,5 @@ TEST_F(ScriptRunnerTest, FailsOnAFileItCannotWriteAndStops) {
     }
 }
 
-TEST_F(ScriptRunnerTest, RefusesAShotWhenThereIsNoScreen) {
-    FakeTarget target;
-    target.screen = QImage();
-    ScriptRunner runner(target, folder);
-    runner.Run(Parse("\n\nshot a.png"));
-    ASSERT_TRUE(runner.error());
-    EXPECT_EQ(runner.error()->line, 3);
-    EXPECT_FALSE(std::filesystem::exists(folder / "a.png"));
-}
-
 }  // namespace
 }  // namespace headless
