@@ -1,5 +1,6 @@
 #include "lists_fixture.h"
 
+#include "platform/controls/look.h"
 #include "platform/device/input.h"
 
 namespace lists_test {
@@ -171,9 +172,13 @@ TEST_F(ListTest, SwitchingBetweenReportAndListKeepsRowsAndSelection) {
         {"set view to list", [&] { Send(list_, LVM_SETVIEW, LV_VIEW_LIST); }, LV_VIEW_LIST},
         {"set view to report", [&] { Send(list_, LVM_SETVIEW, LV_VIEW_DETAILS); }, LV_VIEW_DETAILS},
     };
+    controls::ApplyDeviceLook(dev().desktopWindow());
     for (const Case& c : cases) {
         c.act();
-        dev().grabScreen();
+        // The header shows in the report style only, even when nothing was sent to the list.
+        const QImage shot = dev().grabScreen();
+        const bool header = shot.pixelColor(60, kParentTop + kListTop + 6) == QColor(0xD4, 0xD0, 0xC8);
+        EXPECT_EQ(header, c.view == LV_VIEW_DETAILS) << c.how;
         EXPECT_EQ(uint32_t(Send(list_, LVM_GETVIEW)), c.view) << c.how;
         EXPECT_EQ(Send(list_, LVM_GETITEMCOUNT), 6) << c.how;
         EXPECT_EQ(SelectedRows(list_), (std::vector<int>{2, 4})) << c.how;

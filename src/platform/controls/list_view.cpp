@@ -44,7 +44,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent*) override {}  // no drag selection with the stylus
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
+public:
+    // The header and margins follow a change of style at once.
+    void relayout() { updateGeometries(); }
 
 private:
     ControlLink* link_;
@@ -163,9 +167,11 @@ void ListWidget::keyPressEvent(QKeyEvent* event) {
     });
 }
 
-void ListWidget::paintEvent(QPaintEvent* event) {
-    link_->call<ListView>([](ListView* view) { view->SyncView(); });
-    QTreeWidget::paintEvent(event);
+// The program may change the style bits without telling the control; the
+// frame is painted before the header and the rows, so the view follows here.
+bool ListWidget::event(QEvent* event) {
+    if (event->type() == QEvent::Paint) link_->call<ListView>([](ListView* view) { view->SyncView(); });
+    return QTreeWidget::event(event);
 }
 
 device::LRESULT ListView::WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) {
@@ -278,6 +284,7 @@ void ListView::SyncView() {
     for (int c = 1; c < int(columns_.size()); ++c) list_->setColumnHidden(c, !report);
     if (!columns_.empty())
         list_->setColumnWidth(0, report ? columns_[0].width : std::max(list_->viewport()->width(), columns_[0].width));
+    list_->relayout();
 }
 
 int ListView::OnSetView(uint32_t view) {
