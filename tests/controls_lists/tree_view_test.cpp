@@ -169,6 +169,17 @@ TEST_F(TreeTest, SelectionIsHeardAroundEveryChangeWithItsCause) {
     EXPECT_EQ(Next(TVGN_CARET), root);
 }
 
+TEST_F(TreeTest, HoldOnALabelSelectsThenGivesTheGesture) {
+    InsertItem(tree_, nullptr, u"a");
+    HTREEITEM b = InsertItem(tree_, nullptr, u"b");
+    const gdi::RECT r = Rect(b, true);
+    const int x = r.left + 4, y = kParentTop + (r.top + r.bottom) / 2;
+    dev().hold(x, y);
+    dev().advance(1000);
+    EXPECT_EQ(Take(), (Events{"SELCHANGING id=1003 action=1 old=none new=b", "SELCHANGED id=1003 action=1 old=none new=b",
+                              "CONTEXTMENU id=1003 at=" + std::to_string(x) + "," + std::to_string(y)}));
+}
+
 TEST_F(TreeTest, CancelledSelectionKeepsTheOldOne) {
     HTREEITEM a = InsertItem(tree_, nullptr, u"a");
     HTREEITEM b = InsertItem(tree_, nullptr, u"b");
