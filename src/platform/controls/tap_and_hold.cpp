@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "platform/device/clock.h"
+#include "platform/device/device.h"
 #include "platform/device/input.h"
 #include "platform/device/screen.h"
 #include "platform/device/timers.h"
@@ -61,6 +62,7 @@ struct Recognition {
     uint32_t flags = 0;
     uint64_t downMs = 0;
     uintptr_t timer = 0;
+    const device::Device* device = nullptr;  // whose timer service holds the timer
 };
 
 Recognition recognition;
@@ -68,7 +70,9 @@ QPointer<FeedbackRing> ring;
 bool playingAlternate = false;
 
 void StopFeedback() {
-    if (recognition.timer) device::KillTimer(nullptr, recognition.timer);
+    // A timer of a device that has gone down went with it.
+    if (recognition.timer && recognition.device == device::Device::current())
+        device::KillTimer(nullptr, recognition.timer);
     recognition.timer = 0;
     if (ring) ring->hide();
 }
@@ -129,7 +133,8 @@ uint32_t SHRecognizeGesture(const SHRGINFO* info) {
     // Only a stylus that is down and may still be held can become a gesture.
     if (!device::input::StylusIsDown() || !device::input::HoldDue()) return 0;
     StopFeedback();
-    recognition = {Phase::Armed, info->hwndClient, info->ptDown, info->dwFlags, device::DeviceClock().now(), 0};
+    recognition = {Phase::Armed, info->hwndClient, info->ptDown, info->dwFlags, device::DeviceClock().now(), 0,
+                   device::Device::current()};
     recognition.timer = device::SetTimer(nullptr, 0, kFeedbackStepMs, &FeedbackTick);
     ShowFeedback();
     return 0;
