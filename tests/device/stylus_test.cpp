@@ -157,3 +157,37 @@ TEST_F(StylusTest, TapOnAnInactiveTopLevelWindowActivatesItByClick) {
 
 }  // namespace
 }  // namespace device_test
+
+namespace device_test {
+namespace {
+
+TEST_F(DeviceTest, ZOrderDecidesWhichWindowTheStylusHits) {
+    Log log;
+    Made a = MakeRecorder("a", &log, {WM_LBUTTONDOWN}, WS_VISIBLE, {0, 26, 240, 294});
+    Made b = MakeRecorder("b", &log, {WM_LBUTTONDOWN}, WS_VISIBLE, {0, 26, 240, 294});
+    Made c = MakeRecorder("c", &log, {WM_LBUTTONDOWN}, WS_VISIBLE, {0, 26, 240, 294});
+    struct Case {
+        HWND window;
+        HWND insertAfter;
+        std::vector<HWND> order;  // bottom first
+        const char* hit;
+    } cases[] = {
+        {a.window, HWND_TOP, {b.window, c.window, a.window}, "a"},
+        {a.window, HWND_BOTTOM, {a.window, b.window, c.window}, "c"},
+        {a.window, c.window, {b.window, a.window, c.window}, "c"},  // just below c
+        {c.window, a.window, {b.window, c.window, a.window}, "a"},
+    };
+    for (const Case& k : cases) {
+        ASSERT_TRUE(SetWindowPos(k.window, k.insertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
+        EXPECT_EQ(TopLevelWindows(), k.order);
+        log.clear();
+        dev().advance(1000);
+        dev().tap(100, 100);
+        ASSERT_EQ(log.size(), 1u);
+        EXPECT_EQ(log[0].window, k.hit);
+    }
+    DestroyAllWindows();
+}
+
+}  // namespace
+}  // namespace device_test
