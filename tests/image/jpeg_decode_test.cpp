@@ -165,7 +165,8 @@ size_t FindMarker(const std::vector<uint8_t>& bytes, uint8_t marker) {
 
 // The file with the frame header's height and width replaced.
 std::vector<uint8_t> DeclaringSize(std::vector<uint8_t> bytes, uint16_t width, uint16_t height) {
-    const size_t sof = FindMarker(bytes, 0xC0);
+    size_t sof = FindMarker(bytes, 0xC0);
+    if (sof == bytes.size()) sof = FindMarker(bytes, 0xC2);
     bytes.at(sof + 5) = uint8_t(height >> 8), bytes.at(sof + 6) = uint8_t(height);
     bytes.at(sof + 7) = uint8_t(width >> 8), bytes.at(sof + 8) = uint8_t(width);
     return bytes;
@@ -239,6 +240,12 @@ TEST_F(JpegDecodeTest, UnusableFilesFailWithoutAPictureOrAMessage) {
     const std::vector<uint8_t> source = jpeg_test::ReadBytes(folder.HostPath("source.jpg"));
     Samples twoComponents = Uniform(8, 8, JCS_UNKNOWN, {1, 2});
     folder.Write("two.jpg", twoComponents);
+    Samples manyScans = Uniform(16, 16, JCS_GRAYSCALE, {99});
+    manyScans.scans = Samples::Scans::EveryBit;
+    Samples progressive = Uniform(16, 16, JCS_RGB, {1, 2, 3});
+    progressive.scans = Samples::Scans::Progressive;
+    folder.Write("progressive.jpg", progressive);
+    const auto progressiveBytes = jpeg_test::ReadBytes(folder.HostPath("progressive.jpg"));
 
     struct Case {
         const char* name;
@@ -254,6 +261,11 @@ TEST_F(JpegDecodeTest, UnusableFilesFailWithoutAPictureOrAMessage) {
         // Wider than a bitmap row: must be refused, not overrun the row.
         {"five components", folder.WriteBytes("five.jpg", FiveComponentJpeg())},
         {"folder", jpeg_test::DevicePath("")},
+        // Every scan walks all coefficients: 704 of them are refused.
+        {"704 scans", folder.Write("scans.jpg", manyScans)},
+        // Its coefficients would need gigabytes: the library may not take
+        // more than the memory budget has free.
+        {"progressive 30000 x 30000", folder.WriteBytes("huge.jpg", DeclaringSize(progressiveBytes, 30000, 30000))},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -262,6 +274,8 @@ TEST_F(JpegDecodeTest, UnusableFilesFailWithoutAPictureOrAMessage) {
         EXPECT_EQ(backend.taken, backend.released);
     }
     EXPECT_EQ(backend.messages, 0);
+    // The progressive source itself is fine.
+    EXPECT_EQ(DecodeJpeg(nullptr, jpeg_test::DevicePath("progressive.jpg")), 1);
 }
 
 TEST_F(JpegDecodeTest, FailureAfterTheBitmapLeavesItWithMatchingFacts) {

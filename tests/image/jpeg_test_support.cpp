@@ -39,6 +39,16 @@ bool WriteJpeg(const std::string& hostPath, const Samples& samples, int quality)
         cinfo.comp_info[c].h_samp_factor = 1;
         cinfo.comp_info[c].v_samp_factor = 1;
     }
+    std::vector<jpeg_scan_info> everyBit;
+    if (samples.scans == Samples::Scans::Progressive) jpeg_simple_progression(&cinfo);
+    if (samples.scans == Samples::Scans::EveryBit) {
+        // Each coefficient first at bit 10 (the largest shift allowed), then
+        // one scan per lower bit.
+        for (int k = 0; k < DCTSIZE2; ++k)
+            for (int al = 10; al >= 0; --al) everyBit.push_back({1, {0}, k, k, al == 10 ? 0 : al + 1, al});
+        cinfo.scan_info = everyBit.data();
+        cinfo.num_scans = int(everyBit.size());
+    }
     jpeg_start_compress(&cinfo, TRUE);
     const size_t rowBytes = size_t(samples.width) * size_t(samples.components);
     while (cinfo.next_scanline < cinfo.image_height) {

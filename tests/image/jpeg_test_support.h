@@ -21,13 +21,16 @@ struct Samples {
     int components = 3;
     J_COLOR_SPACE space = JCS_RGB;
     std::vector<uint8_t> bytes;
+    // Baseline; the library's usual progressive scans; or (one component
+    // only) each coefficient in its own scan and each of its bits in a
+    // further one, 704 scans in all.
+    enum class Scans { Baseline, Progressive, EveryBit } scans = Scans::Baseline;
 };
 
 // Every pixel of a picture the same colour.
 Samples Uniform(int32_t width, int32_t height, J_COLOR_SPACE space, std::vector<uint8_t> pixel);
 
-// Encodes samples to a host file: baseline, no chroma subsampling, the given
-// quality. False when the file cannot be written.
+// Encodes samples to a host file: no chroma subsampling, the given quality. False when the file cannot be written.
 bool WriteJpeg(const std::string& hostPath, const Samples& samples, int quality = 100);
 
 // Makes a host folder the device root for a scope.
