@@ -1,0 +1,388 @@
+#include "forms_fixture.h"
+
+#include <QAbstractItemView>
+#include <QDir>
+#include <QTabBar>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/controls/message_box_control.h"
+#include "platform/controls/open_file.h"
+#include "platform/controls/property_sheet.h"
+#include "platform/device/activation.h"
+#include "platform/device/timers.h"
+#include "platform/device/window_api.h"
+#include "platform/files/device_paths.h"
+
+namespace forms_test {
+namespace {
+
+using device::LPARAM;
+using device::WPARAM;
+
+// A small template like the program's "Setting" page.
+DialogTemplate TestTemplate() {
+    DialogTemplate t;
+    t.pointSize = 10;
+    t.caption = u"Setting";
+    t.rect = DialogRect(0, 0, 135, 147);
+    const uint32_t v = device::WS_VISIBLE;
+    t.items = {
+        {u"static", u"Starting Option", -1, v, DialogRect(3, 5, 50, 8)},
+        {u"button", u"None", 1014, v | BS_AUTORADIOBUTTON | WS_GROUP | device::WS_TABSTOP, DialogRect(3, 16, 33, 10)},
+        {u"button", u"Open the latest file", 1015, v | BS_AUTORADIOBUTTON, DialogRect(3, 26, 78, 10)},
+        {u"edit", u"", 1041, v | ES_NUMBER | ES_AUTOHSCROLL | device::WS_BORDER | device::WS_TABSTOP,
+         DialogRect(69, 78, 40, 14)},
+        {u"msctls_updown32", u"", 1042, v | UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_WRAP,
+         DialogRect(110, 78, 9, 14)},
+        {u"combobox", u"", 1029, v | CBS_DROPDOWN | CBS_SORT | device::WS_VSCROLL | device::WS_TABSTOP,
+         DialogRect(69, 98, 50, 55)},
+        {u"button", u"OK", device::IDOK, v | BS_DEFPUSHBUTTON | device::WS_TABSTOP, DialogRect(17, 123, 102, 11)},
+    };
+    return t;
+}
+
+constexpr int kTestTemplate = 9001;
+
+class DialogsTest : public FormsTest {
+protected:
+    void SetUp() override {
+        FormsTest::SetUp();
+        RegisterDialogTemplate(kTestTemplate, TestTemplate());
+    }
+};
+
+TEST(DialogUnits, ConvertWithTheFontsBaseUnits) {
+    struct Case {
+        int pointSize;
+        gdi::RECT units;
+        gdi::RECT pixels;
+    };
+    const Case cases[] = {
+        {10, DialogRect(0, 0, 135, 147), {0, 0, 236, 239}},    // the "Setting" page fills the screen's width
+        {10, DialogRect(69, 78, 40, 14), {121, 127, 191, 150}},
+        {8, DialogRect(0, 0, 151, 138), {0, 0, 227, 207}},     // the About box
+        {8, DialogRect(5, 113, 139, 17), {8, 170, 216, 195}},
+        {10, DialogRect(7, 60, 117, 97), {12, 98, 217, 255}},  // File Info, placed in its owner
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(DialogUnitsToPixels(c.units, DialogBaseUnits(c.pointSize)), c.pixels) << c.pointSize;
+    // Every size gives positive units, even absurd ones.
+    for (int size : {-3, 0, 1, 9, 12, 1000}) {
+        const BaseUnits b = DialogBaseUnits(size);
+        EXPECT_GT(b.x, 0);
+        EXPECT_GT(b.y, 0);
+    }
+}
+
+TEST(DialogNumbers, ReadLeadingDigitsAndRefuseOverflow) {
+    struct Case {
+        std::u16string text;
+        bool isSigned;
+        bool ok;
+        uint32_t value;
+    };
+    const Case cases[] = {
+        {u"7", false, true, 7},          {u"  45abc", false, true, 45},
+        {u"", false, false, 0},          {u"abc", false, false, 0},
+        {u"-5", false, false, 0},        {u"-5", true, true, uint32_t(-5)},
+        {u"4294967295", false, true, 4294967295u}, {u"4294967296", false, false, 0},
+        {u"2147483648", true, false, 0}, {u"-2147483648", true, true, 0x80000000u},
+        {u"99999999999999999999", false, false, 0},
+    };
+    for (const Case& c : cases) {
+        uint32_t value = 0;
+        EXPECT_EQ(ParseDlgInt(c.text, c.isSigned, &value), c.ok) << std::string(c.text.begin(), c.text.end());
+        if (c.ok) EXPECT_EQ(value, c.value);
+    }
+}
+
+TEST(UpDownArithmetic, StepsWrapOrStopAtTheEnds) {
+    struct Case {
+        int32_t pos, delta, lower, upper;
+        bool wrap;
+        int32_t expected;
+    };
+    const Case cases[] = {
+        {5, 1, 1, 30, true, 6},    {30, 1, 1, 30, true, 1},   {1, -1, 1, 30, true, 30},
+        {30, 1, 1, 30, false, 30}, {1, -1, 1, 30, false, 1},
+        {50, 1, 100, 0, false, 49},  // the default range runs the other way
+        {0, 1, 100, 0, true, 100},
+        {2147483647, 1, -2147483647 - 1, 2147483647, true, -2147483647 - 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(UpDownStep(c.pos, c.delta, c.lower, c.upper, c.wrap), c.expected) << c.pos << " " << c.delta;
+}
+
+TEST(ComboArithmetic, DropDownStaysOnTheScreen) {
+    struct Case {
+        gdi::RECT box;
+        int32_t dropped, rows;
+        gdi::RECT expected;
+    };
+    const Case cases[] = {
+        {{60, 100, 160, 120}, 70, 5, {60, 120, 160, 190}},   // limited by the created height
+        {{60, 100, 160, 120}, 200, 3, {60, 120, 160, 170}},  // as high as its rows
+        {{60, 280, 160, 300}, 200, 5, {60, 198, 160, 280}},  // no room below: above the box
+        {{60, 100, 160, 120}, 0, 0, {60, 120, 160, 138}},    // at least one row
+    };
+    for (const Case& c : cases) EXPECT_EQ(DropDownRect(c.box, c.dropped, c.rows, 16), c.expected);
+}
+
+TEST_F(DialogsTest, ModalDialogMakesItsControlsInitialisesFirstAndReturnsEndDialogsValue) {
+    // A timer on the parent keeps firing while the dialog runs.
+    int ticks = 0;
+    static int* tickCount;
+    tickCount = &ticks;
+    device::SetTimer(parentWindow_, 1, 100, [](HWND, unsigned, uintptr_t, uint32_t) { ++*tickCount; });
+
+    std::vector<std::string> seen;
+    std::vector<gdi::RECT> rects;
+    HWND dialogSeen = nullptr;
+    Play({[&] {
+              dialogSeen = device::GetActiveWindow();
+              for (int id : {1014, 1015, 1041, 1042, 1029, 1})
+                  rects.push_back([&] {
+                      gdi::RECT r;
+                      device::GetWindowRect(device::GetDlgItem(dialogSeen, id), &r);
+                      return r;
+                  }());
+          },
+          [&] { dev().advance(1000); },
+          [&] { TapOn(device::GetDlgItem(dialogSeen, 1015)); },
+          [&] { dev().key(Qt::Key_Return); }});
+    const intptr_t result = DialogBoxParam(nullptr, kTestTemplate, parentWindow_,
+                                           [&](HWND dialog, uint32_t msg, WPARAM w, LPARAM l) -> intptr_t {
+                                               if (msg == WM_INITDIALOG) {
+                                                   seen.push_back("INITDIALOG l=" + std::to_string(l));
+                                                   SendDlgItemMessage(dialog, 1042, UDM_SETRANGE, 0,
+                                                                      device::MAKELPARAM(30, 1));
+                                                   return 1;
+                                               }
+                                               if (msg == device::WM_COMMAND) {
+                                                   seen.push_back(DescribeCommand(w));
+                                                   if (device::LOWORD(w) == device::IDOK) EndDialog(dialog, 42);
+                                                   return 1;
+                                               }
+                                               return 0;
+                                           },
+                                           77);
+    EXPECT_EQ(result, 42);
+    EXPECT_GE(ticks, 9);
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.front(), "INITDIALOG l=77");
+    EXPECT_NE(std::find(seen.begin(), seen.end(), "COMMAND id=1015 code=0"), seen.end());
+    EXPECT_EQ(seen.back(), "COMMAND id=1 code=0");
+    // Rectangles in pixels: the dialog lies at the parent's origin (0, 26).
+    ASSERT_EQ(rects.size(), 6u);
+    EXPECT_EQ(rects[0], (gdi::RECT{5, 26 + 26, 5 + 58, 26 + 26 + 16}));
+    EXPECT_EQ(rects[2], (gdi::RECT{121, 26 + 127, 191, 26 + 150}));
+    EXPECT_EQ(rects[3].left, 193);
+    EXPECT_FALSE(device::IsWindow(dialogSeen));
+    EXPECT_TRUE(device::IsWindowEnabled(parentWindow_));
+    EXPECT_EQ(DialogBoxParam(nullptr, 12345, parentWindow_, nullptr, 0), -1);  // no such template
+}
+
+TEST_F(DialogsTest, MessageBoxAnswersByTapAndKey) {
+    struct Case {
+        unsigned type;
+        std::function<void()> answer;
+        int expected;
+    };
+    auto tapButton = [this](int id) {
+        return [this, id] { TapOn(device::GetDlgItem(device::GetActiveWindow(), id)); };
+    };
+    const Case cases[] = {
+        {MB_OKCANCEL | MB_ICONQUESTION, tapButton(device::IDOK), device::IDOK},
+        {MB_OKCANCEL | MB_ICONQUESTION, tapButton(device::IDCANCEL), device::IDCANCEL},
+        {MB_OKCANCEL | MB_ICONQUESTION, [this] { dev().key(Qt::Key_Return); }, device::IDOK},
+        {MB_OKCANCEL | MB_ICONQUESTION, [this] { dev().key(Qt::Key_Escape); }, device::IDCANCEL},
+        {MB_OK | MB_ICONSTOP, [this] { dev().key(Qt::Key_Escape); }, device::IDOK},  // no Cancel: Escape is OK
+    };
+    InstallMessageBox();
+    for (const Case& c : cases) {
+        std::u16string title;
+        gdi::RECT box;
+        Play({[&] {
+                  HWND active = device::GetActiveWindow();
+                  title = device::GetWindowText(active);
+                  device::GetWindowRect(active, &box);
+              },
+              c.answer});
+        EXPECT_EQ(device::MessageBox(parentWindow_, u"Remove selected file?", u"Delete", c.type), c.expected);
+        EXPECT_EQ(title, u"Delete");  // the caption shows in the task bar
+        EXPECT_GE(box.left, 0);
+        EXPECT_LE(box.right, 240);
+        EXPECT_GE(box.top, 26);
+        EXPECT_LE(box.bottom, 294);
+    }
+}
+
+TEST(MessageBoxPlaces, LongTextsStayOnTheScreen) {
+    for (int textHeight : {0, 14, 100, 5000}) {
+        const MessageBoxPlaces p = PlaceMessageBox(MB_OKCANCEL | MB_ICONSTOP, textHeight);
+        EXPECT_GE(p.box.top, 26);
+        EXPECT_LE(p.box.bottom, 294);
+        EXPECT_LE(p.ok.bottom, p.box.height());
+        EXPECT_LE(p.text.right, p.box.width());
+        EXPECT_GE(p.ok.top, p.text.bottom);
+        EXPECT_LE(p.ok.right, p.cancel.left);
+    }
+}
+
+TEST_F(DialogsTest, PropertySheetCallsBackInOrderAndMovesTheTabsDown) {
+    DialogTemplate second = TestTemplate();
+    second.caption = u"Key";
+    RegisterDialogTemplate(kTestTemplate + 1, second);
+    std::vector<std::string> order;
+    PROPSHEETPAGEW pages[2];
+    for (int i = 0; i < 2; ++i) {
+        pages[i].pszTemplate = kTestTemplate + i;
+        pages[i].lParam = 100 + i;
+        pages[i].pfnDlgProc = [&order, i](HWND, uint32_t msg, WPARAM, LPARAM l) -> intptr_t {
+            if (msg == WM_INITDIALOG)
+                order.push_back("page" + std::to_string(i) + " init l=" +
+                                std::to_string(reinterpret_cast<const PROPSHEETPAGEW*>(l)->lParam));
+            return 0;
+        };
+    }
+    PROPSHEETHEADERW header;
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | PSH_MAXIMIZE;
+    header.hwndParent = parentWindow_;
+    header.nPages = 2;
+    header.ppsp = pages;
+    header.pfnCallback = [&order](HWND sheet, uint32_t msg, LPARAM) -> int {
+        if (msg == PSCB_GETVERSION) {
+            order.push_back("version");
+            return 0x020C;
+        }
+        if (msg == PSCB_INITIALIZED) {
+            order.push_back("initialized");
+            HWND tabs = device::GetDlgItem(sheet, kSheetTabControlId);
+            EXPECT_TRUE(tabs);
+            device::SetWindowStyle(tabs, device::GetWindowStyle(tabs) | TCS_BOTTOM);
+        }
+        return 1;
+    };
+    gdi::RECT sheetRect, tabsRect;
+    Play({[&] {
+              HWND sheet = device::GetActiveWindow();
+              device::GetWindowRect(sheet, &sheetRect);
+              HWND tabs = device::GetDlgItem(sheet, kSheetTabControlId);
+              device::GetWindowRect(tabs, &tabsRect);
+              EXPECT_TRUE(HasDoneButton(sheet));
+              // The second tab: its page is made now.
+              const QRect second = static_cast<QTabBar*>(tabs->hostedWidget())->tabRect(1);
+              Tap(tabsRect.left + second.center().x(), tabsRect.top + second.center().y());
+          },
+          [&] { EXPECT_TRUE(PressDoneButton()); }});
+    EXPECT_EQ(PropertySheetW(&header), 1);
+    EXPECT_EQ(order, (std::vector<std::string>{"version", "page0 init l=100", "initialized", "page1 init l=101"}));
+    EXPECT_EQ(sheetRect, (gdi::RECT{0, 26, 240, 294}));
+    EXPECT_EQ(tabsRect.bottom, 294);  // tabs at the bottom
+    PROPSHEETHEADERW none;
+    EXPECT_EQ(PropertySheetW(&none), -1);
+}
+
+class OpenFileTest : public DialogsTest {
+protected:
+    void SetUp() override {
+        DialogsTest::SetUp();
+        ASSERT_TRUE(root_.isValid());
+        QDir dir(root_.path());
+        dir.mkpath(QStringLiteral("My Documents/Trips"));
+        for (const char* name : {"My Documents/b.JPG", "My Documents/a.bmp", "My Documents/notes.txt",
+                                 "My Documents/c.Gif", "My Documents/Trips/sea.jpg"}) {
+            QFile f(dir.filePath(QString::fromUtf8(name)));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        }
+        previousRoot_ = files::DeviceRoot();
+        files::SetDeviceRoot(root_.path().toStdString());
+    }
+    void TearDown() override {
+        files::SetDeviceRoot(previousRoot_);
+        DialogsTest::TearDown();
+    }
+    // Taps the picker's row.
+    void TapRow(int row) {
+        HWND list = device::GetDlgItem(OpenFilePicker(), 101);
+        gdi::RECT r;
+        device::GetWindowRect(list, &r);
+        auto* widget = list->hostedWidget();
+        const int rowHeight = widget ? static_cast<QAbstractItemView*>(widget)->sizeHintForRow(0) : 16;
+        Tap(r.left + 20, r.top + 2 + row * rowHeight + rowHeight / 2);
+    }
+    QTemporaryDir root_;
+    std::string previousRoot_;
+};
+
+TEST(OpenFileArithmetic, FilterPairsAndPaths) {
+    const char16_t filter[] = u"그래픽 파일 (*.BMP,JPG,GIF)\0*.jpg;*.bmp;*.gif\0All\0*.*\0";
+    const auto pairs = ParseFileFilter(filter);
+    ASSERT_EQ(pairs.size(), 2u);
+    EXPECT_EQ(pairs[0].description, u"그래픽 파일 (*.BMP,JPG,GIF)");
+    EXPECT_EQ(pairs[0].patterns, (std::vector<std::u16string>{u"*.jpg", u"*.bmp", u"*.gif"}));
+    EXPECT_EQ(pairs[1].patterns, (std::vector<std::u16string>{u"*.*"}));
+    EXPECT_TRUE(ParseFileFilter(nullptr).empty());
+    struct Case {
+        std::u16string folder, name, path;
+    };
+    const Case cases[] = {
+        {u"\\My Documents", u"a.jpg", u"\\My Documents\\a.jpg"},
+        {u"\\My Documents\\", u"a.jpg", u"\\My Documents\\a.jpg"},
+        {u"", u"My Documents", u"\\My Documents"},
+        {u"\\My Documents\\Trips", u"..", u"\\My Documents"},
+        {u"\\My Documents", u"..", u""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(JoinDevicePath(c.folder, c.name), c.path);
+}
+
+TEST_F(OpenFileTest, ListsFoldersThenMatchingFilesInAnyCase) {
+    const auto entries = ListPickerFolder(u"\\My Documents", {u"*.jpg", u"*.bmp", u"*.gif"});
+    std::vector<std::u16string> names;
+    for (const auto& e : entries) names.push_back((e.folder ? u"[" : u"") + e.name);
+    EXPECT_EQ(names, (std::vector<std::u16string>{u"[..", u"[Trips", u"a.bmp", u"b.JPG", u"c.Gif"}));
+}
+
+TEST_F(OpenFileTest, ReturnsThePathWhenItFitsAndFailsOnCancel) {
+    const char16_t filter[] = u"그래픽 파일 (*.BMP,JPG,GIF)\0*.jpg;*.bmp;*.gif\0";
+    struct Case {
+        uint32_t bufferSize;
+        std::vector<int> rows;  // rows tapped, in turn; -1 taps Cancel
+        bool ok;
+        std::u16string path;
+        uint32_t error;
+    };
+    const Case cases[] = {
+        {256, {1, 1}, true, u"\\My Documents\\Trips\\sea.jpg", 0},  // into Trips, then its file
+        {256, {3}, true, u"\\My Documents\\b.JPG", 0},
+        {20, {3}, true, u"\\My Documents\\b.JPG", 0},  // 19 characters and the zero fit exactly
+        {19, {3}, false, u"", FNERR_BUFFERTOOSMALL},
+        {256, {-1}, false, u"", 0},
+    };
+    for (const Case& c : cases) {
+        std::vector<char16_t> buffer(c.bufferSize, u'?');
+        buffer[0] = 0;
+        OPENFILENAMEW ofn;
+        ofn.hwndOwner = parentWindow_;
+        ofn.lpstrFilter = filter;
+        ofn.lpstrFile = buffer.data();
+        ofn.nMaxFile = c.bufferSize;
+        std::vector<std::function<void()>> steps;
+        for (int row : c.rows)
+            steps.push_back([this, row] {
+                if (row < 0)
+                    TapOn(device::GetDlgItem(OpenFilePicker(), device::IDCANCEL));
+                else
+                    TapRow(row);
+            });
+        Play(steps);
+        EXPECT_EQ(GetOpenFileNameW(&ofn), c.ok);
+        EXPECT_EQ(std::u16string(buffer.data()), c.path);
+        EXPECT_EQ(CommDlgExtendedError(), c.error);
+        EXPECT_EQ(OpenFilePicker(), nullptr);
+    }
+}
+
+}  // namespace
+}  // namespace forms_test
