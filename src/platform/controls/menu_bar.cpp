@@ -276,10 +276,12 @@ void MenuBar::OnPressed(size_t index) {
     if (HMENU popup = spec.subMenu != NOMENU ? GetSubMenu(menu_.get(), spec.subMenu) : nullptr) {
         // The pop-up opens upward from the button's left edge on the bar's top.
         const gdi::RECT r = ButtonRect(index);
+        gdi::RECT bar;
+        device::GetWindowRect(this, &bar);
         auto* tool = qobject_cast<QToolButton*>(buttons_[index].widget.data());
         if (tool) tool->setDown(true);
         QPointer<QToolButton> guard(tool);
-        TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_BOTTOMALIGN, r.left, r.top, 0, parent_, nullptr);
+        TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_BOTTOMALIGN, r.left, bar.top, 0, parent_, nullptr);
         if (guard) guard->setDown(false);
         return;
     }

@@ -1,0 +1,219 @@
+#include <QAction>
+#include <QMenu>
+
+#include <array>
+
+#include "menus_fixture.h"
+#include "platform/controls/gallery_menus.h"
+#include "platform/controls/menu_bar.h"
+#include "platform/device/activation.h"
+#include "platform/device/message_loop.h"
+#include "platform/device/screen_layout.h"
+#include "platform/device/window_internal.h"
+
+namespace menus_test {
+namespace {
+
+class MenuBarTest : public MenusTest {
+protected:
+    void SetUp() override {
+        MenusTest::SetUp();
+        DefineGalleryMenuResources();
+    }
+    HWND Bar(uint32_t id, uint32_t flags = SHCMBF_HIDESIPBUTTON) {
+        SHMENUBARINFO info;
+        info.cbSize = kSHMENUBARINFOSize;
+        info.hwndParent = ownerWindow_;
+        info.dwFlags = flags;
+        info.nToolBarId = id;
+        if (!SHCreateMenuBar(&info)) return nullptr;
+        dev().processPending();
+        return info.hwndMB;
+    }
+    static std::string Describe(HWND bar, int index) {
+        TBBUTTON b;
+        if (!device::SendMessage(bar, TB_GETBUTTON, device::WPARAM(index), reinterpret_cast<device::LPARAM>(&b)))
+            return "none";
+        if (b.fsStyle & TBSTYLE_SEP) return "sep";
+        char16_t text[260] = {};
+        device::SendMessage(bar, TB_GETBUTTONTEXTW, device::WPARAM(b.idCommand), reinterpret_cast<device::LPARAM>(text));
+        std::string out = (b.fsStyle & TBSTYLE_DROPDOWN) ? "menu " : (b.iBitmap >= 0 ? "image " : "text ");
+        out += std::to_string(b.idCommand);
+        if (b.iBitmap >= 0) out += " #" + std::to_string(b.iBitmap);
+        if (text[0]) out += " \"" + QString::fromStdU16String(text).toStdString() + "\"";
+        if (!(b.fsState & TBSTATE_ENABLED)) out += " disabled";
+        return out;
+    }
+    static gdi::POINT Centre(HWND bar, int index) {
+        const gdi::RECT r = MenuBarButtonRect(bar, index);
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+};
+
+TEST_F(MenuBarTest, BarsAreBuiltFromTheirResourcesInOrder) {
+    struct Case {
+        uint32_t id;
+        std::vector<std::string> buttons;
+    };
+    const Case cases[] = {
+        {102, {"menu 40055 \"File\"", "sep", "image 40082 #1", "image 40076 #2", "text 64 \"    \" disabled",
+               "image 40081 #3"}},
+        {149, {"menu 40055 \"File\"", "menu 40058 \"Tool\"", "sep", "image 40088 #0", "image 40087 #1",
+               "image 40084 #2", "image 40089 #3", "image 40090 #4", "image 40040 #5", "image 40086 #6"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        HWND bar = Bar(c.id);
+        ASSERT_TRUE(bar);
+        std::vector<std::string> seen;
+        const int count = int(device::SendMessage(bar, TB_BUTTONCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) seen.push_back(Describe(bar, i));
+        EXPECT_EQ(seen, c.buttons);
+        // Left to right in the band at the bottom of the screen.
+        int right = 0;
+        for (int i = 0; i < count; ++i) {
+            const gdi::RECT r = MenuBarButtonRect(bar, i);
+            EXPECT_GE(r.left, right) << i;
+            EXPECT_GE(r.top, device::kMenuBarRect.top) << i;
+            EXPECT_LE(r.bottom, device::kScreenHeight) << i;
+            right = r.right;
+        }
+        EXPECT_LE(right, device::kScreenWidth);
+    }
+}
+
+TEST_F(MenuBarTest, CreationFailsForABadRecordOrResource) {
+    SHMENUBARINFO info;
+    info.cbSize = 28;
+    info.hwndParent = ownerWindow_;
+    info.nToolBarId = 102;
+    info.hwndMB = ownerWindow_;
+    EXPECT_FALSE(SHCreateMenuBar(&info));
+    EXPECT_EQ(info.hwndMB, nullptr);
+    info.cbSize = kSHMENUBARINFOSize;
+    info.nToolBarId = 555;
+    EXPECT_FALSE(SHCreateMenuBar(&info));
+    info.nToolBarId = 102;
+    info.hwndParent = nullptr;
+    EXPECT_FALSE(SHCreateMenuBar(&info));
+    EXPECT_FALSE(SHCreateMenuBar(nullptr));
+}
+
+TEST_F(MenuBarTest, ButtonPressesBecomeCommandsToTheParent) {
+    HWND bar = Bar(149);
+    ASSERT_TRUE(bar);
+    const std::array<int, 7> images{150, 166, 165, 116, 117, 161, 163};
+    EXPECT_EQ(SetMenuBarImages(bar, nullptr, images), 7);
+    struct Case {
+        int index;
+        Events events;
+    };
+    const Case cases[] = {
+        {3, {"COMMAND 40088"}}, {5, {"COMMAND 40084"}}, {9, {"COMMAND 40086"}}, {2, {}},  // the separator
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.index);
+        const gdi::POINT p = Centre(bar, c.index);
+        TapAt(dev(), p);
+        dev().advance(1000);
+        EXPECT_EQ(Take(), c.events);
+    }
+    // The disabled text button of bar 102 gives nothing.
+    HWND browse = Bar(102);
+    TapAt(dev(), Centre(browse, 4));
+    EXPECT_TRUE(Take().empty());
+    // The bars left the parent active.
+    EXPECT_EQ(device::GetActiveWindow(), ownerWindow_);
+}
+
+TEST_F(MenuBarTest, TheFetchedSubMenuIsTheOneThatOpensWithItsCheckMarks) {
+    HWND bar = Bar(149);
+    auto* tool = reinterpret_cast<HMENU>(device::SendMessage(bar, SHCMBM_GETSUBMENU, 0, 40058));
+    auto* file = reinterpret_cast<HMENU>(device::SendMessage(bar, SHCMBM_GETSUBMENU, 0, 40055));
+    ASSERT_TRUE(tool && file);
+    EXPECT_NE(tool, file);
+    EXPECT_EQ(device::SendMessage(bar, SHCMBM_GETSUBMENU, 0, 40088), 0);  // an image button has none
+    owner_->names = {{tool, "Tool"}, {file, "File"}};
+    CheckMenuItem(tool, 40070, MF_BYCOMMAND | MF_UNCHECKED);
+    CheckMenuItem(tool, 40065, MF_BYCOMMAND | MF_CHECKED);
+
+    gdi::RECT toolRect;
+    bool landscapeChecked = false, titleBarChecked = true;
+    Later({[&] {
+               toolRect = LevelRect(0);
+               QMenu* menu = nullptr;
+               for (QMenu* m : TrackedMenuWindow()->hostedWidget()->findChildren<QMenu*>()) menu = m;
+               for (QAction* a : menu->actions()) {
+                   if (a->text() == "LandScape") landscapeChecked = a->isChecked();
+                   if (a->text() == "TitleBar") titleBarChecked = a->isChecked();
+               }
+           },
+           [&] { TapAt(dev(), ItemPoint(0, u"Refresh")); }});
+    TapAt(dev(), Centre(bar, 1));
+    dev().processPending();
+    EXPECT_EQ(Take(), (Events{"INITMENUPOPUP Tool", "COMMAND 40095"}));
+    EXPECT_TRUE(landscapeChecked);
+    EXPECT_FALSE(titleBarChecked);
+    // It opened upward from the Tool button, above the bar.
+    EXPECT_EQ(toolRect.bottom, device::kMenuBarRect.top);
+    EXPECT_EQ(toolRect.left, MenuBarButtonRect(bar, 1).left);
+
+    Later({[&] { TapAt(dev(), ItemPoint(0, u"Exit")); }});
+    TapAt(dev(), Centre(bar, 0));
+    dev().processPending();
+    EXPECT_EQ(Take(), (Events{"INITMENUPOPUP File", "COMMAND 40012"}));
+}
+
+TEST_F(MenuBarTest, OnlyShownBarsAreSeenAndShowingOneHidesNoOther) {
+    HWND browse = Bar(102);
+    HWND view = Bar(149, SHCMBF_HIDESIPBUTTON | SHCMBF_HIDDEN);
+    ASSERT_TRUE(browse && view);
+    EXPECT_TRUE(device::IsWindowVisible(browse));
+    EXPECT_FALSE(device::IsWindowVisible(view));
+
+    // The Tool button's place is bar 102's second button (a separator) while bar 149 is hidden.
+    const gdi::POINT toolPoint = Centre(view, 1);
+    auto toolShows = [&] {
+        const QImage shot = dev().grabScreen();
+        int dark = 0;
+        const gdi::RECT r = MenuBarButtonRect(view, 1);
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) dark += qGray(shot.pixel(x, y)) < 80;
+        return dark > 10;  // the caption's letters
+    };
+    EXPECT_FALSE(toolShows());
+
+    device::ShowWindow(view, device::SW_SHOW);
+    dev().processPending();
+    EXPECT_TRUE(device::IsWindowVisible(browse));  // nothing else was hidden
+    EXPECT_TRUE(toolShows());
+    EXPECT_EQ(device::GetActiveWindow(), ownerWindow_);
+
+    device::ShowWindow(view, device::SW_HIDE);
+    dev().processPending();
+    EXPECT_FALSE(toolShows());
+    // Every bar hidden: the band lets taps through to the window under it.
+    device::ShowWindow(browse, device::SW_HIDE);
+    device::MoveWindow(ownerWindow_, 0, 26, 240, 294, false);
+    dev().processPending();
+    (void)toolPoint;
+    EXPECT_EQ(device::internal::WindowFromPoint({120, 310}), ownerWindow_);
+}
+
+TEST_F(MenuBarTest, ButtonImagesCanChange) {
+    HWND bar = Bar(149);
+    const std::array<int, 7> images{150, 166, 165, 116, 117, 161, 163};
+    SetMenuBarImages(bar, nullptr, images);
+    TBADDBITMAP add{nullptr, 162};
+    EXPECT_EQ(device::SendMessage(bar, TB_ADDBITMAP, 1, reinterpret_cast<device::LPARAM>(&add)), -1);  // not defined
+    add.nID = 164;
+    DefineBitmap(164, {{std::string(16, 'k')}, {}});
+    EXPECT_EQ(device::SendMessage(bar, TB_ADDBITMAP, 1, reinterpret_cast<device::LPARAM>(&add)), 7);
+    EXPECT_TRUE(device::SendMessage(bar, TB_CHANGEBITMAP, 40086, 7));
+    EXPECT_EQ(device::SendMessage(bar, TB_GETBITMAP, 40086, 0), 7);
+    EXPECT_FALSE(device::SendMessage(bar, TB_CHANGEBITMAP, 40055, 7));  // a caption button has no image
+    EXPECT_FALSE(device::SendMessage(bar, TB_CHANGEBITMAP, 12345, 7));
+}
+
+}  // namespace
+}  // namespace menus_test

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "platform/controls/resources.h"
+#include "platform/gdi/pixel_format.h"
+
+namespace {
+
+using namespace controls;
+
+class ResourcesTest : public ::testing::Test {
+protected:
+    void TearDown() override { ClearResources(); }
+};
+
+TEST_F(ResourcesTest, StringsAreCutToTheBufferAndCountWhatWasCopied) {
+    DefineString(40057, u"File");
+    DefineString(40105, u"");
+    struct Case {
+        const char* what;
+        uint32_t id;
+        int size;
+        int copied;
+        std::u16string text;
+    };
+    const Case cases[] = {
+        {"room to spare", 40057, 100, 4, u"File"},
+        {"exactly room with the zero", 40057, 5, 4, u"File"},
+        {"one short: cut", 40057, 4, 3, u"Fil"},
+        {"room for the zero only", 40057, 1, 0, u""},
+        {"unknown id", 7, 100, 0, u""},
+        {"empty string", 40105, 100, 0, u""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::u16string buffer(8, u'#');
+        EXPECT_EQ(LoadString(nullptr, c.id, buffer.data(), c.size), c.copied);
+        EXPECT_EQ(std::u16string(buffer.c_str()), c.text);
+        if (c.size < 8) EXPECT_EQ(buffer[size_t(c.size)], u'#') << "wrote past the buffer";
+    }
+    char16_t untouched = u'#';
+    EXPECT_EQ(LoadString(nullptr, 40057, &untouched, 0), 0);
+    EXPECT_EQ(untouched, u'#');
+    EXPECT_EQ(LoadString(nullptr, 40057, nullptr, 10), 0);
+    EXPECT_EQ(LoadStringText(40057), u"File");
+}
+
+TEST_F(ResourcesTest, PixelMapsBecomeBitmapsWithTheirColoursAndTheTransparentKey) {
+    DefineBitmap(150, {{"k.w", "rGb", "..z"}, {{'z', gdi::RGB(1, 2, 3)}}});
+    gdi::BitmapPtr bitmap = LoadBitmap(nullptr, 150);
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->width(), 3);
+    EXPECT_EQ(bitmap->height(), 3);
+    EXPECT_EQ(bitmap->bitsPerPixel(), 24);
+    struct Pixel {
+        int x, y;
+        gdi::Rgb colour;
+    };
+    const Pixel pixels[] = {
+        {0, 0, {0, 0, 0}},     {1, 0, {255, 0, 255}}, {2, 0, {255, 255, 255}},
+        {0, 1, {255, 0, 0}},   {1, 1, {0, 160, 0}},   {2, 1, {0, 0, 255}},
+        {2, 2, {1, 2, 3}},  // the map's own palette
+    };
+    for (const Pixel& p : pixels) {
+        SCOPED_TRACE(std::to_string(p.x) + "," + std::to_string(p.y));
+        EXPECT_EQ(gdi::ReadPixelAt(bitmap->row(p.y) + p.x * 3, 24), p.colour);
+    }
+    // Shown through Qt, magenta is see-through and the rest opaque.
+    const QImage image = ImageFromBitmap(*bitmap);
+    EXPECT_EQ(qAlpha(image.pixel(1, 0)), 0);
+    EXPECT_EQ(image.pixel(2, 1), qRgb(0, 0, 255));
+    EXPECT_EQ(qAlpha(ImageFromBitmap(*bitmap, kNoKey).pixel(1, 0)), 255);
+}
+
+TEST_F(ResourcesTest, BadPixelMapsAreRefused) {
+    struct Case {
+        const char* what;
+        PixelArt art;
+    };
+    const Case cases[] = {
+        {"no rows", {{}, {}}},
+        {"empty rows", {{"", ""}, {}}},
+        {"ragged rows", {{"kk", "k"}, {}}},
+        {"a character outside the palette", {{"k?"}, {}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_FALSE(BitmapFromPixelArt(c.art));
+    }
+    EXPECT_FALSE(LoadBitmap(nullptr, 999));
+    EXPECT_TRUE(LoadIcon(nullptr, 999).isNull());
+    DefineIcon(101, {{"k.", ".k"}, {}});
+    const QImage icon = LoadIcon(nullptr, 101);
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(qAlpha(icon.pixel(1, 0)), 0);
+    EXPECT_EQ(icon.pixel(1, 1), qRgb(0, 0, 0));
+}
+
+TEST_F(ResourcesTest, AcceleratorTablesReachTheDevice) {
+    DefineAcceleratorTable(3, {{device::FVIRTKEY | device::FCONTROL, 'Q', 1},
+                               {device::FVIRTKEY | device::FCONTROL, 'A', 40003}});
+    device::HACCEL table = LoadAccelerators(nullptr, 3);
+    ASSERT_TRUE(table);
+    EXPECT_EQ(device::FindAccelerator(table, 'Q', device::FCONTROL), std::optional<uint16_t>(1));
+    EXPECT_EQ(device::FindAccelerator(table, 'A', device::FCONTROL), std::optional<uint16_t>(40003));
+    EXPECT_FALSE(device::FindAccelerator(table, 'Q', 0));
+}
+
+}  // namespace
