@@ -9,7 +9,7 @@ namespace {
 class Asker final : public GestureWindow {
 public:
     device::LRESULT WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) override {
-        if (msg == device::WM_LBUTTONDOWN) {
+        if (msg == device::WM_LBUTTONDOWN && arm) {
             ++downs;
             const SHRGINFO info{kSHRGINFOSize, this, {device::GET_X_LPARAM(lParam), device::GET_Y_LPARAM(lParam)},
                                 flags};
@@ -18,6 +18,7 @@ public:
         return device::DefWindowProc(this, msg, wParam, lParam);
     }
     uint32_t flags = SHRG_NOTIFYPARENT;
+    bool arm = true;
     int downs = 0;
     std::vector<uint32_t> results;
 };
@@ -79,6 +80,14 @@ TEST_F(TapAndHoldTest, RingGrowsWhileHeldAndGoesWithTheLift) {
     dev().stylusUp(40, 150);
     dev().advance(100);
     EXPECT_FALSE(GestureFeedbackShown());
+    EXPECT_EQ(Take(), Events{});
+}
+
+TEST_F(TapAndHoldTest, AnEarlierPressDoesNotBecomeTheGestureOfALaterOne) {
+    dev().tap(40, 150);          // arms, lifts at once
+    asker_->arm = false;         // the next press does not ask
+    dev().hold(100, 180);
+    dev().advance(1000);
     EXPECT_EQ(Take(), Events{});
 }
 

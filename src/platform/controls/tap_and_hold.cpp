@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 
 #include "platform/device/clock.h"
@@ -17,6 +18,8 @@ namespace controls {
 namespace {
 
 constexpr uint32_t kFeedbackStepMs = 50;
+constexpr uint64_t kStaleMs = 100;
+constexpr int32_t kSlop = 4;
 constexpr int kRingBox = 2 * kFeedbackRadius + 8;
 
 // The ring of dots drawn over the screen while the stylus is held.
@@ -100,6 +103,14 @@ void FeedbackTick(device::HWND, unsigned, uintptr_t, uint32_t) {
 
 uint32_t Complete(device::HWND window, int32_t x, int32_t y) {
     if (recognition.phase != Phase::Armed || recognition.window != window) return 0;
+    // The hold is reported where its stylus went down. An arm elsewhere, or
+    // long ago, belongs to an earlier press whose lift the timer has not seen yet.
+    const bool samePlace = std::abs(x - recognition.point.x) <= kSlop && std::abs(y - recognition.point.y) <= kSlop;
+    if (!samePlace || device::DeviceClock().now() > recognition.downMs + device::input::kHoldMs + kStaleMs) {
+        recognition.phase = Phase::Idle;
+        StopFeedback();
+        return 0;
+    }
     recognition.phase = Phase::Held;
     StopFeedback();
     if (recognition.flags & SHRG_NOTIFYPARENT) {
