@@ -250,6 +250,37 @@ TEST_F(TrackTest, TimersKeepFiringWhileTheMenuIsOpenAndTheOwnerCanStopThemOnOpen
     EXPECT_EQ(ticks, 3);
 }
 
+TEST_F(TrackTest, TheLiftThatEndsATapAndHoldChoosesNothing) {
+    // As the shell does on the gesture: the Delete / File Info menu at the point.
+    MenuPtr context = CreatePopupMenu();
+    AppendMenu(context.get(), MF_STRING, 40081, u"Delete");
+    AppendMenu(context.get(), MF_STRING, 40076, u"File Info");
+    owner_->names = {{context.get(), "Context"}};
+    int32_t result = -1;
+    std::u16string openAfterLift;
+    owner_->onHeld = [&](int32_t x, int32_t y) {
+        // The stylus is still down when the menu opens; it slides onto an item
+        // and is lifted inside the menu's loop.
+        Later({[&] {
+                   const gdi::POINT p = ItemPoint(0, u"Delete");
+                   dev().stylusMove(p.x, p.y);
+                   dev().stylusUp(p.x, p.y);
+               },
+               [&] {
+                   openAfterLift = ItemPoint(0, u"Delete").x >= 0 ? u"open" : u"closed";
+                   TapAt(dev(), ItemPoint(0, u"File Info"));
+               },
+               [&] { if (HWND w = TrackedMenuWindow()) device::EndModalLoop(w, 0); }});
+        const gdi::POINT at = device::ClientToScreen(ownerWindow_, {x, y});
+        result = TrackPopupMenu(context.get(), TPM_RETURNCMD, at.x, at.y, 0, ownerWindow_, nullptr);
+    };
+    dev().stylusDown(60, 100);
+    dev().advance(600);
+    EXPECT_EQ(openAfterLift, u"open");
+    EXPECT_EQ(result, 40076);
+    EXPECT_EQ(Take(), (Events{"INITMENUPOPUP Context"}));
+}
+
 TEST_F(TrackTest, NothingToTrackOrNoOwnerGivesZeroWithoutAWindow) {
     MenuPtr empty = CreatePopupMenu();
     EXPECT_EQ(TrackPopupMenu(empty.get(), 0, 0, 0, 0, ownerWindow_, nullptr), 0);

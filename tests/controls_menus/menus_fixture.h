@@ -24,8 +24,12 @@ using Events = std::vector<std::string>;
 class Owner final : public device::Window {
 public:
     device::LRESULT WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) override;
+    void StylusHeld(int32_t x, int32_t y) override {
+        if (onHeld) onHeld(x, y);
+    }
 
     Events events;
+    std::function<void(int32_t, int32_t)> onHeld;
     // Names given to menus, so that WM_INITMENUPOPUP lines say which one opened.
     std::vector<std::pair<HMENU, std::string>> names;
     std::function<void()> onInitMenu;

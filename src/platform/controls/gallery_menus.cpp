@@ -39,7 +39,8 @@ device::HWND MakeBar(device::HWND page, int id, std::span<const int> images) {
     return info.hwndMB;
 }
 
-// Opens the bar's drop-down button `command` as a still picture.
+// Opens the bar's drop-down button `command` as a still picture (the bar
+// keeps the menu for as long as the page lives).
 void PictureOfDropDown(device::HWND page, device::HWND bar, int buttonIndex, uint16_t command, int openItem) {
     auto* menu = reinterpret_cast<HMENU>(device::SendMessage(bar, SHCMBM_GETSUBMENU, 0, command));
     const gdi::RECT button = MenuBarButtonRect(bar, buttonIndex);
@@ -65,7 +66,10 @@ device::HWND CreateGalleryPageMenus(int page) {
     if (page == 1) {
         device::HWND window = MakePage(u"Menus: bar 102");
         device::HWND bar = MakeBar(window, 102, kBar102Images);
-        if (bar) PictureOfDropDown(window, bar, 0, 40055, -1);
+        if (!bar) return window;
+        // One image button disabled, to show the look.
+        device::SendMessage(bar, TB_ENABLEBUTTON, 40081, 0);
+        PictureOfDropDown(window, bar, 0, 40055, -1);
         return window;
     }
     device::HWND window = MakePage(u"Menus: tap and hold");

@@ -10,8 +10,8 @@ namespace controls {
 void DefineGalleryMenuResources();
 
 // Page 0: bar 149 with the Tool pop-up open, its Rotate pop-up open, check
-// marks and a grayed item. Page 1: bar 102 (image buttons, the disabled text
-// button) with the File pop-up open. Page 2: the tap-and-hold menu over a
+// marks and a grayed item. Page 1: bar 102 (image buttons, one of them disabled,
+// the disabled text button) with the File pop-up open. Page 2: the tap-and-hold menu over a
 // window without a bar. Null past the last page. The page's bar and pop-up
 // go with its window.
 device::HWND CreateGalleryPageMenus(int page);

@@ -67,6 +67,7 @@ public:
 protected:
     void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
@@ -80,6 +81,9 @@ public:
     MenuLayer(QWidget* parent, ControlLink* link) : QWidget(parent), link_(link) {
         setFocusPolicy(Qt::StrongFocus);
     }
+    // The stylus went down on a menu since it opened: a lift means a choice.
+    // (The lift of the tap-and-hold that opened the menu chooses nothing.)
+    bool stylusDown = false;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -146,7 +150,16 @@ void LevelWidget::keyPressEvent(QKeyEvent* event) {
     QMenu::keyPressEvent(event);
 }
 
+void LevelWidget::mousePressEvent(QMouseEvent* event) {
+    if (auto* layer = dynamic_cast<MenuLayer*>(parentWidget())) layer->stylusDown = true;
+    QMenu::mousePressEvent(event);
+}
+
 void LevelWidget::mouseReleaseEvent(QMouseEvent* event) {
+    auto* layer = dynamic_cast<MenuLayer*>(parentWidget());
+    const bool pressed = layer && layer->stylusDown;
+    if (layer) layer->stylusDown = false;
+    if (!pressed) return;
     // A lift on a separator or a grayed item leaves the menu open.
     QAction* action = actionAt(event->position().toPoint());
     if (action && (action->isSeparator() || !action->isEnabled())) return;
