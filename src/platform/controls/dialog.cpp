@@ -201,6 +201,7 @@ HWND CreateDialogIndirectParam(const DialogTemplate& t, HWND parent, DLGPROC pro
     if (!window) return nullptr;
     if (QWidget* widget = window->data().widget) {
         QFont font = widget->font();
+        font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("NanumGothic")});
         font.setPixelSize(DialogFontPixels(t.pointSize));
         widget->setFont(font);
     }

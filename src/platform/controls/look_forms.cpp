@@ -2,6 +2,42 @@
 
 namespace controls {
 
-QString FormsStyleSheet() { return QString(); }
+// Buttons, text, edits, combo boxes, up-down arrows, tabs and the picker:
+// white faces and fields with thin dark frames, a dark-blue highlight with
+// white text, grey for what is disabled. Text size comes from the dialog's
+// font, so that "System" 8 and 10 keep their sizes.
+QString FormsStyleSheet() {
+    return QStringLiteral(
+        "QPushButton#button, QPushButton#doneButton {"
+        "  background: white; color: black; border: 1px solid black; border-radius: 2px; padding: 0px 3px; }"
+        "QPushButton#button:default { border: 2px solid black; }"
+        "QPushButton#button:pressed, QPushButton#doneButton:pressed { background: #0A246A; color: white; }"
+        "QPushButton#button:disabled { color: #9A9A9A; border-color: #9A9A9A; }"
+        "QPushButton#doneButton { font-weight: bold; border-radius: 4px; }"
+        "QRadioButton#button, QCheckBox#button { color: black; background: transparent; spacing: 3px; }"
+        "QRadioButton#button:disabled, QCheckBox#button:disabled { color: #9A9A9A; }"
+        "QGroupBox#button { border: 1px solid #808080; margin-top: 6px; color: black; }"
+        "QGroupBox#button::title { subcontrol-origin: margin; left: 4px; padding: 0px 2px; }"
+        "QLabel#static { color: black; background: transparent; }"
+        "QLabel#static:disabled { color: #9A9A9A; }"
+        "QLineEdit#edit { background: white; color: black; border: 1px solid #808080; padding: 0px 2px;"
+        "  selection-background-color: #0A246A; selection-color: white; }"
+        "QLineEdit#edit[bordered=\"false\"] { border: 0; }"
+        "QLineEdit#edit:disabled, QLineEdit#edit:read-only { background: #F4F4F4; color: #9A9A9A; }"
+        "QLineEdit#edit:read-only:enabled { color: black; }"
+        "QComboBox#combobox { background: white; color: black; border: 1px solid #808080; padding: 0px 2px;"
+        "  selection-background-color: #0A246A; selection-color: white; }"
+        "QComboBox#combobox:disabled { background: #F4F4F4; color: #9A9A9A; }"
+        "QComboBox#combobox::drop-down { width: 13px; border-left: 1px solid #808080; background: #D4D0C8; }"
+        "QWidget#comboDrop QListView { background: white; color: black; border: 1px solid black;"
+        "  selection-background-color: #0A246A; selection-color: white; outline: 0; }"
+        "QWidget#updown QToolButton { background: #D4D0C8; border: 1px solid #808080; }"
+        "QWidget#updown QToolButton:pressed { background: #0A246A; }"
+        "QTabBar#tabs { background: #D4D0C8; }"
+        "QTabBar#tabs::tab { background: #D4D0C8; color: black; border: 1px solid #808080; padding: 2px 8px; }"
+        "QTabBar#tabs::tab:selected { background: white; }"
+        "QListWidget#picker { background: white; color: black; border: 1px solid #808080;"
+        "  selection-background-color: #0A246A; selection-color: white; outline: 0; }");
+}
 
 }  // namespace controls

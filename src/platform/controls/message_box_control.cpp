@@ -109,9 +109,12 @@ intptr_t BoxProc(BoxRun& run, HWND box, uint32_t msg, device::WPARAM wParam) {
         device::BeginPaint(box, &ps);
         const gdi::RECT all{0, 0, run.places.box.width(), run.places.box.height()};
         gdi::FillRect(ps.hdc, &all, gdi::GetStockBrush(gdi::WHITE_BRUSH));
-        gdi::SelectScope<gdi::HPEN> pen(ps.hdc, gdi::GetStockPen(gdi::BLACK_PEN));
-        gdi::SelectScope<gdi::HBRUSH> brush(ps.hdc, gdi::GetStockBrush(gdi::NULL_BRUSH));
-        gdi::Rectangle(ps.hdc, 0, 0, all.right, all.bottom);
+        {
+            // The selections go back before the context is released.
+            gdi::SelectScope<gdi::HPEN> pen(ps.hdc, gdi::GetStockPen(gdi::BLACK_PEN));
+            gdi::SelectScope<gdi::HBRUSH> brush(ps.hdc, gdi::GetStockBrush(gdi::NULL_BRUSH));
+            gdi::Rectangle(ps.hdc, 0, 0, all.right, all.bottom);
+        }
         device::EndPaint(box, &ps);
         return 1;
     }
