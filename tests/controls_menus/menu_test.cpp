@@ -289,6 +289,22 @@ TEST_F(TrackTest, NothingToTrackOrNoOwnerGivesZeroWithoutAWindow) {
     EXPECT_TRUE(Take().empty());
 }
 
+TEST_F(TrackTest, AnOwnerGoneOrAMenuEmptiedWhileOpenEndsSafely) {
+    // The owner destroyed while the menu shows takes the menu with it.
+    Later({[&] { device::DestroyWindow(ownerWindow_); }});
+    EXPECT_EQ(Track(TPM_RETURNCMD), 0);
+    EXPECT_EQ(TrackedMenuWindow(), nullptr);
+}
+
+TEST_F(TrackTest, AMenuChangedOnAnOpeningChoosesOnlyWhatIsThere) {
+    // Rotate's opening empties the Tool menu behind the items on the screen.
+    owner_->onInitMenu = [&] { if (Take().size() == 2) tool_->items.resize(1); };
+    Later({[&] { owner_->events = {"first"}; TapAt(dev(), ItemPoint(0, u"Rotate")); },
+           [&] { TapAt(dev(), ItemPoint(0, u"TitleBar")); },
+           [&] { if (HWND w = TrackedMenuWindow()) device::EndModalLoop(w, 0); }});
+    EXPECT_EQ(Track(TPM_RETURNCMD), 0);
+}
+
 TEST_F(TrackTest, AnOwnerDestroyedOnOpeningEndsTheMenu) {
     owner_->onInitMenu = [&] { device::DestroyWindow(ownerWindow_); };
     EXPECT_EQ(Track(), 0);

@@ -235,13 +235,15 @@ void MenuWindow::OpenSub(int level, QAction* action, bool selectFirst) {
     CloseAbove(level);
     LevelWidget* parent = levels_[size_t(level)];
     HMENU parentMenu = levelMenus_[size_t(level)];
-    const int index = action->property(kItemIndex).toInt();
-    HMENU sub = parentMenu->items[size_t(index)].popup.get();
+    // The owner may have changed the menu on an opening: look the item up again.
+    const size_t index = size_t(action->property(kItemIndex).toInt());
+    HMENU sub = index < parentMenu->items.size() ? parentMenu->items[index].popup.get() : nullptr;
     if (!sub || !parent) return;
     if (notify_ && device::IsWindow(owner_))
         device::SendMessage(owner_, device::WM_INITMENUPOPUP, reinterpret_cast<device::WPARAM>(sub),
-                            device::MAKELPARAM(index, 0));
-    if (done_ || !layer_) return;
+                            device::MAKELPARAM(int32_t(index), 0));
+    // The owner may have removed the pop-up while hearing of it.
+    if (done_ || !layer_ || index >= parentMenu->items.size() || parentMenu->items[index].popup.get() != sub) return;
     LevelWidget* widget = Build(sub, level + 1);
     const QRect menuRect = parent->geometry();
     const QRect itemRect = parent->actionGeometry(action).translated(menuRect.topLeft());
@@ -294,9 +296,11 @@ void MenuWindow::OnTriggered(int level, QAction* action) {
         OpenSub(level, action, false);
         return;
     }
-    const int index = action->property(kItemIndex).toInt();
-    const MenuItem& item = levelMenus_[size_t(level)]->items[size_t(index)];
-    if (item.flags & (MF_GRAYED | MF_DISABLED)) return;
+    const size_t index = size_t(action->property(kItemIndex).toInt());
+    const auto& items = levelMenus_[size_t(level)]->items;
+    if (index >= items.size()) return;
+    const MenuItem& item = items[index];
+    if (item.flags & (MF_GRAYED | MF_DISABLED | MF_SEPARATOR | MF_POPUP)) return;
     Finish(item.id);
 }
 
