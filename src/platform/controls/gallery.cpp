@@ -5,6 +5,11 @@
 
 #include "platform/controls/gallery_lists.h"
 #include "platform/controls/gallery_menus.h"
+// The forms family's pages join the gallery once they exist.
+#if __has_include("platform/controls/gallery_forms.h")
+#include "platform/controls/gallery_forms.h"
+#define EZO_GALLERY_FORMS 1
+#endif
 #include "platform/device/device.h"
 #include "platform/device/hot_keys.h"
 #include "platform/device/message_loop.h"
@@ -76,6 +81,9 @@ const std::vector<GalleryFamily>& GalleryFamilies() {
     static const std::vector<GalleryFamily> families{
         {"menus", CreateGalleryPageMenus},
         {"lists", CreateGalleryPageLists},
+#ifdef EZO_GALLERY_FORMS
+        {"forms", CreateGalleryPageForms},
+#endif
     };
     return families;
 }
