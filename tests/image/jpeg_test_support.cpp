@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 #include "browse/file_list.h"
@@ -10,55 +12,48 @@
 #include "platform/files/device_paths.h"
 
 namespace jpeg_test {
+namespace {
 
-Samples Uniform(int32_t width, int32_t height, J_COLOR_SPACE space, std::vector<uint8_t> pixel) {
-    Samples s;
-    s.width = width;
-    s.height = height;
-    s.components = int(pixel.size());
-    s.space = space;
-    for (int64_t i = 0; i < int64_t(width) * height; ++i) s.bytes.insert(s.bytes.end(), pixel.begin(), pixel.end());
-    return s;
-}
-
-bool WriteJpeg(const std::string& hostPath, const Samples& samples, int quality) {
-    std::FILE* file = std::fopen(hostPath.c_str(), "wb");
-    if (!file) return false;
+void Encode(std::FILE* file, const Samples& s) {
     jpeg_compress_struct cinfo;
     jpeg_error_mgr error;
     cinfo.err = jpeg_std_error(&error);
     jpeg_create_compress(&cinfo);
     jpeg_stdio_dest(&cinfo, file);
-    cinfo.image_width = JDIMENSION(samples.width);
-    cinfo.image_height = JDIMENSION(samples.height);
-    cinfo.input_components = samples.components;
-    cinfo.in_color_space = samples.space;
+    cinfo.image_width = JDIMENSION(s.width);
+    cinfo.image_height = JDIMENSION(s.height);
+    cinfo.input_components = int(s.top.size());
+    cinfo.in_color_space = s.space;
     jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, quality, TRUE);
-    for (int c = 0; c < cinfo.num_components; ++c) {
-        cinfo.comp_info[c].h_samp_factor = 1;
-        cinfo.comp_info[c].v_samp_factor = 1;
-    }
+    jpeg_set_quality(&cinfo, s.quality, TRUE);
+    for (int c = 0; c < cinfo.num_components; ++c)
+        cinfo.comp_info[c].h_samp_factor = cinfo.comp_info[c].v_samp_factor = 1;
     std::vector<jpeg_scan_info> everyBit;
-    if (samples.scans == Samples::Scans::Progressive) jpeg_simple_progression(&cinfo);
-    if (samples.scans == Samples::Scans::EveryBit) {
-        // Each coefficient first at bit 10 (the largest shift allowed), then
-        // one scan per lower bit.
+    if (s.scans == Samples::Scans::Progressive) jpeg_simple_progression(&cinfo);
+    if (s.scans == Samples::Scans::EveryBit) {
+        // Each coefficient first at bit 10 (the largest shift allowed), then one bit a scan.
         for (int k = 0; k < DCTSIZE2; ++k)
             for (int al = 10; al >= 0; --al) everyBit.push_back({1, {0}, k, k, al == 10 ? 0 : al + 1, al});
         cinfo.scan_info = everyBit.data();
         cinfo.num_scans = int(everyBit.size());
     }
     jpeg_start_compress(&cinfo, TRUE);
-    const size_t rowBytes = size_t(samples.width) * size_t(samples.components);
+    std::vector<uint8_t> row;
     while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(samples.bytes.data() + cinfo.next_scanline * rowBytes);
-        jpeg_write_scanlines(&cinfo, &row, 1);
+        row.clear();
+        for (int32_t x = 0; x < s.width; ++x) {
+            const bool inBand = int32_t(cinfo.next_scanline) < s.band && x < s.band;
+            const auto& pixel = inBand || s.bottom.empty() ? s.top : s.bottom;
+            row.insert(row.end(), pixel.begin(), pixel.end());
+        }
+        JSAMPROW line = row.data();
+        jpeg_write_scanlines(&cinfo, &line, 1);
     }
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
-    return std::fclose(file) == 0;
 }
+
+}  // namespace
 
 DeviceFolder::DeviceFolder() : previousRoot_(files::DeviceRoot()) {
     std::string pattern = (std::filesystem::temp_directory_path() / "ezo-jpeg-XXXXXX").string();
@@ -69,46 +64,33 @@ DeviceFolder::DeviceFolder() : previousRoot_(files::DeviceRoot()) {
 
 DeviceFolder::~DeviceFolder() {
     files::SetDeviceRoot(previousRoot_);
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
+    std::filesystem::remove_all(folder_);
 }
 
-ScopedDeviceRoot::ScopedDeviceRoot(const std::string& hostFolder) : previous_(files::DeviceRoot()) {
-    files::SetDeviceRoot(hostFolder);
+std::u16string DeviceFolder::Write(const std::string& name, const Samples& samples) {
+    std::FILE* file = std::fopen((folder_ + "/" + name).c_str(), "wb");
+    if (!file) throw std::runtime_error("cannot write " + name);
+    Encode(file, samples);
+    std::fclose(file);
+    return DevicePath(name);
 }
-ScopedDeviceRoot::~ScopedDeviceRoot() { files::SetDeviceRoot(previous_); }
+
+std::u16string DeviceFolder::WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes) {
+    std::ofstream(folder_ + "/" + name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                                std::streamsize(bytes.size()));
+    return DevicePath(name);
+}
+
+std::vector<uint8_t> DeviceFolder::ReadBytes(const std::string& name) const {
+    std::ifstream in(folder_ + "/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 std::u16string DevicePath(const std::string& relative) {
     std::u16string path = u"\\";
     for (char c : relative) path.push_back(c == '/' ? u'\\' : char16_t(c));
     return path;
 }
-
-std::vector<uint8_t> ReadBytes(const std::string& hostPath) {
-    std::vector<uint8_t> bytes;
-    std::FILE* file = std::fopen(hostPath.c_str(), "rb");
-    if (!file) return bytes;
-    uint8_t buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.insert(bytes.end(), buffer, buffer + n);
-    std::fclose(file);
-    return bytes;
-}
-
-std::u16string DeviceFolder::Write(const std::string& name, const Samples& samples, int quality) {
-    if (!WriteJpeg(HostPath(name), samples, quality)) throw std::runtime_error("cannot write " + name);
-    return DevicePath(name);
-}
-
-std::u16string DeviceFolder::WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes) {
-    std::FILE* file = std::fopen(HostPath(name).c_str(), "wb");
-    if (!file) throw std::runtime_error("cannot write " + name);
-    if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-    return DevicePath(name);
-}
-
-CountingBackend::CountingBackend() : previous_(device::SetBackend(this)) {}
-CountingBackend::~CountingBackend() { device::SetBackend(previous_); }
 
 gdi::HDC CountingBackend::GetDC(device::HWND) {
     ++taken;
@@ -118,11 +100,6 @@ gdi::HDC CountingBackend::GetDC(device::HWND) {
 void CountingBackend::ReleaseDC(device::HWND, gdi::HDC dc) {
     ++released;
     gdi::DeviceContextPtr owned(dc);
-}
-
-bool CountingBackend::GetClientRect(device::HWND, gdi::RECT* rect) {
-    if (rect) *rect = gdi::RECT{0, 0, 240, 268};
-    return true;
 }
 
 int CountingBackend::MessageBox(device::HWND, std::u16string_view, std::u16string_view, unsigned) {
@@ -136,11 +113,7 @@ std::array<uint8_t, 3> SlotPixel(int32_t x, int32_t y) {
 }
 
 void ResetSlot() {
-    ezo::viewState.currentImage.reset();
-    ezo::viewState.imageLoaded = 0;
-    ezo::viewState.landscapeApplied = 0;
-    ezo::viewState.isLarge = 0;
-    ezo::viewState.fitZoom = 0.0f;
+    ezo::viewState = {};
     ezo::fileList.scanPath.clear();
 }
 

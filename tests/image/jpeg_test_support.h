@@ -1,10 +1,11 @@
 #pragma once
 // Test support for JPEG loading: small JPEG files made with libjpeg's
-// compressor, a temporary folder serving as the device's root, a window
-// backend that counts borrowed device contexts, and pixels of the slot.
+// compressor in a temporary folder that is the device root, a window backend
+// that counts borrowed device contexts, and the slot's pixels.
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <jpeglib.h>
@@ -13,40 +14,23 @@
 
 namespace jpeg_test {
 
-// Samples of a picture to encode, rows from the top, `components` bytes a
-// pixel in `space` (JCS_RGB, JCS_GRAYSCALE or JCS_CMYK).
+// A picture to encode: the top-left band x band square `top`, the rest
+// `bottom`, each pixel in `space` (JCS_RGB, JCS_GRAYSCALE, JCS_CMYK, JCS_UNKNOWN).
 struct Samples {
+    Samples(int32_t width, int32_t height, J_COLOR_SPACE space, std::vector<uint8_t> top,
+            std::vector<uint8_t> bottom = {})
+        : width(width), height(height), space(space), top(std::move(top)), bottom(std::move(bottom)) {}
     int32_t width = 0;
     int32_t height = 0;
-    int components = 3;
     J_COLOR_SPACE space = JCS_RGB;
-    std::vector<uint8_t> bytes;
-    // Baseline; the library's usual progressive scans; or (one component
-    // only) each coefficient in its own scan and each of its bits in a
-    // further one, 704 scans in all.
+    std::vector<uint8_t> top;
+    std::vector<uint8_t> bottom;  // empty: as top
+    int32_t band = 8;
+    // Baseline; the library's usual progressive scans; or (one component)
+    // every bit of every coefficient in its own scan, 704 scans.
     enum class Scans { Baseline, Progressive, EveryBit } scans = Scans::Baseline;
+    int quality = 100;
 };
-
-// Every pixel of a picture the same colour.
-Samples Uniform(int32_t width, int32_t height, J_COLOR_SPACE space, std::vector<uint8_t> pixel);
-
-// Encodes samples to a host file: no chroma subsampling, the given quality. False when the file cannot be written.
-bool WriteJpeg(const std::string& hostPath, const Samples& samples, int quality = 100);
-
-// Makes a host folder the device root for a scope.
-class ScopedDeviceRoot {
-public:
-    explicit ScopedDeviceRoot(const std::string& hostFolder);
-    ~ScopedDeviceRoot();
-    ScopedDeviceRoot(const ScopedDeviceRoot&) = delete;
-    ScopedDeviceRoot& operator=(const ScopedDeviceRoot&) = delete;
-
-private:
-    std::string previous_;
-};
-
-// The device path of a host path's name inside the device root: "\a\b.jpg".
-std::u16string DevicePath(const std::string& relative);
 
 // A fresh host folder that is the device root for the scope; removed after.
 class DeviceFolder {
@@ -56,28 +40,27 @@ public:
     DeviceFolder(const DeviceFolder&) = delete;
     DeviceFolder& operator=(const DeviceFolder&) = delete;
 
-    std::string HostPath(const std::string& name) const { return folder_ + "/" + name; }
-    // Writes samples as name and returns its device path.
-    std::u16string Write(const std::string& name, const Samples& samples, int quality = 100);
-    // Writes raw bytes as name and returns its device path.
+    // Encodes samples (no chroma subsampling) as name; its device path.
+    std::u16string Write(const std::string& name, const Samples& samples);
     std::u16string WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes);
+    std::vector<uint8_t> ReadBytes(const std::string& name) const;
 
 private:
     std::string folder_;
     std::string previousRoot_;
 };
 
-// A file's bytes, and writing them back.
-std::vector<uint8_t> ReadBytes(const std::string& hostPath);
+// "a/b.jpg" as the device path "\a\b.jpg".
+std::u16string DevicePath(const std::string& relative);
 
-// Counts the device contexts handed out and given back while installed.
+// Counts the device contexts handed out and given back, and message boxes.
 class CountingBackend final : public device::Backend {
 public:
-    CountingBackend();
-    ~CountingBackend() override;
+    CountingBackend() : previous_(device::SetBackend(this)) {}
+    ~CountingBackend() override { device::SetBackend(previous_); }
     gdi::HDC GetDC(device::HWND) override;
     void ReleaseDC(device::HWND, gdi::HDC dc) override;
-    bool GetClientRect(device::HWND, gdi::RECT* rect) override;
+    bool GetClientRect(device::HWND, gdi::RECT*) override { return false; }
     int MessageBox(device::HWND, std::u16string_view, std::u16string_view, unsigned) override;
     void SetCursor(device::Cursor) override {}
     bool InvalidateRect(device::HWND, const gdi::RECT*, bool) override { return false; }
@@ -88,7 +71,7 @@ public:
     int messages = 0;
 
 private:
-    device::Backend* previous_ = nullptr;
+    device::Backend* previous_;
 };
 
 // Blue, green, red of the slot's pixel (x, y), y counted from the top.
