@@ -77,6 +77,8 @@ void MenusTest::Later(std::vector<std::function<void()>> steps) {
     const int batch = ++*batch_;
     std::weak_ptr<int> current = batch_;
     // Each step schedules the next; the chain holds itself only while it runs.
+    // It is dropped by the next call, so a chain waiting for a menu never
+    // outlives its test.
     auto next = std::make_shared<std::function<void(size_t)>>();
     std::weak_ptr<std::function<void(size_t)>> weakNext = next;
     *next = [queue, weakNext, current, batch](size_t i) {
@@ -85,6 +87,8 @@ void MenusTest::Later(std::vector<std::function<void()>> steps) {
         QTimer::singleShot(0, [queue, self, current, batch, i] {
             auto token = current.lock();
             if (!token || *token != batch) return;
+            // The first step waits for the menu to open.
+            if (i == 0 && !TrackedMenuWindow()) return (*self)(0);
             (*queue)[i]();
             (*self)(i + 1);
         });

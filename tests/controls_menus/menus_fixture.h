@@ -47,8 +47,8 @@ protected:
         out.swap(owner_->events);
         return out;
     }
-    // Runs steps one after the other from inside the next modal loop. The
-    // steps of an earlier call that have not run by then are dropped.
+    // Runs steps one after the other once a menu is tracked. The steps of an
+    // earlier call that have not run by then are dropped.
     void Later(std::vector<std::function<void()>> steps);
 
     std::unique_ptr<device::Device> device_;

@@ -184,10 +184,13 @@ QWidget* MenuBar::MakeButton(size_t index) {
         tool->setText(QString::fromStdU16String(LoadStringText(spec.stringId)));
         tool->setToolButtonStyle(Qt::ToolButtonTextOnly);
     }
+    // The press is handled once Qt has finished delivering the tap: what it
+    // starts (a pop-up, a dialog) may run a loop of its own.
     ControlLink* link = link_;
-    QObject::connect(tool, &QToolButton::clicked, link, [link, index] {
-        link->call<MenuBar>([index](MenuBar* bar) { bar->OnPressed(index); });
-    });
+    QObject::connect(
+        tool, &QToolButton::clicked, link,
+        [link, index] { link->call<MenuBar>([index](MenuBar* bar) { bar->OnPressed(index); }); },
+        Qt::QueuedConnection);
     return tool;
 }
 
