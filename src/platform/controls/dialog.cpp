@@ -200,10 +200,7 @@ HWND CreateDialogIndirectParam(const DialogTemplate& t, HWND parent, DLGPROC pro
                                           r.left, r.top, r.width(), r.height(), owner, 0);
     if (!window) return nullptr;
     if (QWidget* widget = window->data().widget) {
-        QFont font = widget->font();
-        font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("NanumGothic")});
-        font.setPixelSize(DialogFontPixels(t.pointSize));
-        widget->setFont(font);
+        widget->setFont(DialogFont(t.pointSize));
     }
     if (!CreateItems(t, window, base)) {
         device::DestroyWindow(window);

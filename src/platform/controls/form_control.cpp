@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/controls/dialog_template.h"
 #include "platform/device/activation.h"
 #include "platform/device/message_loop.h"
 
@@ -42,6 +43,14 @@ private:
 
 }  // namespace
 
+QFont DialogFont(int pointSize) {
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("NanumGothic")});
+    font.setStretch(QFont::Condensed);
+    font.setPixelSize(DialogFontPixels(pointSize));
+    return font;
+}
+
 ControlLink* FormControl::link() {
     if (!link_) {
         link_ = new ControlLink(data().widget);
@@ -56,6 +65,11 @@ void FormControl::Host(QWidget* widget) {
     if (!widget) return;
     widget_ = widget;
     widget->setParent(d.widget);
+    // The style sheet keeps fonts from flowing down: take the dialog's own.
+    if (QWidget* around = d.widget ? d.widget->parentWidget() : nullptr) {
+        widget->setFont(around->font());
+        for (QWidget* inner : widget->findChildren<QWidget*>()) inner->setFont(around->font());
+    }
     widget->setGeometry(0, 0, d.rect.width(), d.rect.height());
     widget->setEnabled(d.enabled);
     widget->show();

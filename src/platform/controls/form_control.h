@@ -3,6 +3,7 @@
 // share: the Qt widget a control shows, the link back from Qt to the window,
 // commands to the parent as WM_COMMAND (id, code << 16, control), and the
 // dialog keys (Return, Escape, Tab) that a Qt widget hands to its dialog.
+#include <QFont>
 #include <QPointer>
 #include <QWidget>
 
@@ -50,6 +51,10 @@ private:
 // dialog around it; installed on the widget (and its children) by Host.
 // True when the key was taken.
 bool DialogKey(device::HWND control, int qtKey, Qt::KeyboardModifiers modifiers);
+
+// The font of a dialog with a "System" font of pointSize: a narrow sans
+// serif, with the Hangul font for Korean text.
+QFont DialogFont(int pointSize);
 
 // The parts of a size packed in WM_SIZE's lParam.
 inline int32_t SizeWidth(device::LPARAM l) { return device::LOWORD(uintptr_t(l)); }

@@ -8,6 +8,7 @@
 
 #include "platform/controls/button.h"
 #include "platform/controls/dialog.h"
+#include "platform/controls/form_control.h"
 #include "platform/controls/static_control.h"
 #include "platform/device/message_loop.h"
 #include "platform/device/painting.h"
@@ -71,9 +72,7 @@ gdi::BitmapPtr IconBitmap(unsigned type) {
 }
 
 int32_t WrappedTextHeight(std::u16string_view text, int32_t width) {
-    QFont font;
-    font.setPixelSize(DialogFontPixels(kPointSize));
-    const QFontMetrics metrics(font);
+    const QFontMetrics metrics(DialogFont(kPointSize));
     const QString s = QString::fromUtf16(text.data(), qsizetype(text.size()));
     return metrics.boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, s).height();
 }
