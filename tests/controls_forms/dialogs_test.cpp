@@ -386,3 +386,38 @@ TEST_F(OpenFileTest, ReturnsThePathWhenItFitsAndFailsOnCancel) {
 
 }  // namespace
 }  // namespace forms_test
+
+namespace forms_test {
+namespace {
+
+// The modal screens, shot for review beside the gallery pages.
+TEST_F(OpenFileTest, ModalScreensShowInsideTheDeviceScreen) {
+    const QString folder = QStringLiteral(EZO_BINARY_DIR "/gallery-forms");
+    QDir().mkpath(folder);
+    InstallMessageBox();
+    auto shoot = [this, folder](const char* name) {
+        return [this, folder, name] {
+            const QImage shot = dev().grabScreen();
+            EXPECT_TRUE(shot.save(folder + QStringLiteral("/") + QString::fromUtf8(name)));
+        };
+    };
+    Play({shoot("forms-messagebox.png"), [this] { dev().key(Qt::Key_Return); }});
+    EXPECT_EQ(device::MessageBox(parentWindow_, u"There is not enough memory, cause cannot do rotate or landscape.",
+                                 u"Ezo", MB_OK | MB_ICONSTOP),
+              device::IDOK);
+    Play({shoot("forms-question.png"), [this] { dev().key(Qt::Key_Escape); }});
+    EXPECT_EQ(device::MessageBox(parentWindow_, u"Remove selected file?", u"Delete", MB_OKCANCEL | MB_ICONQUESTION),
+              device::IDCANCEL);
+    const char16_t filter[] = u"그래픽 파일 (*.BMP,JPG,GIF)\0*.jpg;*.bmp;*.gif\0";
+    char16_t path[256] = {};
+    OPENFILENAMEW ofn;
+    ofn.hwndOwner = parentWindow_;
+    ofn.lpstrFilter = filter;
+    ofn.lpstrFile = path;
+    ofn.nMaxFile = 256;
+    Play({shoot("forms-openfile.png"), [this] { dev().key(Qt::Key_Escape); }});
+    EXPECT_FALSE(GetOpenFileNameW(&ofn));
+}
+
+}  // namespace
+}  // namespace forms_test
