@@ -1,5 +1,7 @@
 #include <QAction>
 #include <QMenu>
+#include <QApplication>
+#include <QMouseEvent>
 
 #include <array>
 
@@ -164,6 +166,27 @@ TEST_F(MenuBarTest, TheFetchedSubMenuIsTheOneThatOpensWithItsCheckMarks) {
     EXPECT_EQ(Take(), (Events{"INITMENUPOPUP File", "COMMAND 40012"}));
 }
 
+// The desktop's own mouse, as Qt delivers it to the device screen.
+void DesktopClick(QWidget* screen, gdi::POINT p) {
+    const QPointF at(p.x + 0.5, p.y + 0.5);
+    const QPointF global = screen->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(screen, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(screen, &release);
+}
+
+TEST_F(MenuBarTest, TheDesktopMouseReachesAPopUpOpenedFromTheBar) {
+    HWND bar = Bar(149);
+    QWidget* screen = dev().desktopWindow();
+    // Inside the pop-up's loop, the mouse must still go through the device's routing.
+    Later({[&] { DesktopClick(screen, ItemPoint(0, u"Refresh")); },
+           [&] { if (HWND w = TrackedMenuWindow()) device::EndModalLoop(w, 0); }});
+    DesktopClick(screen, Centre(bar, 1));
+    dev().processPending();
+    EXPECT_EQ(Take(), (Events{"INITMENUPOPUP ?", "COMMAND 40095"}));
+}
+
 TEST_F(MenuBarTest, OnlyShownBarsAreSeenAndShowingOneHidesNoOther) {
     HWND browse = Bar(102);
     HWND view = Bar(149, SHCMBF_HIDESIPBUTTON | SHCMBF_HIDDEN);
@@ -172,7 +195,6 @@ TEST_F(MenuBarTest, OnlyShownBarsAreSeenAndShowingOneHidesNoOther) {
     EXPECT_FALSE(device::IsWindowVisible(view));
 
     // The Tool button's place is bar 102's second button (a separator) while bar 149 is hidden.
-    const gdi::POINT toolPoint = Centre(view, 1);
     auto toolShows = [&] {
         const QImage shot = dev().grabScreen();
         int dark = 0;
@@ -196,7 +218,6 @@ TEST_F(MenuBarTest, OnlyShownBarsAreSeenAndShowingOneHidesNoOther) {
     device::ShowWindow(browse, device::SW_HIDE);
     device::MoveWindow(ownerWindow_, 0, 26, 240, 294, false);
     dev().processPending();
-    (void)toolPoint;
     EXPECT_EQ(device::internal::WindowFromPoint({120, 310}), ownerWindow_);
 }
 
@@ -213,6 +234,11 @@ TEST_F(MenuBarTest, ButtonImagesCanChange) {
     EXPECT_EQ(device::SendMessage(bar, TB_GETBITMAP, 40086, 0), 7);
     EXPECT_FALSE(device::SendMessage(bar, TB_CHANGEBITMAP, 40055, 7));  // a caption button has no image
     EXPECT_FALSE(device::SendMessage(bar, TB_CHANGEBITMAP, 12345, 7));
+    // A missing bitmap in a list keeps the indices of those after it.
+    const std::array<int, 2> more{999, 164};
+    EXPECT_EQ(SetMenuBarImages(bar, nullptr, more), 1);
+    add.nID = 150;
+    EXPECT_EQ(device::SendMessage(bar, TB_ADDBITMAP, 1, reinterpret_cast<device::LPARAM>(&add)), 10);
 }
 
 }  // namespace

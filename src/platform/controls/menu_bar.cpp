@@ -80,6 +80,9 @@ public:
 
     void OnPressed(size_t index);
     gdi::RECT ButtonRect(size_t index) const;
+    // Adds the bitmap as the next image; a bitmap that cannot be loaded
+    // still takes its index (as a blank image), so later images keep theirs.
+    bool AddImage(HINSTANCE instance, int bitmapId);
 
 private:
     device::LRESULT OnCreate();
@@ -232,6 +235,15 @@ int32_t MenuBar::AddBitmap(int32_t count, const TBADDBITMAP* add) {
     return first;
 }
 
+bool MenuBar::AddImage(HINSTANCE instance, int bitmapId) {
+    TBADDBITMAP add{instance, uintptr_t(bitmapId)};
+    if (AddBitmap(1, &add) >= 0) return true;
+    QImage blank(kBarImageSize, kBarImageSize, QImage::Format_ARGB32);
+    blank.fill(Qt::transparent);
+    images_.push_back(blank);
+    return false;
+}
+
 bool MenuBar::ChangeImage(uint16_t command, int32_t image) {
     Button* b = Find(command);
     if (!b || b->spec.image < 0 || image < 0) return false;
@@ -332,11 +344,10 @@ bool SHCreateMenuBar(SHMENUBARINFO* info) {
 }
 
 int SetMenuBarImages(device::HWND bar, HINSTANCE instance, std::span<const int> bitmapIds) {
+    auto* object = dynamic_cast<MenuBar*>(bar);
+    if (!object || !device::IsWindow(bar)) return 0;
     int added = 0;
-    for (int id : bitmapIds) {
-        TBADDBITMAP add{instance, uintptr_t(id)};
-        if (device::SendMessage(bar, TB_ADDBITMAP, 1, reinterpret_cast<device::LPARAM>(&add)) >= 0) ++added;
-    }
+    for (int id : bitmapIds) added += object->AddImage(instance, id) ? 1 : 0;
     return added;
 }
 

@@ -71,8 +71,9 @@ struct TBBUTTON {
 
 constexpr int32_t kBarImageSize = 16;
 
-// Adds the bitmaps in order as the bar's images 0, 1, 2... (one image each).
-// Returns the number added.
+// Adds the bitmaps in order as the bar's next images (one image each). A
+// bitmap that cannot be loaded leaves a blank image at its index, so the
+// images after it keep their indices. Returns the number loaded.
 int SetMenuBarImages(device::HWND bar, HINSTANCE instance, std::span<const int> bitmapIds);
 
 // Where button index lies, in screen coordinates (empty for no such button).
