@@ -52,6 +52,14 @@ uint32_t ChangeItem(HMENU menu, uint32_t item, uint32_t flags, uint32_t mask) {
 
 // ---- Tracking ---------------------------------------------------------------
 
+// The part of the screen menus may use: below the task bar while it shows.
+gdi::RECT MenuArea() {
+    gdi::RECT area = device::kScreenRect;
+    if (device::TaskBarShown()) area.top = device::kTaskBarHeight;
+    return area;
+}
+
+
 class MenuWindow;
 
 // One level of the tracked menu: a QMenu shown as a plain widget inside the
@@ -250,7 +258,7 @@ void MenuWindow::OpenSub(int level, QAction* action, bool selectFirst) {
     const QSize size = widget->sizeHint();
     const gdi::RECT place = PlaceSubMenu({menuRect.left(), menuRect.top(), menuRect.right() + 1, menuRect.bottom() + 1},
                                          {itemRect.left(), itemRect.top(), itemRect.right() + 1, itemRect.bottom() + 1},
-                                         size.width(), size.height(), device::kScreenRect);
+                                         size.width(), size.height(), MenuArea());
     widget->setGeometry(place.left, place.top, place.width(), place.height());
     widget->show();
     widget->raise();
@@ -329,13 +337,6 @@ void MenuWindow::Finish(uint16_t command) {
     done_ = true;
     chosen_ = command;
     device::EndModalLoop(this, command);
-}
-
-// The part of the screen menus may use: below the task bar while it shows.
-gdi::RECT MenuArea() {
-    gdi::RECT area = device::kScreenRect;
-    if (device::TaskBarShown()) area.top = device::kTaskBarHeight;
-    return area;
 }
 
 }  // namespace
