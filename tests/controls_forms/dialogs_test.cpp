@@ -417,6 +417,26 @@ TEST_F(OpenFileTest, ModalScreensShowInsideTheDeviceScreen) {
     ofn.nMaxFile = 256;
     Play({shoot("forms-openfile.png"), [this] { dev().key(Qt::Key_Escape); }});
     EXPECT_FALSE(GetOpenFileNameW(&ofn));
+
+    DialogTemplate second = TestTemplate();
+    second.caption = u"Key";
+    RegisterDialogTemplate(kTestTemplate + 1, second);
+    PROPSHEETPAGEW pages[2];
+    pages[0].pszTemplate = kTestTemplate;
+    pages[1].pszTemplate = kTestTemplate + 1;
+    PROPSHEETHEADERW header;
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_MAXIMIZE;
+    header.hwndParent = parentWindow_;
+    header.nPages = 2;
+    header.ppsp = pages;
+    Play({shoot("forms-sheet.png"), [] { EXPECT_TRUE(PressDoneButton()); }});
+    EXPECT_EQ(PropertySheetW(&header), 1);
+    // Digits far into a long text still count.
+    HWND edit = Make(u"edit", u"", 0, 0, 0, 50, 20, 77);
+    SetWindowTextW(edit, std::u16string(100, u'0') + u"5");
+    bool translated = false;
+    EXPECT_EQ(GetDlgItemInt(parentWindow_, 77, &translated, false), 5u);
+    EXPECT_TRUE(translated);
 }
 
 }  // namespace

@@ -309,10 +309,12 @@ bool ParseDlgInt(std::u16string_view text, bool isSigned, uint32_t* value) {
 
 uint32_t GetDlgItemInt(HWND dialog, int id, bool* translated, bool isSigned) {
     if (translated) *translated = false;
-    char16_t buffer[64] = {};
-    GetDlgItemText(dialog, id, buffer, 64);
+    HWND item = device::GetDlgItem(dialog, id);
+    // The whole text: leading zeros must not push the digits out of a short buffer.
+    std::u16string text(size_t(std::max<LRESULT>(device::SendMessage(item, WM_GETTEXTLENGTH, 0, 0), 0)) + 1, u'\0');
+    GetWindowTextW(item, text.data(), int(text.size()));
     uint32_t value = 0;
-    if (!ParseDlgInt(buffer, isSigned, &value)) return 0;
+    if (!ParseDlgInt(text.c_str(), isSigned, &value)) return 0;
     if (translated) *translated = true;
     return value;
 }

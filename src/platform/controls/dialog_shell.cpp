@@ -14,23 +14,29 @@ namespace {
 
 constexpr int kDoneWidth = 28;
 constexpr int kDoneMargin = 3;
+// The band the button sits on covers the clock, as the handheld's does.
+constexpr int kBandWidth = 50;
 
 // The "ok" button lies over the task bar's right end, where the handheld's
 // shell puts it; it sends IDOK to its dialog.
-QPushButton* MakeDoneButton(device::HWND dialog) {
+QWidget* MakeDoneButton(device::HWND dialog) {
     device::Screen* screen = device::Screen::current();
     if (!screen) return nullptr;
-    auto* button = new QPushButton(QStringLiteral("ok"), screen->taskBar());
+    auto* band = new QWidget(screen->taskBar());
+    band->setObjectName(QStringLiteral("doneBand"));
+    band->setAttribute(Qt::WA_StyledBackground);
+    band->setGeometry(device::kScreenWidth - kBandWidth, 0, kBandWidth, device::kTaskBarHeight);
+    auto* button = new QPushButton(QStringLiteral("ok"), band);
     button->setObjectName(QStringLiteral("doneButton"));
     button->setFocusPolicy(Qt::NoFocus);
-    button->setGeometry(device::kScreenWidth - kDoneWidth - kDoneMargin, kDoneMargin, kDoneWidth,
+    button->setGeometry(kBandWidth - kDoneWidth - kDoneMargin, kDoneMargin, kDoneWidth,
                         device::kTaskBarHeight - 2 * kDoneMargin);
     QObject::connect(button, &QPushButton::clicked, button, [dialog] {
         if (device::IsWindow(dialog))
             device::SendMessage(dialog, device::WM_COMMAND, device::MAKEWPARAM(device::IDOK, 0), 0);
     });
-    button->setVisible(device::GetActiveWindow() == dialog);
-    return button;
+    band->setVisible(device::GetActiveWindow() == dialog);
+    return band;
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ QString FormsStyleSheet() {
         "QPushButton#button:pressed, QPushButton#doneButton:pressed { background: #0A246A; color: white; }"
         "QPushButton#button:disabled { color: #9A9A9A; border-color: #9A9A9A; }"
         "QPushButton#doneButton { font-weight: bold; border-radius: 4px; }"
+        "QWidget#doneBand { background: rgb(0, 0, 132); }"
         "QRadioButton#button, QCheckBox#button { color: black; background: transparent; spacing: 3px; }"
         "QRadioButton#button:disabled, QCheckBox#button:disabled { color: #9A9A9A; }"
         "QRadioButton#button::indicator, QCheckBox#button::indicator {"
