@@ -181,6 +181,11 @@ TEST_F(DialogsTest, ModalDialogMakesItsControlsInitialisesFirstAndReturnsEndDial
     EXPECT_FALSE(device::IsWindow(dialogSeen));
     EXPECT_TRUE(device::IsWindowEnabled(parentWindow_));
     EXPECT_EQ(DialogBoxParam(nullptr, 12345, parentWindow_, nullptr, 0), -1);  // no such template
+    DialogTemplate broken = TestTemplate();
+    broken.items.push_back({u"NoSuchClass", u"", 5, device::WS_VISIBLE, DialogRect(0, 0, 10, 10)});
+    EXPECT_EQ(DialogBoxIndirectParam(broken, parentWindow_, nullptr, 0), -1);  // a control that cannot be made
+    EXPECT_EQ(device::TopLevelWindows().size(), 2u);  // nothing left behind: the parent and the driver
+    EXPECT_TRUE(device::IsWindowEnabled(parentWindow_));
 }
 
 TEST_F(DialogsTest, MessageBoxAnswersByTapAndKey) {

@@ -164,7 +164,11 @@ void DialogWindow::OnKey(uint32_t vk) {
     HWND dialog = OuterDialogOf(this);
     if (!dialog) return;
     if (vk == device::VK_RETURN) {
-        const int id = DefaultCommand(dialog);
+        // A focused push button takes Return itself; otherwise the default button does.
+        HWND focus = device::GetFocus();
+        const bool pushFocused = focus && focus->data().className == u"button" &&
+                                 (focus->data().style & BS_TYPEMASK) <= BS_DEFPUSHBUTTON;
+        const int id = pushFocused ? focus->data().id : DefaultCommand(dialog);
         device::SendMessage(dialog, device::WM_COMMAND, device::MAKEWPARAM(id, BN_CLICKED),
                             LPARAM(device::GetDlgItem(dialog, id)));
     } else if (vk == device::VK_ESCAPE) {
