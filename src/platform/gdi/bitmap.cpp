@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "platform/gdi/memory_budget.h"
+#include "platform/gdi/pixel_memory.h"
 
 namespace gdi {
 
@@ -16,7 +17,7 @@ RECT IntersectRect(const RECT& a, const RECT& b) {
 
 Bitmap::~Bitmap() {
     if (pixels_) {
-        std::free(pixels_);
+        FreePixels(pixels_, capacity_);
         ReleaseMemory(byteSize());
     }
 }
@@ -29,9 +30,8 @@ std::unique_ptr<Bitmap> Bitmap::Create(int32_t width, int32_t height, int32_t bi
     const uint64_t bytes = stride * uint64_t(height);  // < 2^20 * 2^22: no overflow
     if (bytes > kMaxBitmapBytes) return nullptr;
     if (!ReserveMemory(bytes)) return nullptr;
-    // calloc: large blocks come straight from the kernel already zeroed, so a
-    // big picture costs no extra pass over its memory.
-    auto* pixels = static_cast<uint8_t*>(std::calloc(size_t(bytes), 1));
+    size_t capacity = 0;
+    uint8_t* pixels = AllocatePixels(size_t(bytes), &capacity);
     if (!pixels) {
         ReleaseMemory(bytes);
         return nullptr;
@@ -44,6 +44,7 @@ std::unique_ptr<Bitmap> Bitmap::Create(int32_t width, int32_t height, int32_t bi
     bitmap->bottomUp_ = bottomUp;
     bitmap->programVisible_ = programVisible;
     bitmap->pixels_ = pixels;
+    bitmap->capacity_ = capacity;
     return bitmap;
 }
 

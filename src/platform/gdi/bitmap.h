@@ -50,6 +50,7 @@ private:
     bool bottomUp_ = true;
     bool programVisible_ = true;
     uint8_t* pixels_ = nullptr;
+    size_t capacity_ = 0;  // bytes behind pixels_, at least byteSize()
 };
 
 // The owner of a bitmap; destroying the owner is DeleteObject.
