@@ -7,6 +7,8 @@
 
 #include "platform/device/clock.h"
 #include "platform/device/screen.h"
+#include <QPen>
+
 #include "platform/device/screen_layout.h"
 
 namespace device {
@@ -14,11 +16,17 @@ namespace {
 
 const QColor kTaskBarColor(0, 0, 132);
 
-// The Start flag: four coloured panes.
+// The start mark: a white ring round a dot, the device's own sign.
 void DrawStartIcon(QPainter& painter) {
-    const QColor panes[] = {QColor(240, 60, 30), QColor(60, 180, 60), QColor(40, 110, 230),
-                            QColor(250, 200, 20)};
-    for (int i = 0; i < 4; ++i) painter.fillRect(6 + (i % 2) * 7, 6 + (i / 2) * 7, 6, 6, panes[i]);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QRectF(6, 6, 14, 14));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(250, 200, 20));
+    painter.drawEllipse(QRectF(10.5, 10.5, 5, 5));
+    painter.restore();
 }
 
 }  // namespace
