@@ -1,0 +1,14 @@
+#include "app/resource_table.h"
+
+namespace ezo {
+
+void DefineProgramResources() {
+    DefineProgramStrings();
+    DefineProgramMenus();
+    DefineProgramAccelerators();
+    DefineProgramBarImages();
+    DefineProgramStrips();
+    DefineProgramIcon();
+}
+
+}  // namespace ezo
