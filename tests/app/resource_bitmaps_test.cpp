@@ -10,6 +10,7 @@
 #include "app/resource_pixel_art.h"
 #include "app/resource_table.h"
 #include "platform/controls/resources.h"
+#include "resource_images.h"
 
 namespace {
 
@@ -23,16 +24,6 @@ protected:
     }
     void TearDown() override { ClearResources(); }
 
-    static QImage Load(int id) {
-        gdi::BitmapPtr bitmap = LoadBitmap(nullptr, id);
-        return bitmap ? ImageFromBitmap(*bitmap) : QImage();
-    }
-    // The images of a strip, cut as an image list cuts them.
-    static std::vector<QImage> Cut(const QImage& strip, int width) {
-        std::vector<QImage> images;
-        for (int x = 0; x + width <= strip.width(); x += width) images.push_back(strip.copy(x, 0, width, strip.height()));
-        return images;
-    }
     static int Transparent(const QImage& image, QRect area) {
         int n = 0;
         for (int y = area.top(); y <= area.bottom(); ++y)
@@ -75,7 +66,7 @@ TEST_F(ProgramBitmapsTest, BarImagesAreDistinctAndLieOnTheBar) {
     std::vector<QImage> images;
     for (int id : ids) {
         SCOPED_TRACE(id);
-        images.push_back(Load(id));
+        images.push_back(resource_test::LoadImage(id));
         ASSERT_FALSE(images.back().isNull());
         const int clear = Transparent(images.back(), images.back().rect());
         EXPECT_GT(clear, 0);
@@ -99,11 +90,11 @@ TEST_F(ProgramBitmapsTest, StripsCutIntoTheirImages) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);
-        const QImage strip = Load(c.id);
+        const QImage strip = resource_test::LoadImage(c.id);
         ASSERT_FALSE(strip.isNull());
         EXPECT_EQ(strip.width(), c.imageWidth * c.count);
         EXPECT_EQ(strip.height(), c.imageWidth);
-        const std::vector<QImage> images = Cut(strip, c.imageWidth);
+        const std::vector<QImage> images = resource_test::CutStrip(strip, c.imageWidth);
         ASSERT_EQ(int(images.size()), c.count);
         for (size_t i = 0; i < images.size(); ++i) {
             SCOPED_TRACE(i);
@@ -116,7 +107,7 @@ TEST_F(ProgramBitmapsTest, StripsCutIntoTheirImages) {
 }
 
 TEST_F(ProgramBitmapsTest, PlaceholderIsThreeDotsOnLightGrey) {
-    const QImage image = Load(ezo::IDB_THUMB_PLACEHOLDER);
+    const QImage image = resource_test::LoadImage(ezo::IDB_THUMB_PLACEHOLDER);
     ASSERT_FALSE(image.isNull());
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {

@@ -16,6 +16,7 @@
 #include "platform/device/device.h"
 #include "platform/device/screen_layout.h"
 #include "platform/device/window.h"
+#include "resource_images.h"
 
 namespace {
 
@@ -50,18 +51,10 @@ QImage Sheet(const std::vector<std::vector<QImage>>& rows, int zoom) {
     return sheet;
 }
 
-QImage Load(int id) {
-    gdi::BitmapPtr bitmap = LoadBitmap(nullptr, id);
-    return bitmap ? ImageFromBitmap(*bitmap) : QImage();
-}
+QImage Load(int id) { return resource_test::LoadImage(id); }
 
 // Each image of a strip apart, so the cuts show.
-std::vector<QImage> Cut(int id, int width) {
-    const QImage strip = Load(id);
-    std::vector<QImage> images;
-    for (int x = 0; x + width <= strip.width(); x += width) images.push_back(strip.copy(x, 0, width, strip.height()));
-    return images;
-}
+std::vector<QImage> Cut(int id, int width) { return resource_test::CutStrip(Load(id), width); }
 
 TEST(ResourceSheetsTest, ContactSheetOfEveryBitmap) {
     ClearResources();
