@@ -1,0 +1,208 @@
+// Building the main window's children and taking them down again.
+#include <span>
+
+#include "app/main_layout.h"
+#include "app/main_window.h"
+#include "app/resource_ids.h"
+#include "app/resource_table.h"
+#include "app/shell_state.h"
+#include "browse/file_list.h"
+#include "image/view_state.h"
+#include "platform/controls/button.h"
+#include "platform/controls/list_view.h"
+#include "platform/controls/menu_bar.h"
+#include "platform/controls/tree_view.h"
+#include "platform/device/hot_keys.h"
+#include "platform/device/message_loop.h"
+#include "platform/device/timers.h"
+#include "platform/device/window_api.h"
+#include "settings/settings.h"
+
+namespace ezo {
+namespace {
+
+using device::HWND;
+
+constexpr uint32_t kListStyle = device::WS_CHILD | device::WS_VISIBLE | controls::LVS_REPORT |
+                                controls::LVS_SHOWSELALWAYS;
+constexpr uint32_t kTreeStyle = device::WS_CHILD | device::WS_VISIBLE | controls::TVS_HASBUTTONS |
+                                controls::TVS_HASLINES | controls::TVS_LINESATROOT |
+                                controls::TVS_DISABLEDRAGDROP | controls::TVS_SHOWSELALWAYS;
+constexpr uint32_t kOwnerDrawnHidden = device::WS_CHILD | controls::BS_OWNERDRAW;
+
+struct ColumnSpec {
+    const char16_t* title;
+    int width;
+    int format;
+};
+constexpr ColumnSpec kColumns[] = {
+    {u"Name", 130, controls::LVCFMT_LEFT},
+    {u"Type", 50, controls::LVCFMT_CENTER},
+    {u"Size", 50, controls::LVCFMT_RIGHT},
+    {u"Date", 90, controls::LVCFMT_LEFT},
+};
+
+struct ButtonSpec {
+    int id;
+    int32_t x, y, size;
+};
+constexpr ButtonSpec kButtons[] = {
+    {kIdLeaveFullScreen, 0, 27, 12},  {kIdOverlayZoomIn, 228, 27, 12},
+    {kIdOverlayZoomOut, 228, 41, 12}, {kIdOverlayFit, 228, 55, 12},
+    {kIdSplitTreeHidden, 30, 30, 7},  {kIdSplitMiddle, 50, 50, 7},
+    {kIdSplitFilesHidden, 70, 70, 7},
+};
+
+HWND CreateMenuBarFromResource(HWND window, int barId) {
+    controls::SHMENUBARINFO info;
+    info.cbSize = controls::kSHMENUBARINFOSize;
+    info.hwndParent = window;
+    info.dwFlags = controls::SHCMBF_HIDESIPBUTTON;
+    info.nToolBarId = uint32_t(barId);
+    info.hInstRes = shell.instance;
+    return controls::SHCreateMenuBar(&info) ? info.hwndMB : nullptr;
+}
+
+void CreateMenuBars(HWND window) {
+    for (int i = 0; i < kMenuBarCount; ++i) {
+        shell.menuBars[size_t(i)] = CreateMenuBarFromResource(window, kMenuBarsInCreationOrder[i]);
+        if (i > 0 && shell.menuBars[size_t(i)]) device::ShowWindow(shell.menuBars[size_t(i)], device::SW_HIDE);
+    }
+}
+
+// The file list with its four columns and the hidden thumbnail grid, at the
+// top of the client area and 25 pixels less high. 0 when the list or a
+// column cannot be made.
+int CreateBrowseViews(HWND window) {
+    device::SetCursor(device::Cursor::Wait);
+    gdi::RECT c;
+    device::GetClientRect(window, &c);
+    const int32_t h = c.height() - 25;
+    shell.fileList = device::CreateWindow(u"SysListView32", u"FileView", kListStyle, c.left, c.top,
+                                          c.width(), h, window, kIdFileList);
+    shell.thumbGrid = device::CreateWindow(u"Thumb", u"Thumb", device::WS_CHILD, c.left, c.top, c.width(), h,
+                                           window, kIdThumbGrid);
+    int ok = shell.fileList ? 1 : 0;
+    for (int i = 0; ok && i < int(std::size(kColumns)); ++i) {
+        std::u16string text = kColumns[i].title;
+        controls::LVCOLUMNW column;
+        column.mask = controls::LVCF_FMT | controls::LVCF_WIDTH | controls::LVCF_TEXT | controls::LVCF_SUBITEM;
+        column.fmt = kColumns[i].format;
+        column.cx = kColumns[i].width;
+        column.pszText = text.data();
+        column.iSubItem = i;
+        if (device::SendMessage(shell.fileList, controls::LVM_INSERTCOLUMNW, device::WPARAM(i),
+                                reinterpret_cast<device::LPARAM>(&column)) < 0)
+            ok = 0;
+    }
+    device::SetCursor(device::Cursor::Arrow);
+    return ok;
+}
+
+void CreateTreeAndNotice(HWND window) {
+    gdi::RECT c;
+    device::GetClientRect(window, &c);
+    shell.tree = device::CreateWindow(u"SysTreeView32", u"DirectoryView", kTreeStyle, c.left, c.top, c.width(),
+                                      c.height(), window, kIdTree);
+    shell.noImages = device::CreateWindow(u"NoImages", u"NoImages", device::WS_CHILD | device::WS_VISIBLE,
+                                          c.left, c.top, c.width(), c.height(), window, kIdNoImages);
+}
+
+void RegisterHotKeys(HWND window) {
+    for (int id = kFirstHotKey; id < kFirstHotKey + kHotKeyCount; ++id)
+        device::RegisterHotKey(window, id, device::MOD_WIN, uint32_t(id));
+}
+
+void AddBarImages() {
+    for (int i = 0; i < kMenuBarCount; ++i)
+        if (HWND bar = shell.menuBars[size_t(i)])
+            controls::SetMenuBarImages(bar, shell.instance, MenuBarImages(kMenuBarsInCreationOrder[i]));
+}
+
+controls::ImageListPtr LoadImageList(int bitmapId, int32_t width) {
+    gdi::BitmapPtr bitmap = controls::LoadBitmap(shell.instance, bitmapId);
+    return controls::ImageList_LoadImage(bitmap.get(), width, 1, controls::kTransparentKey);
+}
+
+void CreateOwnerDrawnButtons(HWND window) {
+    for (const ButtonSpec& b : kButtons)
+        device::CreateWindow(u"button", u"", kOwnerDrawnHidden, b.x, b.y, b.size, b.size, window, b.id);
+}
+
+void FetchToolMenus() {
+    // The view bars follow the three browse bars in creation order.
+    for (int i = 0; i < kToolMenuCount; ++i) {
+        HWND bar = shell.menuBars[size_t(3 + i)];
+        shell.toolMenus[size_t(i)] =
+            bar ? reinterpret_cast<controls::HMENU>(
+                      device::SendMessage(bar, controls::SHCMBM_GETSUBMENU, 0, IDM_TOOL_MENU))
+                : nullptr;
+    }
+    CheckToolMenus(IDM_TITLE_BAR, true);
+}
+
+void SetInitialSplit(HWND window) {
+    device::GetClientRect(window, &shell.viewRect);
+    shell.splitRatio = kInitialSplitRatio;
+    const int32_t split = SplitRow(shell.viewRect.top, shell.viewRect.bottom, shell.splitRatio);
+    shell.separatorRect = SeparatorRectAt(split);
+}
+
+void DestroyChild(HWND& child) {
+    if (child && device::IsWindow(child)) device::DestroyWindow(child);
+    child = nullptr;
+}
+
+}  // namespace
+
+device::LRESULT OnCreate(HWND window) {
+    shell.mainWindow = window;
+    LoadSettings();
+    device::WindowDC dc(window);
+    CreateMenuBars(window);
+    CreateBrowseViews(window);
+    if (shell.fileList)
+        device::SendMessage(shell.fileList, controls::LVM_SETEXTENDEDLISTVIEWSTYLE, controls::LVS_EX_FULLROWSELECT,
+                            controls::LVS_EX_FULLROWSELECT);
+    CreateTreeAndNotice(window);
+    RegisterHotKeys(window);
+    AddBarImages();
+    shell.overlayImages = LoadImageList(IDB_OVERLAY_BUTTONS, kOverlayImageSize);
+    shell.splitImages = LoadImageList(IDB_SPLIT_BUTTONS, kSplitImageSize);
+    CreateOwnerDrawnButtons(window);
+    FetchToolMenus();
+    SetInitialSplit(window);
+    device::ShowWindow(device::GetDlgItem(window, kIdSplitTreeHidden), device::SW_SHOW);
+    device::ShowWindow(device::GetDlgItem(window, kIdSplitFilesHidden), device::SW_SHOW);
+    shell.splitButtonBits |= 3;
+    ApplyStartOption(window);
+    return 0;
+}
+
+// The folder tree and the viewer are not wired in yet: start in browse mode.
+void ApplyStartOption(HWND) {}
+
+void OnDestroy(HWND window) {
+    // Settings first, so they survive whatever state the viewer is in.
+    SaveSettings();
+    DestroyChild(shell.menuBars[0]);  // bar 102
+    viewState.currentImage.reset();
+    viewState.imageLoaded = 0;
+    FreeFileList();
+    DestroyChild(shell.fileList);
+    DestroyChild(shell.thumbGrid);
+    DestroyChild(shell.tree);
+    for (int id = kFirstHotKey; id < kFirstHotKey + kHotKeyCount; ++id) device::UnregisterHotKey(window, id);
+    if (shell.slideTimerSet) device::KillTimer(window, kSlideTimer);
+    if (shell.effectTimerSet) device::KillTimer(window, kEffectTimer);
+    shell.overlayImages.reset();
+    shell.splitImages.reset();
+    // The remaining children go with the window; forget their handles.
+    shell.menuBars.fill(nullptr);
+    shell.toolMenus.fill(nullptr);
+    shell.noImages = nullptr;
+    shell.mainWindow = nullptr;
+    device::PostQuitMessage(0);
+}
+
+}  // namespace ezo

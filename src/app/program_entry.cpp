@@ -1,0 +1,75 @@
+#include "app/program_entry.h"
+
+#include "app/main_layout.h"
+#include "app/main_window.h"
+#include "app/resource_ids.h"
+#include "app/resource_table.h"
+#include "app/shell_state.h"
+#include "platform/controls/form_classes.h"
+#include "platform/controls/list_classes.h"
+#include "platform/controls/look.h"
+#include "platform/controls/resources.h"
+#include "platform/device/activation.h"
+#include "platform/device/device.h"
+#include "platform/device/message_loop.h"
+#include "platform/device/screen.h"
+#include "platform/device/window_api.h"
+
+namespace ezo {
+namespace {
+
+constexpr int kNameSize = 100;
+
+std::u16string LoadName(uint32_t id) {
+    char16_t buffer[kNameSize] = {};
+    controls::LoadString(shell.instance, id, buffer, kNameSize);
+    return buffer;
+}
+
+// One entry runs per device, so the source is added once per device.
+void AddShellDump() {
+    if (device::Device* device = device::Device::current()) device->addDumpSource(DumpShellState);
+}
+
+}  // namespace
+
+bool RegisterProgramClasses() {
+    DefineProgramResources();
+    if (device::Screen* screen = device::Screen::current()) controls::ApplyDeviceLook(screen);
+    controls::RegisterListControlClasses();
+    controls::RegisterFormControlClasses();
+    const std::u16string className = LoadName(IDS_CLASS_NAME);
+    bool ok = device::RegisterClass(className, kProgramClassStyle, [] { return std::make_unique<MainWindow>(); });
+    ok = device::RegisterClass(u"Thumb", kProgramClassStyle, MakeThumbWindow) && ok;
+    ok = device::RegisterClass(u"NoImages", kProgramClassStyle, MakeNoImagesWindow) && ok;
+    return ok;
+}
+
+device::HWND CreateMainWindow(int showCommand) {
+    device::HWND window = device::CreateWindow(LoadName(IDS_CLASS_NAME), LoadName(IDS_TITLE), device::WS_VISIBLE,
+                                               device::CW_USEDEFAULT, device::CW_USEDEFAULT, device::CW_USEDEFAULT,
+                                               device::CW_USEDEFAULT, nullptr, 0);
+    if (!window) return nullptr;
+    gdi::RECT r;
+    device::GetWindowRect(window, &r);
+    // Keep the window clear of the menu bar at the bottom.
+    if (MenuBar(IDR_BAR_REPORT)) device::MoveWindow(window, r.left, r.top, r.right, r.bottom - kMenuBarHeight, false);
+    device::ShowWindow(window, showCommand);
+    device::UpdateWindow(window);
+    return window;
+}
+
+int EzoMain(HINSTANCE instance, const char16_t*, int showCommand) {
+    shell.instance = instance;
+    // The start-up already hands a second start over; this guards a second entry call.
+    if (device::HWND running = device::FindWindow(LoadName(IDS_CLASS_NAME), nullptr)) {
+        device::SetForegroundWindow(running);
+        return 0;
+    }
+    RegisterProgramClasses();
+    AddShellDump();
+    if (!CreateMainWindow(showCommand)) return 0;
+    return device::RunMessageLoop();
+}
+
+}  // namespace ezo
