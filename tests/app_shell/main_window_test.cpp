@@ -13,6 +13,7 @@
 #include "image/view_state.h"
 #include "platform/controls/list_view.h"
 #include "platform/controls/menu.h"
+#include "platform/device/activation.h"
 #include "platform/device/device.h"
 #include "platform/device/hot_keys.h"
 #include "platform/device/message_loop.h"
@@ -182,6 +183,19 @@ TEST_F(MainWindowTest, LeavingTheWindowLeavesFullScreen) {
     EXPECT_EQ(viewState.titleBarHidden, 0);
     EXPECT_FALSE(device::IsWindowVisible(Child(kIdOverlayZoomIn)));
     EXPECT_TRUE(device_->taskBarShown());
+}
+
+TEST_F(MainWindowTest, ASecondEntryBringsTheFirstWindowForwardAndEnds) {
+    HWND other = device::CreateWindowFor(std::make_unique<device::Window>(), u"Other", 0, u"Other",
+                                         device::WS_VISIBLE, 0, 26, 240, 268, nullptr, 0);
+    ASSERT_TRUE(other);
+    device::SetForegroundWindow(other);
+    ASSERT_EQ(device::GetForegroundWindow(), other);
+    EXPECT_EQ(EzoMain(reinterpret_cast<HINSTANCE>(&theModule), u"", device::SW_SHOW), 0);
+    EXPECT_EQ(device::GetForegroundWindow(), window_);
+    int mainWindows = 0;
+    for (HWND top : device::TopLevelWindows()) mainWindows += top->data().className == u"Ezo";
+    EXPECT_EQ(mainWindows, 1);
 }
 
 TEST_F(MainWindowTest, DumpCarriesTheShellState) {
