@@ -78,7 +78,7 @@ int WriteSettingDword(std::u16string_view valueName, int32_t value) {
 
 int WriteSettingString(std::u16string_view valueName, std::u16string_view text) {
     std::vector<uint8_t> data(text.size() * 2);
-    std::memcpy(data.data(), text.data(), data.size());
+    if (!data.empty()) std::memcpy(data.data(), text.data(), data.size());
     return WriteSetting(valueName, registry::REG_SZ, data.data(), uint32_t(data.size()));
 }
 
