@@ -64,7 +64,7 @@ private:
 };
 
 struct Button {
-    MenuBarButtonTemplate spec;
+    MenuBarButtonTemplate shape;
     QPointer<QWidget> widget;
 };
 
@@ -124,13 +124,13 @@ device::LRESULT MenuBar::WindowProc(uint32_t msg, device::WPARAM wParam, device:
         return ChangeImage(uint16_t(wParam), int32_t(lParam));
     case TB_GETBITMAP: {
         const Button* b = Find(uint16_t(wParam));
-        return b ? b->spec.image : 0;
+        return b ? b->shape.image : 0;
     }
     case TB_ENABLEBUTTON:
         return EnableButton(uint16_t(wParam), device::LOWORD(uintptr_t(lParam)) != 0);
     case TB_ISBUTTONENABLED: {
         const Button* b = Find(uint16_t(wParam));
-        return b && (b->spec.state & TBSTATE_ENABLED);
+        return b && (b->shape.state & TBSTATE_ENABLED);
     }
     case TB_BUTTONCOUNT:
         return device::LRESULT(buttons_.size());
@@ -153,7 +153,7 @@ device::LRESULT MenuBar::OnCreate() {
     auto* layout = new QHBoxLayout(row_);
     layout->setContentsMargins(1, 1, 1, 0);
     layout->setSpacing(0);
-    for (const MenuBarButtonTemplate& spec : layout_.buttons) buttons_.push_back({spec, nullptr});
+    for (const MenuBarButtonTemplate& shape : layout_.buttons) buttons_.push_back({shape, nullptr});
     for (size_t i = 0; i < buttons_.size(); ++i) {
         buttons_[i].widget = MakeButton(i);
         layout->addWidget(buttons_[i].widget);
@@ -165,8 +165,8 @@ device::LRESULT MenuBar::OnCreate() {
 
 QWidget* MenuBar::MakeButton(size_t index) {
     Button& button = buttons_[index];
-    const MenuBarButtonTemplate& spec = button.spec;
-    if (spec.style & TBSTYLE_SEP) {
+    const MenuBarButtonTemplate& shape = button.shape;
+    if (shape.style & TBSTYLE_SEP) {
         auto* line = new QFrame(row_);
         line->setObjectName(QStringLiteral("ezoBarSeparator"));
         line->setFixedWidth(kSeparatorWidth);
@@ -174,17 +174,17 @@ QWidget* MenuBar::MakeButton(size_t index) {
     }
     auto* tool = new QToolButton(row_);
     tool->setFocusPolicy(Qt::NoFocus);
-    tool->setEnabled(spec.state & TBSTATE_ENABLED);
+    tool->setEnabled(shape.state & TBSTATE_ENABLED);
     tool->setFixedHeight(device::kMenuBarHeight - 1);
-    if (spec.image >= 0) {
+    if (shape.image >= 0) {
         tool->setObjectName(QStringLiteral("ezoBarImageButton"));
         tool->setFixedWidth(kImageButtonWidth);
         tool->setIconSize(QSize(kBarImageSize, kBarImageSize));
         tool->setToolButtonStyle(Qt::ToolButtonIconOnly);
     } else {
-        tool->setObjectName((spec.style & TBSTYLE_DROPDOWN) ? QStringLiteral("ezoBarMenuButton")
+        tool->setObjectName((shape.style & TBSTYLE_DROPDOWN) ? QStringLiteral("ezoBarMenuButton")
                                                             : QStringLiteral("ezoBarTextButton"));
-        tool->setText(QString::fromStdU16String(LoadStringText(spec.stringId)));
+        tool->setText(QString::fromStdU16String(LoadStringText(shape.stringId)));
         tool->setToolButtonStyle(Qt::ToolButtonTextOnly);
     }
     // The press is handled once Qt has finished delivering the tap: what it
@@ -199,8 +199,8 @@ QWidget* MenuBar::MakeButton(size_t index) {
 
 void MenuBar::ShowImage(Button& button) {
     auto* tool = qobject_cast<QToolButton*>(button.widget.data());
-    if (!tool || button.spec.image < 0) return;
-    const size_t at = size_t(button.spec.image);
+    if (!tool || button.shape.image < 0) return;
+    const size_t at = size_t(button.shape.image);
     tool->setIcon(at < images_.size() ? QIcon(QPixmap::fromImage(images_[at])) : QIcon());
 }
 
@@ -211,13 +211,13 @@ void MenuBar::OnShowWindow() {
 
 HMENU MenuBar::SubMenuOf(uint16_t command) const {
     for (const Button& b : buttons_)
-        if (b.spec.command == command && b.spec.subMenu != NOMENU) return GetSubMenu(menu_.get(), b.spec.subMenu);
+        if (b.shape.command == command && b.shape.subMenu != NOMENU) return GetSubMenu(menu_.get(), b.shape.subMenu);
     return nullptr;
 }
 
 Button* MenuBar::Find(uint16_t command) {
     for (Button& b : buttons_)
-        if (!(b.spec.style & TBSTYLE_SEP) && b.spec.command == command) return &b;
+        if (!(b.shape.style & TBSTYLE_SEP) && b.shape.command == command) return &b;
     return nullptr;
 }
 
@@ -246,8 +246,8 @@ bool MenuBar::AddImage(HINSTANCE instance, int bitmapId) {
 
 bool MenuBar::ChangeImage(uint16_t command, int32_t image) {
     Button* b = Find(command);
-    if (!b || b->spec.image < 0 || image < 0) return false;
-    b->spec.image = image;
+    if (!b || b->shape.image < 0 || image < 0) return false;
+    b->shape.image = image;
     ShowImage(*b);
     return true;
 }
@@ -255,16 +255,16 @@ bool MenuBar::ChangeImage(uint16_t command, int32_t image) {
 bool MenuBar::EnableButton(uint16_t command, bool enable) {
     Button* b = Find(command);
     if (!b) return false;
-    b->spec.state = enable ? uint8_t(b->spec.state | TBSTATE_ENABLED) : uint8_t(b->spec.state & ~TBSTATE_ENABLED);
+    b->shape.state = enable ? uint8_t(b->shape.state | TBSTATE_ENABLED) : uint8_t(b->shape.state & ~TBSTATE_ENABLED);
     if (b->widget) b->widget->setEnabled(enable);
     return true;
 }
 
 int MenuBar::CopyText(uint16_t command, char16_t* buffer) const {
     for (const Button& b : buttons_) {
-        if ((b.spec.style & TBSTYLE_SEP) || b.spec.command != command) continue;
-        const std::u16string text = LoadStringText(b.spec.stringId);
-        if (buffer) LoadString(nullptr, b.spec.stringId, buffer, 260);
+        if ((b.shape.style & TBSTYLE_SEP) || b.shape.command != command) continue;
+        const std::u16string text = LoadStringText(b.shape.stringId);
+        if (buffer) LoadString(nullptr, b.shape.stringId, buffer, 260);
         return int(std::min<size_t>(text.size(), 259));
     }
     return -1;
@@ -272,8 +272,8 @@ int MenuBar::CopyText(uint16_t command, char16_t* buffer) const {
 
 bool MenuBar::GetButton(size_t index, TBBUTTON* out) const {
     if (!out || index >= buttons_.size()) return false;
-    const MenuBarButtonTemplate& spec = buttons_[index].spec;
-    *out = {spec.image, spec.command, spec.state, spec.style, 0, intptr_t(spec.stringId)};
+    const MenuBarButtonTemplate& shape = buttons_[index].shape;
+    *out = {shape.image, shape.command, shape.state, shape.style, 0, intptr_t(shape.stringId)};
     return true;
 }
 
@@ -286,9 +286,9 @@ gdi::RECT MenuBar::ButtonRect(size_t index) const {
 
 void MenuBar::OnPressed(size_t index) {
     if (index >= buttons_.size()) return;
-    const MenuBarButtonTemplate spec = buttons_[index].spec;
-    if (!(spec.state & TBSTATE_ENABLED) || !device::IsWindow(parent_)) return;
-    if (HMENU popup = spec.subMenu != NOMENU ? GetSubMenu(menu_.get(), spec.subMenu) : nullptr) {
+    const MenuBarButtonTemplate shape = buttons_[index].shape;
+    if (!(shape.state & TBSTATE_ENABLED) || !device::IsWindow(parent_)) return;
+    if (HMENU popup = shape.subMenu != NOMENU ? GetSubMenu(menu_.get(), shape.subMenu) : nullptr) {
         // The pop-up opens upward from the button's left edge on the bar's top.
         const gdi::RECT r = ButtonRect(index);
         gdi::RECT bar;
@@ -300,7 +300,7 @@ void MenuBar::OnPressed(size_t index) {
         if (guard) guard->setDown(false);
         return;
     }
-    device::SendMessage(parent_, device::WM_COMMAND, device::MAKEWPARAM(spec.command, 0),
+    device::SendMessage(parent_, device::WM_COMMAND, device::MAKEWPARAM(shape.command, 0),
                         reinterpret_cast<device::LPARAM>(this));
 }
 
