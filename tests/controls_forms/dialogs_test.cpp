@@ -93,7 +93,9 @@ TEST(DialogNumbers, ReadLeadingDigitsAndRefuseOverflow) {
     for (const Case& c : cases) {
         uint32_t value = 0;
         EXPECT_EQ(ParseDlgInt(c.text, c.isSigned, &value), c.ok) << std::string(c.text.begin(), c.text.end());
-        if (c.ok) EXPECT_EQ(value, c.value);
+        if (c.ok) {
+            EXPECT_EQ(value, c.value);
+        }
     }
 }
 

@@ -37,7 +37,9 @@ TEST_F(ResourcesTest, StringsAreCutToTheBufferAndCountWhatWasCopied) {
         std::u16string buffer(8, u'#');
         EXPECT_EQ(LoadString(nullptr, c.id, buffer.data(), c.size), c.copied);
         EXPECT_EQ(std::u16string(buffer.c_str()), c.text);
-        if (c.size < 8) EXPECT_EQ(buffer[size_t(c.size)], u'#') << "wrote past the buffer";
+        if (c.size < 8) {
+            EXPECT_EQ(buffer[size_t(c.size)], u'#') << "wrote past the buffer";
+        }
     }
     char16_t untouched = u'#';
     EXPECT_EQ(LoadString(nullptr, 40057, &untouched, 0), 0);

@@ -225,8 +225,10 @@ TEST_F(RealTimers, OtherTimersFireInsideANestedLoop) {
 TEST_F(RealTimers, ALateLoopGetsOneTickAndVirtualTimeWaits) {
     int ticks = 0;
     timers.setTickSink([&](HWND, uintptr_t, TimerProc, uint32_t) { ++ticks; });
-    timers.SetTimer(A, 1, 1, nullptr);
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    // Late by more than two periods; the period is long enough that a busy
+    // machine cannot make the next deadline pass before it is checked.
+    timers.SetTimer(A, 1, 200, nullptr);
+    std::this_thread::sleep_for(std::chrono::milliseconds(450));
     EXPECT_EQ(timers.deliverDue(), 1u);
     EXPECT_GT(*timers.nextDue(), clock.now());
     timers.KillTimer(A, 1);

@@ -6,6 +6,7 @@
 // destroys the control from inside a notification frees it only once the
 // handler has returned.
 #include <QObject>
+#include <QWidget>
 
 #include "platform/device/window.h"
 #include "platform/device/window_internal.h"
@@ -28,5 +29,19 @@ public:
 
     device::HWND control = nullptr;
 };
+
+// The size and enabled state a hosted widget takes from its window's
+// messages. True when msg was one of them.
+inline bool FollowWindow(QWidget* widget, uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) {
+    if (msg == device::WM_SIZE) {
+        if (widget) widget->setGeometry(0, 0, device::LOWORD(uintptr_t(lParam)), device::HIWORD(uintptr_t(lParam)));
+        return true;
+    }
+    if (msg == device::WM_ENABLE) {
+        if (widget) widget->setEnabled(wParam != 0);
+        return true;
+    }
+    return false;
+}
 
 }  // namespace controls

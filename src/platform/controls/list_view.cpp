@@ -176,17 +176,12 @@ bool ListWidget::event(QEvent* event) {
 
 device::LRESULT ListView::WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) {
     if (msg != device::WM_CREATE && msg != device::WM_DESTROY) SyncView();
+    if (FollowWindow(list_, msg, wParam, lParam)) return 0;
     switch (msg) {
     case device::WM_CREATE:
         return OnCreate();
     case device::WM_DESTROY:
         OnDestroy();
-        return 0;
-    case device::WM_SIZE:
-        if (list_) list_->setGeometry(0, 0, device::LOWORD(uintptr_t(lParam)), device::HIWORD(uintptr_t(lParam)));
-        return 0;
-    case device::WM_ENABLE:
-        if (list_) list_->setEnabled(wParam != 0);
         return 0;
     case LVM_INSERTCOLUMNW:
         return OnInsertColumn(int(wParam), reinterpret_cast<const LVCOLUMNW*>(lParam));

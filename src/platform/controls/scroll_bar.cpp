@@ -77,17 +77,12 @@ void BarWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 device::LRESULT ScrollBar::WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) {
+    if (FollowWindow(bar_, msg, wParam, lParam)) return 0;
     switch (msg) {
     case device::WM_CREATE:
         return OnCreate();
     case device::WM_DESTROY:
         OnDestroy();
-        return 0;
-    case device::WM_SIZE:
-        if (bar_) bar_->setGeometry(0, 0, device::LOWORD(uintptr_t(lParam)), device::HIWORD(uintptr_t(lParam)));
-        return 0;
-    case device::WM_ENABLE:
-        if (bar_) bar_->setEnabled(wParam != 0);
         return 0;
     case SBM_SETSCROLLINFO:
         return OnSetScrollInfo(reinterpret_cast<const SCROLLINFO*>(lParam));

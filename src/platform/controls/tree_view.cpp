@@ -129,17 +129,12 @@ QStyle* TreeStyle() {
 }
 
 device::LRESULT TreeView::WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) {
+    if (FollowWindow(tree_, msg, wParam, lParam)) return 0;
     switch (msg) {
     case device::WM_CREATE:
         return OnCreate();
     case device::WM_DESTROY:
         OnDestroy();
-        return 0;
-    case device::WM_SIZE:
-        if (tree_) tree_->setGeometry(0, 0, device::LOWORD(uintptr_t(lParam)), device::HIWORD(uintptr_t(lParam)));
-        return 0;
-    case device::WM_ENABLE:
-        if (tree_) tree_->setEnabled(wParam != 0);
         return 0;
     case TVM_INSERTITEMW:
         return reinterpret_cast<device::LRESULT>(OnInsertItem(reinterpret_cast<const TVINSERTSTRUCTW*>(lParam)));
