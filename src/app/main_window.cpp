@@ -1,13 +1,22 @@
 #include "app/main_window.h"
 
-#include "app/shell_state.h"
+#include "app/resource_ids.h"
+#include "app/shell/main_layout.h"
+#include "app/shell/shell_state.h"
 #include "image/draw_view.h"
+#include "image/view_recentre.h"
+#include "image/view_state.h"
+#include "platform/controls/button.h"
+#include "platform/controls/image_list.h"
+#include "platform/device/screen.h"
 #include "platform/device/messages.h"
 #include "platform/device/painting.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/paint.h"
 
 namespace ezo {
+
+using device::HWND;
 
 device::LRESULT MainWindow::WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) {
     switch (msg) {
@@ -54,6 +63,49 @@ void OnPaint(device::HWND window) {
         ShowSeparator(dc);
     }
     device::EndPaint(window, &ps);
+}
+
+void OnSize(int32_t clientHeight) {
+    const MainLayout l = LayoutForHeight(shell.viewRect.top, clientHeight, shell.splitRatio);
+    shell.viewRect = l.viewRect;
+    shell.separatorRect = l.separatorRect;
+    LayoutChildren(l.split);
+}
+
+// Leaving the application, even for a moment, leaves full screen.
+void OnActivate(HWND window) {
+    if (viewState.fullScreen) {
+        gdi::RECT r;
+        device::GetClientRect(window, &r);
+        viewState.titleBarHidden = 0;
+        viewState.fullScreen = 0;
+        device::MoveWindow(window, r.left, r.top, r.right, r.bottom - kMenuBarHeight, true);
+        CheckToolMenus(IDM_TITLE_BAR, true);
+        device::SHFullScreen(window, device::SHFS_SHOWTASKBAR);
+        RecentreView(0);
+        {
+            device::WindowDC dc(window);
+            DrawImage(window, dc, 0, 0, 0);
+        }
+        if (device::HWND bar = MenuBar(IDR_BAR_REPORT)) device::ShowWindow(bar, device::SW_SHOW);
+        ShowOverlayButtons(false);
+        ShowViewBar();
+    } else if (viewState.titleBarHidden) {
+        device::SHFullScreen(window, device::SHFS_HIDETASKBAR);
+    }
+}
+
+void OnDrawItem(const void* item) {
+    const auto* d = static_cast<const controls::DRAWITEMSTRUCT*>(item);
+    if (!d) return;
+    if (shell.browseMode) {
+        const int image = SplitButtonImage(int(d->CtlID));
+        if (image >= 0) controls::ImageList_Draw(shell.splitImages.get(), image, d->hDC, 0, 0, controls::ILD_TRANSPARENT);
+    } else if (viewState.fullScreen) {
+        const int image = OverlayButtonImage(int(d->CtlID), viewState.fitButtonOn);
+        if (image >= 0)
+            controls::ImageList_Draw(shell.overlayImages.get(), image, d->hDC, 0, 0, controls::ILD_TRANSPARENT);
+    }
 }
 
 }  // namespace ezo

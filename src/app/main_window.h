@@ -4,7 +4,12 @@
 #include <cstdint>
 
 #include "platform/device/window.h"
+#include "app/shell/shell_windows.h"
 #include "platform/gdi/types.h"
+
+namespace device {
+class DumpWriter;
+}
 
 namespace ezo {
 
@@ -26,17 +31,16 @@ void OnDrawItem(const void* drawItem);
 void OnCommand(device::HWND window, uint16_t id);
 void OnNotify(device::HWND window, device::LPARAM lParam);
 
-// Moves the tree, the file area, the grid's scroll bar and the split buttons
-// for a separator at split; sets listAreaHeight.
-void LayoutChildren(int32_t split);
 // Applies the stored start option once the children exist.
 void ApplyStartOption(device::HWND window);
 
-void ShowBrowseBar();
-void ShowViewBar();
-void ShowSplitButtons(int bits);
-void ShowSeparator(gdi::HDC dc);
-// Puts or takes the check mark of a command in the four Tool pop-ups.
-void CheckToolMenus(uint16_t command, bool checked);
+// Writes the shell's state as "key: value" lines:
+//   browseMode, BrowseView, viewBarBits, splitButtonBits, listAreaHeight:
+//     integers as held;
+//   currentFolder, title: UTF-8 text (title is the main window's);
+//   zoom: the view's zoom with three decimals;
+//   fullScreen, titleBarHidden, landscapeMode, flipBits, slideShowRunning:
+//     integers.
+void DumpShellState(device::DumpWriter& out);
 
 }  // namespace ezo

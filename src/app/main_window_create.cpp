@@ -1,11 +1,11 @@
 // Building the main window's children and taking them down again.
 #include <span>
 
-#include "app/main_layout.h"
+#include "app/shell/main_layout.h"
 #include "app/main_window.h"
 #include "app/resource_ids.h"
 #include "app/resource_table.h"
-#include "app/shell_state.h"
+#include "app/shell/shell_state.h"
 #include "browse/file_list.h"
 #include "image/view_state.h"
 #include "platform/controls/button.h"

@@ -1,10 +1,10 @@
 #include "app/program_entry.h"
 
-#include "app/main_layout.h"
+#include "app/shell/main_layout.h"
 #include "app/main_window.h"
 #include "app/resource_ids.h"
 #include "app/resource_table.h"
-#include "app/shell_state.h"
+#include "app/shell/shell_state.h"
 #include "platform/controls/form_classes.h"
 #include "platform/controls/list_classes.h"
 #include "platform/controls/look.h"

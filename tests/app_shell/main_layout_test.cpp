@@ -1,9 +1,9 @@
-#include "app/main_layout.h"
+#include "app/shell/main_layout.h"
 
 #include <gtest/gtest.h>
 
 #include "app/resource_ids.h"
-#include "app/shell_state.h"
+#include "app/shell/shell_state.h"
 
 namespace ezo {
 namespace {

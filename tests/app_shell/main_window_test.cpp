@@ -9,7 +9,7 @@
 #include "app/main_window.h"
 #include "app/program_entry.h"
 #include "app/resource_ids.h"
-#include "app/shell_state.h"
+#include "app/shell/shell_state.h"
 #include "image/view_state.h"
 #include "platform/controls/list_view.h"
 #include "platform/controls/menu.h"

@@ -16,7 +16,7 @@
 #include "app/entry.h"
 #include "app/options.h"
 #include "app/program_entry.h"
-#include "app/shell_state.h"
+#include "app/shell/shell_state.h"
 #include "image/view_state.h"
 #include "platform/registry/registry.h"
 #include "settings/settings.h"

@@ -4,14 +4,15 @@
 // and which bar or button image a state selects. No windows are touched here.
 #include <cstdint>
 
-#include "image/render_layout.h"
+#include "platform/device/screen_layout.h"
 #include "platform/gdi/types.h"
 
 namespace ezo {
 
-// Every child is kScreenWidth wide, whatever width the window reports.
+// Every child is kShellWidth wide, whatever width the window reports.
 constexpr int32_t kSeparatorHeight = 9;
-constexpr int32_t kMenuBarHeight = kBarHeight;
+constexpr int32_t kMenuBarHeight = device::kMenuBarHeight;
+constexpr int32_t kShellWidth = device::kScreenWidth;
 constexpr double kInitialSplitRatio = 0.29;
 
 // x, y, width, height as MoveWindow takes them.

@@ -11,10 +11,6 @@
 #include "platform/device/window.h"
 #include "platform/gdi/types.h"
 
-namespace device {
-class DumpWriter;
-}
-
 namespace ezo {
 
 // Child window ids of the main window.
@@ -68,10 +64,13 @@ struct Shell {
     gdi::RECT separatorRect;
     gdi::RECT viewRect;
     int listAreaHeight = 0;
+    // Rows in the file list, and the index the next row is inserted at.
+    int rowCount = 0;
     int slideShowRunning = 0;
-    int effectRunning = 0;
     int panning = 0;
     int slideForward = 0;
+    // The result of the last start of timer 1; 0 once it is stopped.
+    uintptr_t slideTimer = 0;
     // Whether timers 1 and 2 were ever set, so destruction kills only those.
     int slideTimerSet = 0;
     int effectTimerSet = 0;
@@ -85,13 +84,5 @@ device::HWND MenuBar(int barId);
 // bar is gone: the bars go before the main window's WM_DESTROY.
 controls::HMENU ToolMenu(int index);
 
-// Writes the shell's state as "key: value" lines:
-//   browseMode, BrowseView, viewBarBits, splitButtonBits, listAreaHeight:
-//     integers as held;
-//   currentFolder, title: UTF-8 text (title is the main window's);
-//   zoom: the view's zoom with three decimals;
-//   fullScreen, titleBarHidden, landscapeMode, flipBits, slideShowRunning:
-//     integers.
-void DumpShellState(device::DumpWriter& out);
 
 }  // namespace ezo

@@ -1,32 +1,15 @@
-#include "app/shell_state.h"
-
+// The shell's state in the headless driver's dump.
 #include <cstdio>
 
 #include <QString>
 
-#include "app/resource_ids.h"
+#include "app/main_window.h"
+#include "app/shell/shell_state.h"
 #include "browse/current_folder.h"
 #include "image/view_state.h"
 #include "platform/device/device.h"
 
 namespace ezo {
-
-Shell shell;
-
-device::HWND MenuBar(int barId) {
-    for (int i = 0; i < kMenuBarCount; ++i) {
-        if (kMenuBarsInCreationOrder[i] != barId) continue;
-        device::HWND bar = shell.menuBars[size_t(i)];
-        return bar && device::IsWindow(bar) ? bar : nullptr;
-    }
-    return nullptr;
-}
-
-controls::HMENU ToolMenu(int index) {
-    if (index < 0 || index >= kToolMenuCount) return nullptr;
-    // The view bars follow the three browse bars; a pop-up goes with its bar.
-    return MenuBar(kMenuBarsInCreationOrder[3 + index]) ? shell.toolMenus[size_t(index)] : nullptr;
-}
 
 namespace {
 

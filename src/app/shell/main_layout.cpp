@@ -1,11 +1,11 @@
-#include "app/main_layout.h"
+#include "app/shell/main_layout.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "app/resource_ids.h"
-#include "app/shell_state.h"
+#include "app/shell/shell_state.h"
 
 namespace ezo {
 namespace {
@@ -31,17 +31,17 @@ int32_t SplitRow(int32_t top, int32_t bottom, double ratio) {
     return top + Truncate(ratio * double(int64_t(bottom) - top));
 }
 
-gdi::RECT SeparatorRectAt(int32_t split) { return {0, split, kScreenWidth, split + kSeparatorHeight}; }
+gdi::RECT SeparatorRectAt(int32_t split) { return {0, split, kShellWidth, split + kSeparatorHeight}; }
 
 MainLayout LayoutAtSplit(int32_t top, int32_t bottom, int32_t split) {
     MainLayout l;
-    l.viewRect = {0, top, kScreenWidth, bottom};
+    l.viewRect = {0, top, kShellWidth, bottom};
     l.split = split;
     l.separatorRect = SeparatorRectAt(split);
-    l.tree = {0, top, kScreenWidth, split - top + 1};
+    l.tree = {0, top, kShellWidth, split - top + 1};
     // A window too low for a file area gets an empty one, never a negative size.
     const int32_t below = std::max(bottom - (split + kSeparatorHeight) + top - kFileAreaGap, -1);
-    l.fileArea = {0, split + kSeparatorHeight, kScreenWidth, std::max(below, 0)};
+    l.fileArea = {0, split + kSeparatorHeight, kShellWidth, std::max(below, 0)};
     l.scrollBar = {kScrollBarX, 0, kScrollBarWidth, l.fileArea.height};
     l.splitTreeHidden = {8, split + 1, kSplitButtonSize, kSplitButtonSize};
     l.splitFilesHidden = {32, split + 1, kSplitButtonSize, kSplitButtonSize};

@@ -1,0 +1,105 @@
+#include "app/shell/shell_windows.h"
+
+#include "app/resource_ids.h"
+#include "app/shell/main_layout.h"
+#include "app/shell/shell_state.h"
+#include "platform/controls/menu.h"
+#include "platform/device/window.h"
+#include "platform/gdi/paint.h"
+
+namespace ezo {
+namespace {
+
+using device::HWND;
+
+void Place(HWND window, const Placement& p) {
+    if (window) device::MoveWindow(window, p.x, p.y, p.width, p.height, true);
+}
+
+// The grid's own scroll bar, its first child.
+HWND GridScrollBar() {
+    if (!shell.thumbGrid || !device::IsWindow(shell.thumbGrid)) return nullptr;
+    const auto& children = shell.thumbGrid->data().children;
+    return children.empty() ? nullptr : children.front();
+}
+
+void ShowBar(int barId, bool shown) {
+    if (HWND bar = MenuBar(barId)) device::ShowWindow(bar, shown ? device::SW_SHOW : device::SW_HIDE);
+}
+
+void ShowChild(HWND child, bool shown) {
+    if (child) device::ShowWindow(child, shown ? device::SW_SHOW : device::SW_HIDE);
+}
+
+constexpr int kSplitButtons[] = {kIdSplitTreeHidden, kIdSplitMiddle, kIdSplitFilesHidden};
+constexpr int kOverlayButtons[] = {kIdLeaveFullScreen, kIdOverlayZoomIn, kIdOverlayZoomOut, kIdOverlayFit};
+
+}  // namespace
+
+HWND ShellChild(int id) {
+    return shell.mainWindow && device::IsWindow(shell.mainWindow) ? device::GetDlgItem(shell.mainWindow, id) : nullptr;
+}
+
+void LayoutChildren(int32_t split) {
+    const MainLayout l = LayoutAtSplit(shell.viewRect.top, shell.viewRect.bottom, split);
+    Place(shell.tree, l.tree);
+    Place(shell.fileList, l.fileArea);
+    Place(shell.thumbGrid, l.fileArea);
+    Place(shell.noImages, l.fileArea);
+    Place(GridScrollBar(), l.scrollBar);
+    Place(ShellChild(kIdSplitTreeHidden), l.splitTreeHidden);
+    Place(ShellChild(kIdSplitFilesHidden), l.splitFilesHidden);
+    Place(ShellChild(kIdSplitMiddle), l.splitMiddle);
+    shell.listAreaHeight = l.listAreaHeight;
+}
+
+void ShowBrowseBar() { ShowBar(BrowseBarFor(shell.BrowseView), true); }
+
+void ShowViewBar() { ShowBar(ViewBarFor(shell.viewBarBits), true); }
+
+void HideBrowseBars() {
+    for (int bar : {IDR_BAR_REPORT, IDR_BAR_THUMBNAILS, IDR_BAR_LIST}) ShowBar(bar, false);
+}
+
+void HideViewBars() {
+    for (int bar : {IDR_BAR_VIEW, IDR_BAR_VIEW_SLIDE, IDR_BAR_VIEW_FIT, IDR_BAR_VIEW_FIT_SLIDE}) ShowBar(bar, false);
+}
+
+void ShowSplitButtons(int bits) {
+    if (bits & 4) device::ShowWindow(ShellChild(kIdSplitMiddle), device::SW_SHOW);
+    if (bits & 2) device::ShowWindow(ShellChild(kIdSplitFilesHidden), device::SW_SHOW);
+    if (bits & 1) device::ShowWindow(ShellChild(kIdSplitTreeHidden), device::SW_SHOW);
+}
+
+void ShowSeparator(gdi::HDC dc) {
+    gdi::RECT r = shell.separatorRect;
+    gdi::DrawEdge(dc, &r, gdi::EDGE_BUMP, gdi::BF_TOP | gdi::BF_BOTTOM | gdi::BF_MIDDLE);
+}
+
+void CheckToolMenus(uint16_t command, bool checked) {
+    const uint32_t flags = controls::MF_BYCOMMAND | (checked ? controls::MF_CHECKED : controls::MF_UNCHECKED);
+    for (int i = 0; i < kToolMenuCount; ++i)
+        if (controls::HMENU menu = ToolMenu(i)) controls::CheckMenuItem(menu, command, flags);
+}
+
+void HideSplitButtons() {
+    for (int id : kSplitButtons) ShowChild(ShellChild(id), false);
+}
+
+void ShowOverlayButtons(bool shown) {
+    for (int id : kOverlayButtons) ShowChild(ShellChild(id), shown);
+}
+
+void HideBrowseWindows() {
+    for (HWND child : {shell.fileList, shell.tree, shell.thumbGrid, shell.noImages}) ShowChild(child, false);
+    HideSplitButtons();
+}
+
+void ShowFileArea() {
+    const bool empty = shell.rowCount == 0;
+    ShowChild(shell.noImages, empty);
+    ShowChild(shell.thumbGrid, !empty && shell.thumbViewActive);
+    ShowChild(shell.fileList, !empty && !shell.thumbViewActive);
+}
+
+}  // namespace ezo

@@ -1,0 +1,41 @@
+#pragma once
+// Showing, hiding and placing the main window's children and menu bars: the
+// operations every part of the program uses to switch between the browse
+// and view screens.
+#include <cstdint>
+
+#include "platform/device/window_api.h"
+#include "platform/gdi/types.h"
+
+namespace ezo {
+
+// A child of the main window by its id; null when there is none.
+device::HWND ShellChild(int id);
+
+// Moves the tree, the file area, the grid's scroll bar and the split buttons
+// for a separator at split; sets listAreaHeight.
+void LayoutChildren(int32_t split);
+
+// The browse bar of BrowseView (102, 156 or 157).
+void ShowBrowseBar();
+// The view bar of viewBarBits (149, 167, 168 or 169).
+void ShowViewBar();
+void HideBrowseBars();
+void HideViewBars();
+
+// Shows the split buttons named by bits (never hides).
+void ShowSplitButtons(int bits);
+void HideSplitButtons();
+void ShowOverlayButtons(bool shown);
+// The separator band as a raised, filled edge.
+void ShowSeparator(gdi::HDC dc);
+// Puts or takes the check mark of a command in the four Tool pop-ups.
+void CheckToolMenus(uint16_t command, bool checked);
+
+// Hides the tree, the file list, the grid, the notice and the split buttons.
+void HideBrowseWindows();
+// Shows the window of the file area: the notice when the folder has no
+// rows, else the grid when it is the browse view, else the file list.
+void ShowFileArea();
+
+}  // namespace ezo
