@@ -7,6 +7,7 @@
 #include "app/resource_table.h"
 #include "app/shell/shell_state.h"
 #include "browse/file_list.h"
+#include "browse/file_view.h"
 #include "image/view_state.h"
 #include "platform/controls/button.h"
 #include "platform/controls/list_view.h"
@@ -23,24 +24,10 @@ namespace {
 
 using device::HWND;
 
-constexpr uint32_t kListStyle = device::WS_CHILD | device::WS_VISIBLE | controls::LVS_REPORT |
-                                controls::LVS_SHOWSELALWAYS;
 constexpr uint32_t kTreeStyle = device::WS_CHILD | device::WS_VISIBLE | controls::TVS_HASBUTTONS |
                                 controls::TVS_HASLINES | controls::TVS_LINESATROOT |
                                 controls::TVS_DISABLEDRAGDROP | controls::TVS_SHOWSELALWAYS;
 constexpr uint32_t kOwnerDrawnHidden = device::WS_CHILD | controls::BS_OWNERDRAW;
-
-struct ColumnSpec {
-    const char16_t* title;
-    int width;
-    int format;
-};
-constexpr ColumnSpec kColumns[] = {
-    {u"Name", 130, controls::LVCFMT_LEFT},
-    {u"Type", 50, controls::LVCFMT_CENTER},
-    {u"Size", 50, controls::LVCFMT_RIGHT},
-    {u"Date", 90, controls::LVCFMT_LEFT},
-};
 
 struct ButtonSpec {
     int id;
@@ -68,35 +55,6 @@ void CreateMenuBars(HWND window) {
         shell.menuBars[size_t(i)] = CreateMenuBarFromResource(window, kMenuBarsInCreationOrder[i]);
         if (i > 0 && shell.menuBars[size_t(i)]) device::ShowWindow(shell.menuBars[size_t(i)], device::SW_HIDE);
     }
-}
-
-// The file list with its four columns and the hidden thumbnail grid, at the
-// top of the client area and 25 pixels less high. 0 when the list or a
-// column cannot be made.
-int CreateBrowseViews(HWND window) {
-    device::SetCursor(device::Cursor::Wait);
-    gdi::RECT c;
-    device::GetClientRect(window, &c);
-    const int32_t h = c.height() - 25;
-    shell.fileList = device::CreateWindow(u"SysListView32", u"FileView", kListStyle, c.left, c.top,
-                                          c.width(), h, window, kIdFileList);
-    shell.thumbGrid = device::CreateWindow(u"Thumb", u"Thumb", device::WS_CHILD, c.left, c.top, c.width(), h,
-                                           window, kIdThumbGrid);
-    int ok = shell.fileList ? 1 : 0;
-    for (int i = 0; ok && i < int(std::size(kColumns)); ++i) {
-        std::u16string text = kColumns[i].title;
-        controls::LVCOLUMNW column;
-        column.mask = controls::LVCF_FMT | controls::LVCF_WIDTH | controls::LVCF_TEXT | controls::LVCF_SUBITEM;
-        column.fmt = kColumns[i].format;
-        column.cx = kColumns[i].width;
-        column.pszText = text.data();
-        column.iSubItem = i;
-        if (device::SendMessage(shell.fileList, controls::LVM_INSERTCOLUMNW, device::WPARAM(i),
-                                reinterpret_cast<device::LPARAM>(&column)) < 0)
-            ok = 0;
-    }
-    device::SetCursor(device::Cursor::Arrow);
-    return ok;
 }
 
 void CreateTreeAndNotice(HWND window) {

@@ -15,7 +15,6 @@ constexpr int32_t kScrollBarX = 227;
 constexpr int32_t kScrollBarWidth = 13;
 // The file area stops above the 25-pixel strip the controls keep clear.
 constexpr int32_t kFileAreaGap = 25;
-constexpr int32_t kSplitButtonSize = 7;
 
 // Clamp before converting so a wild ratio cannot overflow the integer.
 int32_t Truncate(double v) {

@@ -11,6 +11,7 @@ namespace ezo {
 
 // Every child is kShellWidth wide, whatever width the window reports.
 constexpr int32_t kSeparatorHeight = 9;
+constexpr int32_t kSplitButtonSize = 7;
 constexpr int32_t kMenuBarHeight = device::kMenuBarHeight;
 constexpr int32_t kShellWidth = device::kScreenWidth;
 constexpr double kInitialSplitRatio = 0.29;

@@ -7,6 +7,8 @@
 #include "platform/device/window.h"
 #include "platform/gdi/paint.h"
 
+#include <utility>
+
 namespace ezo {
 namespace {
 
@@ -100,6 +102,59 @@ void ShowFileArea() {
     ShowChild(shell.noImages, empty);
     ShowChild(shell.thumbGrid, !empty && shell.thumbViewActive);
     ShowChild(shell.fileList, !empty && !shell.thumbViewActive);
+}
+
+void ShowBrowseWindows(HWND window) {
+    ShowFileArea();
+    HideViewBars();
+    ShowBrowseBar();
+    ShowChild(shell.tree, true);
+    {
+        device::WindowDC dc(window);
+        ShowSeparator(dc);
+    }
+    ShowSplitButtons(shell.splitButtonBits);
+}
+
+namespace {
+
+struct SplitButtonPlaces {
+    int hidden;
+    int32_t xTreeHidden, xMiddle, xFilesHidden;
+    int bits;
+};
+// Where the three buttons go for each hidden one; the hidden button sits
+// under one of the others.
+constexpr SplitButtonPlaces kSplitPlaces[] = {
+    {kIdSplitTreeHidden, 8, 8, 32, 6},
+    {kIdSplitMiddle, 8, 32, 32, 3},
+    {kIdSplitFilesHidden, 8, 32, 32, 5},
+};
+
+}  // namespace
+
+void PlaceSeparator(int32_t split, int hiddenButtonId) {
+    const SplitButtonPlaces* places = &kSplitPlaces[1];
+    for (const SplitButtonPlaces& p : kSplitPlaces)
+        if (p.hidden == hiddenButtonId) places = &p;
+    shell.separatorRect = SeparatorRectAt(split);
+    LayoutChildren(split);
+    const std::pair<int, int32_t> buttons[] = {{kIdSplitTreeHidden, places->xTreeHidden},
+                                               {kIdSplitMiddle, places->xMiddle},
+                                               {kIdSplitFilesHidden, places->xFilesHidden}};
+    for (auto [id, x] : buttons) {
+        HWND button = ShellChild(id);
+        if (!button) continue;
+        device::MoveWindow(button, x, split + 1, kSplitButtonSize, kSplitButtonSize, true);
+        ShowChild(button, id != places->hidden);
+    }
+    shell.splitButtonBits = places->bits;
+    const double height = double(shell.viewRect.bottom) + shell.viewRect.top;
+    if (height > 0) shell.splitRatio = split / height;
+    if (shell.mainWindow) {
+        device::InvalidateRect(shell.mainWindow, nullptr, true);
+        device::UpdateWindow(shell.mainWindow);
+    }
 }
 
 }  // namespace ezo

@@ -16,6 +16,12 @@ device::HWND ShellChild(int id);
 // for a separator at split; sets listAreaHeight.
 void LayoutChildren(int32_t split);
 
+// Moves the separator band to split (-1: tree collapsed) and lays the
+// children out for it. The split button hiddenButtonId (5303, 5304 or 5305)
+// is hidden, the other two shown, at the table's places; splitRatio and
+// listAreaHeight follow; the main window is repainted at once.
+void PlaceSeparator(int32_t split, int hiddenButtonId);
+
 // The browse bar of BrowseView (102, 156 or 157).
 void ShowBrowseBar();
 // The view bar of viewBarBits (149, 167, 168 or 169).
@@ -34,6 +40,10 @@ void CheckToolMenus(uint16_t command, bool checked);
 
 // Hides the tree, the file list, the grid, the notice and the split buttons.
 void HideBrowseWindows();
+// Shows the browse screen again: the file area's window, the tree, the split
+// buttons of splitButtonBits, the separator and the browse bar; the view bars
+// are hidden.
+void ShowBrowseWindows(device::HWND window);
 // Shows the window of the file area: the notice when the folder has no
 // rows, else the grid when it is the browse view, else the file list.
 void ShowFileArea();
