@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
 #include "app/resource_ids.h"
+#include "app/slide_show.h"
+#include "app/view_modes.h"
 #include "app/shell/main_layout.h"
 #include "app/shell/shell_state.h"
 #include "image/draw_view.h"
@@ -42,6 +44,30 @@ device::LRESULT MainWindow::WindowProc(uint32_t msg, device::WPARAM wParam, devi
         return 0;
     case device::WM_NOTIFY:
         OnNotify(this, lParam);
+        return 0;
+    case device::WM_KEYDOWN:
+        OnKeyDown(this, uint32_t(wParam));
+        return 0;
+    case device::WM_HOTKEY:
+        OnHotKey(this, int(wParam));
+        return 0;
+    case device::WM_LBUTTONDOWN:
+        OnStylusDown(this, device::LOWORD(uintptr_t(lParam)), device::HIWORD(uintptr_t(lParam)));
+        return 0;
+    case device::WM_MOUSEMOVE:
+        OnStylusMove(this, device::LOWORD(uintptr_t(lParam)), device::HIWORD(uintptr_t(lParam)));
+        return 0;
+    case device::WM_LBUTTONUP:
+        OnStylusUp(this, device::LOWORD(uintptr_t(lParam)), device::HIWORD(uintptr_t(lParam)));
+        return 0;
+    case device::WM_LBUTTONDBLCLK:
+        OnDoubleTap(this);
+        return 0;
+    case device::WM_TIMER:
+        if (wParam == kSlideTimer) SlideShowTick(this);
+        return 0;
+    case device::WM_INITMENUPOPUP:
+        OnMenuOpened(this);
         return 0;
     default:
         return device::DefWindowProc(this, msg, wParam, lParam);

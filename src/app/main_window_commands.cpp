@@ -22,7 +22,4 @@ void OnCommand(device::HWND window, uint16_t id) {
     }
 }
 
-// The list, grid and tree notifications are not handled yet.
-void OnNotify(device::HWND, device::LPARAM) {}
-
 }  // namespace ezo

@@ -8,6 +8,8 @@
 #include "app/shell/shell_state.h"
 #include "browse/file_list.h"
 #include "browse/file_view.h"
+#include "browse/folder_tree.h"
+#include "image/view_hooks.h"
 #include "image/view_state.h"
 #include "platform/controls/button.h"
 #include "platform/controls/list_view.h"
@@ -66,6 +68,15 @@ void CreateTreeAndNotice(HWND window) {
                                           c.left, c.top, c.width(), c.height(), window, kIdNoImages);
 }
 
+// The calls the drawing and listing code make back into the shell.
+void InstallShellHooks() {
+    onFileListRefilled = RefillFileView;
+    onLandscapeCheckChanged = [](bool checked) { CheckToolMenus(IDM_LANDSCAPE, checked); };
+    onHideReportBrowseBar = [] {
+        if (HWND bar = MenuBar(IDR_BAR_REPORT)) device::ShowWindow(bar, device::SW_HIDE);
+    };
+}
+
 void RegisterHotKeys(HWND window) {
     for (int id = kFirstHotKey; id < kFirstHotKey + kHotKeyCount; ++id)
         device::RegisterHotKey(window, id, device::MOD_WIN, uint32_t(id));
@@ -115,6 +126,7 @@ void DestroyChild(HWND& child) {
 
 device::LRESULT OnCreate(HWND window) {
     shell.mainWindow = window;
+    InstallShellHooks();
     LoadSettings();
     device::WindowDC dc(window);
     CreateMenuBars(window);
@@ -123,6 +135,7 @@ device::LRESULT OnCreate(HWND window) {
         device::SendMessage(shell.fileList, controls::LVM_SETEXTENDEDLISTVIEWSTYLE, controls::LVS_EX_FULLROWSELECT,
                             controls::LVS_EX_FULLROWSELECT);
     CreateTreeAndNotice(window);
+    if (shell.tree) FillFolderTree();
     RegisterHotKeys(window);
     AddBarImages();
     shell.overlayImages = LoadImageList(IDB_OVERLAY_BUTTONS, kOverlayImageSize);
@@ -136,9 +149,6 @@ device::LRESULT OnCreate(HWND window) {
     ApplyStartOption(window);
     return 0;
 }
-
-// The folder tree and the viewer are not wired in yet: start in browse mode.
-void ApplyStartOption(HWND) {}
 
 void OnDestroy(HWND window) {
     // Settings first, so they survive whatever state the viewer is in.

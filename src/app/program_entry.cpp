@@ -8,6 +8,7 @@
 #include "platform/controls/form_classes.h"
 #include "platform/controls/list_classes.h"
 #include "platform/controls/look.h"
+#include "platform/controls/message_box_control.h"
 #include "platform/controls/resources.h"
 #include "platform/device/activation.h"
 #include "platform/device/device.h"
@@ -38,6 +39,7 @@ bool RegisterProgramClasses() {
     if (device::Screen* screen = device::Screen::current()) controls::ApplyDeviceLook(screen);
     controls::RegisterListControlClasses();
     controls::RegisterFormControlClasses();
+    controls::InstallMessageBox();
     const std::u16string className = LoadName(IDS_CLASS_NAME);
     bool ok = device::RegisterClass(className, kProgramClassStyle, [] { return std::make_unique<MainWindow>(); });
     ok = device::RegisterClass(u"Thumb", kProgramClassStyle, MakeThumbWindow) && ok;
