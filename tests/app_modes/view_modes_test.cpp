@@ -3,6 +3,7 @@
 #include "modes_fixture.h"
 
 #include "app/resource_ids.h"
+#include "app/view_modes.h"
 #include "app/shell/shell_state.h"
 #include "image/view_state.h"
 #include "platform/controls/menu.h"
@@ -139,6 +140,21 @@ TEST_F(ViewModesTest, HidingTheTitleBarWhileBrowsingGivesTheChildrenItsPixels) {
     dev().command(IDM_TITLE_BAR);
     EXPECT_EQ(WindowRect(window_), (gdi::RECT{0, 26, 240, 294}));
     EXPECT_TRUE(dev().taskBarShown());
+}
+
+// Before a dialog the title bar comes back, the view re-centred.
+TEST_F(ViewModesTest, RestoringTheTitleBarBringsBackTheTaskBarAndRecentres) {
+    View(Picture(100, 600, Grey));
+    RestoreTitleBar(window_);  // shown already: nothing moves
+    EXPECT_EQ(WindowRect(window_), (gdi::RECT{0, 26, 240, 294}));
+    dev().command(IDM_TITLE_BAR);
+    viewState.yOffset = 300;
+    RestoreTitleBar(window_);
+    EXPECT_EQ(viewState.titleBarHidden, 0);
+    EXPECT_EQ(WindowRect(window_), (gdi::RECT{0, 26, 240, 294}));
+    EXPECT_TRUE(dev().taskBarShown());
+    EXPECT_TRUE(TitleBarChecked());
+    EXPECT_EQ(viewState.yOffset, 140);  // the middle of 600 rows on the 320-row screen
 }
 
 TEST_F(ViewModesTest, BackToBrowsingShowsTheBrowseScreenAndFreesThePicture) {
