@@ -92,11 +92,18 @@ TEST_F(ViewModesTest, EnteringFullScreenKeepsTheVerticalOffsetOnThePicture) {
     EXPECT_EQ(viewState.yOffset, 80);
 }
 
-TEST_F(ViewModesTest, TheStylusOnAFullScreenPictureHidesTheOverlayButtonsUntilLifted) {
-    View(Picture(40, 20, Grey));
-    dev().command(IDM_FULL_SCREEN);
+TEST_F(ViewModesTest, DoubleTapsAndTheStylusInFullScreen) {
+    dev().doubleTap(120, 200);  // browsing: nothing
     dev().processPending();
+    EXPECT_EQ(viewState.fullScreen, 0);
+    View(Picture(40, 20, Grey));
+    dev().advance(1000);
+    dev().doubleTap(120, 200);
+    dev().processPending();
+    ASSERT_EQ(viewState.fullScreen, 1);
     ASSERT_TRUE(OverlaysShown());
+    // The stylus on the picture hides the overlay buttons until it is lifted.
+    dev().advance(1000);
     dev().stylusDown(120, 160);
     EXPECT_FALSE(OverlaysShown());
     EXPECT_EQ(shell.panning, 1);
@@ -114,17 +121,6 @@ TEST_F(ViewModesTest, TheStylusOnAFullScreenPictureHidesTheOverlayButtonsUntilLi
     dev().processPending();
     EXPECT_EQ(viewState.fullScreen, 0);
     EXPECT_EQ(ShownBar(), IDR_BAR_VIEW);
-}
-
-TEST_F(ViewModesTest, ADoubleTapOnThePictureEntersFullScreenButNotWhileBrowsing) {
-    dev().doubleTap(120, 200);
-    dev().processPending();
-    EXPECT_EQ(viewState.fullScreen, 0);
-    View(Picture(40, 20, Grey));
-    dev().advance(1000);
-    dev().doubleTap(120, 200);
-    dev().processPending();
-    EXPECT_EQ(viewState.fullScreen, 1);
 }
 
 TEST_F(ViewModesTest, HidingTheTitleBarWhileBrowsingGivesTheChildrenItsPixels) {

@@ -1,5 +1,5 @@
-// Where the window goes for full screen and the title bar, the vertical
-// offset full screen allows, and which command a key action sends.
+// The vertical offset full screen allows, and which command a key action
+// sends.
 #include <gtest/gtest.h>
 
 #include "app/resource_ids.h"
@@ -8,28 +8,6 @@
 
 namespace ezo {
 namespace {
-
-TEST(ViewPlaces, TheWindowCoversOrGivesBackTheBars) {
-    struct Case {
-        const char* name;
-        Placement place;
-        Placement expected;
-    } cases[] = {
-        // From the normal 268-pixel view the window climbs over the task bar
-        // and reaches over the menu bar; with the title bar hidden only the
-        // menu bar's 26 pixels are added. Both end in the same place.
-        {"enter from normal", EnterFullScreenPlace({0, 0, 240, 268}, false), {0, -26, 240, 320}},
-        {"enter with the title bar hidden", EnterFullScreenPlace({0, 0, 240, 294}, true), {0, -26, 240, 320}},
-        {"leave to normal", LeaveFullScreenPlace({0, 0, 240, 320}, false), {0, 26, 240, 268}},
-        {"leave with the title bar hidden", LeaveFullScreenPlace({0, 0, 240, 320}, true), {0, 0, 240, 294}},
-        {"hide the title bar", HideTitleBarPlace({0, 0, 240, 268}), {0, 0, 240, 294}},
-        {"show the title bar", ShowTitleBarPlace({0, 0, 240, 294}), {0, 26, 240, 268}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.place, c.expected);
-    }
-}
 
 TEST(ViewPlaces, FullScreenPullsTheVerticalOffsetUpToTheNewLimit) {
     struct Case {
