@@ -12,13 +12,15 @@ constexpr int32_t kBar = kMenuBarHeight;  // the task bar is as high
 
 }  // namespace
 
+// The full-screen frame is drawn from client row 26 down, so the window's top
+// 26 rows lie above the screen and its bottom reaches the screen's bottom.
 Placement EnterFullScreenPlace(const gdi::RECT& client, bool titleBarHidden) {
-    return {client.left, client.top - kBar, client.right, client.bottom + (titleBarHidden ? kBar : 2 * kBar)};
+    return {client.left, client.top - kBar, client.right, client.bottom + (titleBarHidden ? 2 : 3) * kBar};
 }
 
 Placement LeaveFullScreenPlace(const gdi::RECT& client, bool titleBarHidden) {
-    if (titleBarHidden) return {client.left, client.top, client.right, client.bottom - kBar};
-    return {client.left, client.top + kBar, client.right, client.bottom - 2 * kBar};
+    if (titleBarHidden) return {client.left, client.top, client.right, client.bottom - 2 * kBar};
+    return {client.left, client.top + kBar, client.right, client.bottom - 3 * kBar};
 }
 
 Placement HideTitleBarPlace(const gdi::RECT& client) {
@@ -30,7 +32,8 @@ Placement ShowTitleBarPlace(const gdi::RECT& client) {
 }
 
 int32_t FullScreenYOffset(int32_t yOffset, int32_t pictureHeight, float zoom, int32_t clientHeight) {
-    const float d = float(pictureHeight) * zoom - float(clientHeight);
+    // The top 26 rows of a full-screen window lie above the screen.
+    const float d = float(pictureHeight) * zoom - float(clientHeight - kBar);
     const float limit = d > 0.0f ? d : 0.0f;
     const float y = float(yOffset);
     return TruncToInt(y < limit ? y : limit);

@@ -9,16 +9,19 @@
 
 namespace ezo {
 
-// Full screen covers the task bar (26 pixels up) and the menu bar; with the
-// title bar already hidden only the menu bar is left to cover.
+// Full screen covers the task bar and the menu bar: the window starts 26
+// pixels above the screen (the frame is drawn from client row 26) and ends at
+// its bottom. Leaving gives back the view's place below the task bar, or
+// from the top of the screen when the title bar stays hidden.
 Placement EnterFullScreenPlace(const gdi::RECT& client, bool titleBarHidden);
 Placement LeaveFullScreenPlace(const gdi::RECT& client, bool titleBarHidden);
 // Hiding the title bar gives its 26 pixels to the window; showing takes them back.
 Placement HideTitleBarPlace(const gdi::RECT& client);
 Placement ShowTitleBarPlace(const gdi::RECT& client);
 
-// The vertical offset once the view has grown to clientHeight: no further
-// down than the zoomed picture allows, never below 0.
+// The vertical offset once a full-screen view has grown to clientHeight (of
+// which the screen shows all but the top 26 rows): no further down than the
+// zoomed picture allows, never below 0.
 int32_t FullScreenYOffset(int32_t yOffset, int32_t pictureHeight, float zoom, int32_t clientHeight);
 
 // The command a KeyAction sends: full screen, landscape, exit, or the slide

@@ -43,10 +43,10 @@ TEST_F(ViewModesTest, FullScreenAndTitleBarMoveTheWindowAndTheTaskBar) {
         bool taskBar, overlays, titleChecked;
         int bar;
     } steps[] = {
-        {IDM_FULL_SCREEN, {0, -26, 240, 294}, false, true, true, 0},
+        {IDM_FULL_SCREEN, {0, -26, 240, 320}, false, true, true, 0},
         {IDM_FULL_SCREEN, {0, 26, 240, 294}, true, false, true, IDR_BAR_VIEW},
         {IDM_TITLE_BAR, {0, 0, 240, 294}, false, false, false, IDR_BAR_VIEW},
-        {IDM_FULL_SCREEN, {0, -26, 240, 294}, false, true, false, 0},
+        {IDM_FULL_SCREEN, {0, -26, 240, 320}, false, true, false, 0},
         {IDM_FULL_SCREEN, {0, 0, 240, 294}, false, false, false, IDR_BAR_VIEW},
         {IDM_TITLE_BAR, {0, 26, 240, 294}, true, false, true, IDR_BAR_VIEW},
     };
@@ -136,6 +136,24 @@ TEST_F(ViewModesTest, HidingTheTitleBarWhileBrowsingGivesTheChildrenItsPixels) {
     dev().command(IDM_TITLE_BAR);
     EXPECT_EQ(WindowRect(window_), (gdi::RECT{0, 26, 240, 294}));
     EXPECT_TRUE(dev().taskBarShown());
+}
+
+// Any activation change leaves full screen for the view's usual place, even
+// when the title bar was hidden before.
+TEST_F(ViewModesTest, ActivationLeavesFullScreenForTheViewsPlace) {
+    View(Picture(40, 20, Grey));
+    for (bool hideTitleFirst : {false, true}) {
+        SCOPED_TRACE(hideTitleFirst);
+        if (hideTitleFirst) dev().command(IDM_TITLE_BAR);
+        dev().command(IDM_FULL_SCREEN);
+        ASSERT_EQ(viewState.fullScreen, 1);
+        device::SendMessage(window_, device::WM_ACTIVATE, device::WA_INACTIVE, 0);
+        EXPECT_EQ(viewState.fullScreen, 0);
+        EXPECT_EQ(viewState.titleBarHidden, 0);
+        EXPECT_EQ(WindowRect(window_), (gdi::RECT{0, 26, 240, 294}));
+        EXPECT_TRUE(dev().taskBarShown());
+        EXPECT_FALSE(OverlaysShown());
+    }
 }
 
 // Before a dialog the title bar comes back, the view re-centred.

@@ -23,7 +23,7 @@ TEST(ViewPlaces, FullScreenPullsTheVerticalOffsetUpToTheNewLimit) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.yOffset);
-        EXPECT_EQ(FullScreenYOffset(c.yOffset, c.pictureHeight, c.zoom, 320), c.expected);
+        EXPECT_EQ(FullScreenYOffset(c.yOffset, c.pictureHeight, c.zoom, 346), c.expected);
     }
 }
 
