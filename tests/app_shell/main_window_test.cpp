@@ -17,6 +17,7 @@
 #include "platform/device/device.h"
 #include "platform/device/hot_keys.h"
 #include "platform/device/message_loop.h"
+#include "platform/files/device_paths.h"
 #include "platform/registry/registry.h"
 #include "settings/settings.h"
 
@@ -35,6 +36,9 @@ protected:
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         registry::SetRegistryFile((folder_ / "registry.reg").string());
+        // An empty device root: the tree lists no pictures, so the notice shows.
+        fs::create_directories(folder_ / "device");
+        files::SetDeviceRoot((folder_ / "device").string());
         device_ = device::Device::start({.scale = 1, .headless = true, .virtualClock = true});
         ASSERT_TRUE(device_);
         viewState = ViewState{};
@@ -48,6 +52,7 @@ protected:
     void TearDown() override {
         device_.reset();
         registry::SetRegistryFile("");
+        files::SetDeviceRoot("");
         fs::remove_all(folder_);
     }
     HWND Child(int id) { return device::GetDlgItem(window_, id); }
