@@ -1,60 +1,28 @@
 #pragma once
-// The real main window on a headless device with a virtual clock, a device
-// root with small pictures in "\Folder\" and a registry in a temporary folder.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
+// The main window with small pictures in the device folder "\Folder\".
 #include <filesystem>
 #include <initializer_list>
-#include <memory>
 #include <string>
 
-#include "app/program_entry.h"
-#include "app/shell/shell_state.h"
-#include "browse/file_list.h"
 #include "browse/path_text.h"
 #include "image/draw_test_support.h"
-#include "image/jpeg_test_support.h"
 #include "image/open_image.h"
-#include "image/transition.h"
-#include "image/view_state.h"
-#include "platform/device/device.h"
 #include "platform/device/painting.h"
-#include "platform/device/timers.h"
-#include "platform/device/window.h"
-#include "platform/files/device_paths.h"
-#include "platform/files/utf.h"
 #include "platform/gdi/paint.h"
-#include "platform/registry/registry.h"
-#include "settings/settings.h"
+#include "support/main_window_fixture.h"
 
 namespace viewer_test {
 
 using namespace ezo;
 namespace fs = std::filesystem;
 constexpr gdi::COLORREF kWhite = gdi::RGB(255, 255, 255), kBlack = 0;
-inline char theModule;  // stands for the program module
 
-class ViewerTest : public ::testing::Test {
+class ViewerTest : public test_support::MainWindowTest {
 protected:
     void SetUp() override {
-        registry::SetRegistryFile(registryFile_);
-        fs::create_directories(fs::path(files::DeviceRoot()) / "Folder");
-        device_ = device::Device::start({.scale = 1, .headless = true, .virtualClock = true});
-        ASSERT_TRUE(device_);
-        viewState = ViewState{}, settings = Settings{}, shell = Shell{}, transition = TransitionState{};
-        shell.instance = &theModule;
-        RegisterProgramClasses();
-        window_ = CreateMainWindow(device::SW_SHOW);
-        ASSERT_TRUE(window_);
-    }
-    void TearDown() override {
-        FreeFileList();
-        fileList = FileList{};
-        device_.reset();
-        viewState = ViewState{};
-        registry::SetRegistryFile("");
-        fs::remove(registryFile_);
+        MainWindowTest::SetUp();
+        MakeFolder("Folder");
+        Start();
     }
 
 public:
@@ -86,19 +54,6 @@ public:
         const gdi::RECT all{0, 0, 240, 320};
         gdi::FillRect(dc, &all, brush.get());
     }
-    bool TimerRuns(uintptr_t id) const {
-        for (const device::TimerInfo& t : device_->timers().running())
-            if (t.window == window_ && t.id == id) return true;
-        return false;
-    }
-
-    jpeg_test::DeviceFolder pictures_;
-    std::unique_ptr<device::Device> device_;
-    device::HWND window_ = nullptr;
-
-private:
-    const std::string registryFile_ =
-        (fs::temp_directory_path() / ("ezo_viewer_" + std::to_string(::getpid()) + ".reg")).string();
 };
 
 }  // namespace viewer_test

@@ -1,0 +1,90 @@
+#pragma once
+// The real main window on a headless device with the virtual clock, a device
+// root and a registry file in temporary folders, and the program's state
+// fresh for each test. Programs using it build tests/image/jpeg_test_support.cpp.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "app/program_entry.h"
+#include "app/shell/shell_state.h"
+#include "browse/current_folder.h"
+#include "browse/file_list.h"
+#include "files/temp_folder.h"
+#include "image/jpeg_test_support.h"
+#include "image/transition.h"
+#include "image/view_state.h"
+#include "platform/device/device.h"
+#include "platform/device/timers.h"
+#include "platform/device/window.h"
+#include "platform/files/device_paths.h"
+#include "platform/files/utf.h"
+#include "platform/registry/registry.h"
+#include "settings/settings.h"
+
+namespace test_support {
+
+inline char theModule;  // stands for the program module
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    // Starts the device with an empty device root; Start() makes the window.
+    void SetUp() override {
+        ASSERT_FALSE(settingsFolder_.path().empty());
+        registry::SetRegistryFile(settingsFolder_ / "registry.reg");
+        device_ = device::Device::start({.scale = 1, .headless = true, .virtualClock = true});
+        ASSERT_TRUE(device_);
+        ezo::viewState = ezo::ViewState{};
+        ezo::settings = ezo::Settings{};
+        ezo::shell = ezo::Shell{};
+        ezo::transition = ezo::TransitionState{};
+        ezo::shell.instance = &theModule;
+        ezo::FreeFileList();
+        ezo::fileList = ezo::FileList{};
+        ezo::currentFolder.clear();
+        ezo::RegisterProgramClasses();
+    }
+    void TearDown() override {
+        device_.reset();
+        ezo::FreeFileList();
+        ezo::fileList = ezo::FileList{};
+        ezo::viewState = ezo::ViewState{};
+        registry::SetRegistryFile("");
+    }
+
+    void Start() {
+        window_ = ezo::CreateMainWindow(device::SW_SHOW);
+        ASSERT_TRUE(window_);
+        device_->processPending();
+    }
+
+    device::Device& dev() { return *device_; }
+    device::HWND Child(int id) const { return device::GetDlgItem(window_, id); }
+    bool TimerRuns(uintptr_t id) const {
+        for (const device::TimerInfo& t : device_->timers().running())
+            if (t.window == window_ && t.id == id) return true;
+        return false;
+    }
+
+    // Host files under the device root ("a/b.jpg"); WriteFile gives the
+    // device path ("\a\b.jpg").
+    static std::string HostPath(const std::string& relative) { return files::DeviceRoot() + "/" + relative; }
+    static void MakeFolder(const std::string& relative) { std::filesystem::create_directories(HostPath(relative)); }
+    static std::u16string WriteFile(const std::string& relative, size_t size = 10) {
+        std::ofstream(HostPath(relative), std::ios::binary) << std::string(size, 'x');
+        std::string path = "/" + relative;
+        for (char& c : path) c = c == '/' ? '\\' : c;
+        return *files::Utf8ToUtf16(path);
+    }
+    std::string RegistryText() const { return testing_support::ReadWholeFile(settingsFolder_ / "registry.reg"); }
+
+    jpeg_test::DeviceFolder pictures_;  // the device root
+    testing_support::TempFolder settingsFolder_;
+    std::unique_ptr<device::Device> device_;
+    device::HWND window_ = nullptr;
+};
+
+}  // namespace test_support
