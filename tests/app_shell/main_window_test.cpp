@@ -1,71 +1,26 @@
 // The main window started on a headless device with a registry in a
 // temporary folder: its children, bars and menus, and its end.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "app/main_window.h"
-#include "app/program_entry.h"
 #include "app/resource_ids.h"
-#include "app/shell/shell_state.h"
-#include "image/view_state.h"
 #include "platform/controls/list_view.h"
 #include "platform/controls/menu.h"
 #include "platform/device/activation.h"
-#include "platform/device/device.h"
 #include "platform/device/hot_keys.h"
 #include "platform/device/message_loop.h"
-#include "platform/files/device_paths.h"
-#include "platform/registry/registry.h"
-#include "settings/settings.h"
+#include "support/main_window_fixture.h"
 
 namespace ezo {
 namespace {
 
-namespace fs = std::filesystem;
 using device::HWND;
 
-char theModule;  // stands for the program module
-
-class MainWindowTest : public ::testing::Test {
+// The device root of these tests holds no pictures: the notice shows.
+class MainWindowTest : public test_support::MainWindowTest {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("ezo_shell_" + std::to_string(::getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        registry::SetRegistryFile((folder_ / "registry.reg").string());
-        // An empty device root: the tree lists no pictures, so the notice shows.
-        fs::create_directories(folder_ / "device");
-        files::SetDeviceRoot((folder_ / "device").string());
-        device_ = device::Device::start({.scale = 1, .headless = true, .virtualClock = true});
-        ASSERT_TRUE(device_);
-        viewState = ViewState{};
-        settings = Settings{};
-        shell = Shell{};
-        shell.instance = &theModule;
-        RegisterProgramClasses();
-        window_ = CreateMainWindow(device::SW_SHOW);
-        ASSERT_TRUE(window_);
+        test_support::MainWindowTest::SetUp();
+        Start();
     }
-    void TearDown() override {
-        device_.reset();
-        registry::SetRegistryFile("");
-        files::SetDeviceRoot("");
-        fs::remove_all(folder_);
-    }
-    HWND Child(int id) { return device::GetDlgItem(window_, id); }
-    std::string RegistryText() {
-        std::ifstream in(folder_ / "registry.reg");
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    fs::path folder_;
-    std::unique_ptr<device::Device> device_;
-    HWND window_ = nullptr;
 };
 
 TEST_F(MainWindowTest, ChildrenStartWhereTheLayoutPutsThem) {
@@ -197,7 +152,7 @@ TEST_F(MainWindowTest, ASecondEntryBringsTheFirstWindowForwardAndEnds) {
     ASSERT_TRUE(other);
     device::SetForegroundWindow(other);
     ASSERT_EQ(device::GetForegroundWindow(), other);
-    EXPECT_EQ(EzoMain(reinterpret_cast<HINSTANCE>(&theModule), u"", device::SW_SHOW), 0);
+    EXPECT_EQ(EzoMain(reinterpret_cast<HINSTANCE>(&test_support::theModule), u"", device::SW_SHOW), 0);
     EXPECT_EQ(device::GetForegroundWindow(), window_);
     int mainWindows = 0;
     for (HWND top : device::TopLevelWindows()) mainWindows += top->data().className == u"Ezo";
