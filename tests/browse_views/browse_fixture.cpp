@@ -1,24 +1,13 @@
 #include "browse_fixture.h"
 
-#include <fstream>
-
 #include <QString>
 
-#include "app/program_entry.h"
 #include "app/shell/shell_state.h"
-#include "browse/current_folder.h"
-#include "browse/file_list.h"
-#include "image/view_state.h"
 #include "platform/controls/list_view.h"
 #include "platform/device/message_loop.h"
-#include "platform/files/device_paths.h"
-#include "platform/registry/registry.h"
-#include "settings/settings.h"
 
 namespace browse_test {
 namespace {
-
-char theModule;  // stands for the program module
 
 device::LRESULT SendTo(HWND window, uint32_t msg, device::WPARAM wParam, const void* lParam) {
     return device::SendMessage(window, msg, wParam, reinterpret_cast<device::LPARAM>(lParam));
@@ -31,39 +20,6 @@ HTREEITEM Next(HTREEITEM item, uint32_t code) {
 }  // namespace
 
 std::u16string U16(const std::string& text) { return QString::fromUtf8(text.c_str()).toStdU16String(); }
-
-void BrowseViewsTest::SetUp() {
-    ASSERT_FALSE(root_.path().empty());
-    files::SetDeviceRoot(root_.path());
-    registry::SetRegistryFile(settings_ / "registry.reg");
-    device_ = device::Device::start({.scale = 1, .headless = true, .virtualClock = true});
-    ASSERT_TRUE(device_);
-    ezo::viewState = ezo::ViewState{};
-    ezo::settings = ezo::Settings{};
-    ezo::shell = ezo::Shell{};
-    ezo::shell.instance = &theModule;
-    ezo::fileList.ascending = 1;
-    ezo::currentFolder.clear();
-    ezo::RegisterProgramClasses();
-}
-
-void BrowseViewsTest::TearDown() {
-    device_.reset();
-    ezo::FreeFileList();
-    ezo::fileList = {};
-    registry::SetRegistryFile("");
-    files::SetDeviceRoot("");
-}
-
-void BrowseViewsTest::Start() {
-    window_ = ezo::CreateMainWindow(device::SW_SHOW);
-    ASSERT_TRUE(window_);
-    dev().processPending();
-}
-
-void BrowseViewsTest::WriteFile(const std::string& relative, size_t size) const {
-    std::ofstream(root_ / relative, std::ios::binary) << std::string(size, 'x');
-}
 
 HTREEITEM BrowseViewsTest::RootItem() const { return Next(nullptr, controls::TVGN_ROOT); }
 
