@@ -1,36 +1,22 @@
 #include "modes_fixture.h"
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include <stdlib.h>
-
-#include <QString>
 
 #include "app/main_window.h"
-#include "app/program_entry.h"
 #include "app/resource_ids.h"
 #include "app/shell/shell_state.h"
 #include "app/shell/shell_windows.h"
 #include "browse/current_folder.h"
-#include "browse/file_list.h"
 #include "image/view_recentre.h"
 #include "image/view_state.h"
 #include "platform/device/message_loop.h"
-#include "platform/files/device_paths.h"
-#include "platform/registry/registry.h"
-#include "settings/settings.h"
 
 namespace modes_test {
 
-namespace fs = std::filesystem;
 using namespace ezo;
 
 namespace {
 
 constexpr uint32_t kStep = device::WM_USER + 1;
-char theModule;  // stands for the program module
 
 }  // namespace
 
@@ -45,37 +31,13 @@ device::LRESULT Driver::WindowProc(uint32_t msg, device::WPARAM wParam, device::
 }
 
 void ModesTest::SetUp() {
-    std::string pattern = (fs::temp_directory_path() / "ezo-modes-XXXXXX").string();
-    ASSERT_TRUE(mkdtemp(pattern.data()));
-    folder_ = pattern;
-    fs::create_directories(folder_ + "/root");
-    previousRoot_ = files::DeviceRoot();
-    files::SetDeviceRoot(folder_ + "/root");
-    registry::SetRegistryFile(folder_ + "/registry.reg");
-    device_ = device::Device::start({.scale = 1, .headless = true, .virtualClock = true});
-    ASSERT_TRUE(device_);
-    viewState = ViewState{};
-    settings = Settings{};
-    shell = Shell{};
-    FreeFileList();
-    fileList.count = 0;
-    fileList.scanPath.clear();
-    currentFolder = u"\\";
-    shell.instance = &theModule;
-    RegisterProgramClasses();
-    window_ = CreateMainWindow(device::SW_SHOW);
-    ASSERT_TRUE(window_);
+    MainWindowTest::SetUp();
+    currentFolder.assign(1, u'\\');  // the device root
+    Start();
     auto driver = std::make_unique<Driver>();
     driver_ = driver.get();
     ASSERT_TRUE(device::CreateWindowFor(std::move(driver), u"ModesDriver", 0, u"", 0, 0, 0, 0, 0, nullptr, 0));
     device_->processPending();
-}
-
-void ModesTest::TearDown() {
-    device_.reset();
-    registry::SetRegistryFile("");
-    files::SetDeviceRoot(previousRoot_);
-    fs::remove_all(folder_);
 }
 
 gdi::RECT ModesTest::WindowRect(HWND window) const {
@@ -114,20 +76,6 @@ QColor ModesTest::ScreenPixel(int x, int y) { return device_->grabScreen().pixel
 void ModesTest::Play(std::deque<std::function<void()>> steps) {
     driver_->steps = std::move(steps);
     device::PostMessage(driver_, kStep, 0, 0);
-}
-
-std::u16string ModesTest::WriteFile(const std::string& name) {
-    std::ofstream(folder_ + "/root/" + name) << "x";
-    return u"\\" + QString::fromStdString(name).toStdU16String();
-}
-
-bool ModesTest::HostFileExists(const std::string& name) const { return fs::exists(folder_ + "/root/" + name); }
-
-std::string ModesTest::RegistryText() const {
-    std::ifstream in(folder_ + "/registry.reg");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 gdi::BitmapPtr Picture(int32_t w, int32_t h, std::function<QColor(int, int)> colour) {

@@ -1,20 +1,14 @@
 #pragma once
-// The real main window on a headless device with the virtual clock, a
-// registry file and a device root in a temporary folder; a picture put
-// straight into the current-image slot and shown as opening it would; and
-// a driver that plays steps from inside a modal loop (a message box's).
-#include <gtest/gtest.h>
-
+// The main window with a picture put straight into the current-image slot
+// and shown as opening it would, and a driver that plays steps from inside
+// a modal loop (a message box's).
 #include <deque>
 #include <functional>
-#include <memory>
-#include <string>
 
 #include <QColor>
 
-#include "platform/device/device.h"
-#include "platform/device/window.h"
 #include "platform/gdi/bitmap.h"
+#include "support/main_window_fixture.h"
 
 namespace modes_test {
 
@@ -28,13 +22,9 @@ public:
     std::deque<std::function<void()>> steps;
 };
 
-class ModesTest : public ::testing::Test {
+class ModesTest : public test_support::MainWindowTest {
 protected:
     void SetUp() override;
-    void TearDown() override;
-
-    device::Device& dev() { return *device_; }
-    HWND Child(int id) { return device::GetDlgItem(window_, id); }
     gdi::RECT WindowRect(HWND window) const;
     bool Shown(HWND window) const { return window && device::IsWindowVisible(window); }
     // The one view or browse bar that shows, or 0 when none or several do.
@@ -44,15 +34,8 @@ protected:
     QColor ScreenPixel(int x, int y);
     // Steps to play inside the next modal loop.
     void Play(std::deque<std::function<void()>> steps);
-    // Writes an empty file into the device root; its device path.
-    std::u16string WriteFile(const std::string& name);
-    bool HostFileExists(const std::string& name) const;
-    std::string RegistryText() const;
+    static bool HostFileExists(const std::string& name) { return std::filesystem::exists(HostPath(name)); }
 
-    std::string folder_;
-    std::string previousRoot_;
-    std::unique_ptr<device::Device> device_;
-    HWND window_ = nullptr;
     Driver* driver_ = nullptr;
 };
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/program_entry.h"
@@ -34,6 +35,7 @@ protected:
     // Starts the device with an empty device root; Start() makes the window.
     void SetUp() override {
         ASSERT_FALSE(settingsFolder_.path().empty());
+        pictures_.emplace();
         registry::SetRegistryFile(settingsFolder_ / "registry.reg");
         device_ = device::Device::start({.scale = 1, .headless = true, .virtualClock = true});
         ASSERT_TRUE(device_);
@@ -53,6 +55,7 @@ protected:
         ezo::fileList = ezo::FileList{};
         ezo::viewState = ezo::ViewState{};
         registry::SetRegistryFile("");
+        pictures_.reset();
     }
 
     void Start() {
@@ -81,7 +84,7 @@ protected:
     }
     std::string RegistryText() const { return testing_support::ReadWholeFile(settingsFolder_ / "registry.reg"); }
 
-    jpeg_test::DeviceFolder pictures_;  // the device root
+    std::optional<jpeg_test::DeviceFolder> pictures_;  // the device root, fresh for each SetUp
     testing_support::TempFolder settingsFolder_;
     std::unique_ptr<device::Device> device_;
     device::HWND window_ = nullptr;

@@ -32,9 +32,9 @@ public:
         for (const char* name : names) {
             const std::string file = std::string("Folder/") + name;
             if (std::string_view(name).starts_with("bad"))
-                pictures_.WriteBytes(file, {'t', 'e', 'x', 't'});
+                pictures_->WriteBytes(file, {'t', 'e', 'x', 't'});
             else
-                pictures_.Write(file, jpeg_test::Samples(16, 16, JCS_RGB, {250, 0, 0}));
+                pictures_->Write(file, jpeg_test::Samples(16, 16, JCS_RGB, {250, 0, 0}));
         }
         fileList.scanPath = u"\\Folder\\";
         ScanFolder();
