@@ -23,10 +23,8 @@ protected:
 TEST_F(KeysTest, ApplicationButtonsReachOnlyTheWindowThatRegisteredThem) {
     // The main window registers buttons 1, 2 and 4 the way the program does.
     for (int id : {193, 194, 196}) ASSERT_TRUE(RegisterHotKey(main_.window, id, MOD_WIN, uint32_t(id)));
-    struct { Qt::Key key; int id; } cases[] = {  // id 0: nothing arrives
-        {Qt::Key_F1, 193}, {Qt::Key_F2, 194}, {Qt::Key_F3, 0}, {Qt::Key_F4, 196}, {Qt::Key_F5, 0},
-        {Qt::Key_1, 193},  {Qt::Key_2, 194},  {Qt::Key_3, 0},  {Qt::Key_4, 196},  {Qt::Key_5, 0},
-    };
+    // Which keys are buttons is pinned by the input rule tests; this checks the wiring.
+    struct { Qt::Key key; int id; } cases[] = {{Qt::Key_F4, 196}, {Qt::Key_3, 0}, {Qt::Key_2, 194}};  // 0: nothing
     for (const auto& c : cases) {
         log_.clear();
         dev().key(c.key);
