@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QTimer>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -155,8 +154,6 @@ TEST_F(FileViewTest, ActivationThatCannotOpenShowsTheBrowseScreenAgain) {
     dev().processPending();
     EXPECT_TRUE(Visible(shell.fileList));
     EXPECT_TRUE(Visible(shell.tree));
-    EXPECT_FALSE(Visible(shell.noImages));
-    EXPECT_TRUE(Visible(device::GetDlgItem(window_, ezo::kIdSplitTreeHidden)));
     EXPECT_EQ(shell.thumbViewActive, 0);
     EXPECT_EQ(shell.browseMode, 1);
 
@@ -233,8 +230,8 @@ TEST_F(FileViewTest, DeleteRemovesEachSelectedRowThroughTheMark) {
     EXPECT_EQ(shell.rowCount, 1);
 }
 
-TEST_F(FileViewTest, ThousandsOfPicturesListQuickly) {
-    constexpr int kPictures = 2000;  // 5000 measured once: listed in about 0.2 s
+TEST_F(FileViewTest, ThousandsOfPicturesAreListedAndSorted) {
+    constexpr int kPictures = 2000;
     MakeFolder("Many");
     for (int i = 0; i < kPictures; ++i) {
         char name[32];
@@ -242,15 +239,8 @@ TEST_F(FileViewTest, ThousandsOfPicturesListQuickly) {
         WriteFile(name, 0);
     }
     Start();
-    const auto start = std::chrono::steady_clock::now();
     Select(Item(u"\\Many"));
-    const auto listed = std::chrono::steady_clock::now();
     ClickColumn(0);
-    const auto sorted = std::chrono::steady_clock::now();
-    using ms = std::chrono::milliseconds;
-    std::printf("%d pictures: listed in %lld ms, sorted and refilled in %lld ms\n", kPictures,
-                static_cast<long long>(std::chrono::duration_cast<ms>(listed - start).count()),
-                static_cast<long long>(std::chrono::duration_cast<ms>(sorted - listed).count()));
     EXPECT_EQ(shell.rowCount, kPictures);
     EXPECT_EQ(Row(0)[0], u"p1999.jpg");
     EXPECT_EQ(Row(kPictures - 1)[0], u"p0000.jpg");

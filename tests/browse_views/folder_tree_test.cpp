@@ -55,9 +55,7 @@ TEST_F(BrowseViewsTest, StartsWithTheRootSelectedExpandedAndItsFoldersSorted) {
     auto names = RowNames();
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (Texts{u"a.jpg", u"top.jpg"}));
-    EXPECT_EQ(shell.rowCount, 2);
     EXPECT_TRUE(Visible(shell.fileList));
-    EXPECT_FALSE(Visible(shell.noImages));
 }
 
 TEST_F(BrowseViewsTest, SelectingAFolderMakesItCurrentAndListsItsPictures) {
@@ -97,14 +95,9 @@ TEST_F(BrowseViewsTest, SelectingAFolderMakesItCurrentAndListsItsPictures) {
         std::sort(rows.begin(), rows.end());
         EXPECT_EQ(rows, c.rows);
         EXPECT_EQ(shell.rowCount, int(c.rows.size()));
-        EXPECT_EQ(ezo::fileList.count, int(c.rows.size()));
         EXPECT_EQ(ChildTexts(item), c.children);
         EXPECT_EQ(Visible(shell.noImages), c.rows.empty());
         EXPECT_EQ(Visible(shell.fileList), !c.rows.empty());
-        EXPECT_FALSE(Visible(shell.thumbGrid));
-        if (c.rows.empty()) {
-            EXPECT_EQ(ezo::fileList.head, nullptr);
-        }
     }
 }
 
@@ -132,7 +125,6 @@ TEST_F(BrowseViewsTest, AFolderThatVanishedOrBecameAFileShowsTheNoticeAndLosesIt
         ASSERT_EQ(RowNames(), (Texts{u"Kept.jpg"}));
         c.breakIt();
         Select(item);
-        EXPECT_EQ(shell.rowCount, 0);
         EXPECT_TRUE(RowNames().empty());
         EXPECT_EQ(ezo::fileList.head, nullptr);
         EXPECT_TRUE(Visible(shell.noImages));
