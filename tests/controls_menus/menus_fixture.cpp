@@ -114,11 +114,6 @@ gdi::RECT LevelRect(int level) {
     return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
 }
 
-std::u16string ActiveItem(int level) {
-    QMenu* menu = Level(level);
-    return menu && menu->activeAction() ? menu->activeAction()->text().toStdU16String() : u"";
-}
-
 void TapAt(device::Device& dev, gdi::POINT p) {
     dev.tap(p.x, p.y);
     dev.processPending();

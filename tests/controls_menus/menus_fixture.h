@@ -62,8 +62,6 @@ protected:
 gdi::POINT ItemPoint(int level, const std::u16string& text);
 // The screen rectangle of a shown menu level (empty when none).
 gdi::RECT LevelRect(int level);
-// The text of the highlighted item of a level.
-std::u16string ActiveItem(int level);
 // A tap far from any earlier one, so that none is a double tap.
 void TapAt(device::Device& dev, gdi::POINT p);
 
