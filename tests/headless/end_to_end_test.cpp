@@ -116,6 +116,7 @@ TEST_F(EzoProgram, TheDemoTourRunsOnTheDemoDevice) {
     ASSERT_TRUE(fs::exists(device / "My Documents/Pictures")) << "build the demo_device target first";
     QStringList args = {"--headless", "--script", QString::fromStdString((fs::path(EZO_SOURCE_DIR) / "demo/tour.ezs").string()),
                         "--output", QString::fromStdString((folder / "tour").string()),
+                        "--root", QString::fromStdString(device.string()),
                         QString::fromStdString((device / "My Documents/Pictures").string())};
     const Outcome outcome = Run(args);
     ASSERT_EQ(outcome.exitCode, 0) << outcome.err;

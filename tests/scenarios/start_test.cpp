@@ -121,7 +121,7 @@ TEST_F(StartScenario, TheStoredFolderIsRevealedWhenNothingOpensAtStart) {
 }
 
 // PATH replaces the stored choice for this run; what is stored stays.
-TEST_F(StartScenario, APathOpensAPictureOrRevealsAFolderForThisRunOnly) {
+TEST_F(StartScenario, APathOpensAPictureForThisRunOnly) {
     WAITS_FOR(kViewerMerged && kTreeAndListMerged, "the viewer and the tree");
     WritePicture("Holiday photos/Café.jpg", 64, 48);
     StoreDword(u"OpenMode", 2);
@@ -130,14 +130,27 @@ TEST_F(StartScenario, APathOpensAPictureOrRevealsAFolderForThisRunOnly) {
     const Dump picture = ReadDump("picture.txt");
     EXPECT_EQ(picture["title"], "Ezo - Café");
     EXPECT_EQ(picture["browseMode"], "0");
+    EXPECT_EQ(picture["currentFolder"], "\\Holiday photos\\");
     EXPECT_EQ(StoredDword(u"OpenMode"), 2);
     EXPECT_EQ(StoredString(u"OpenFile"), u"\\elsewhere.jpg");
+}
 
-    ASSERT_EQ(Run("dump folder.txt\n", (root_ / "Holiday photos").string()), 0);
-    const Dump folder = ReadDump("folder.txt");
-    EXPECT_EQ(folder["browseMode"], "1");
-    EXPECT_EQ(folder["currentFolder"], "\\Holiday photos\\");
-    EXPECT_EQ(folder["rowCount"], "1");
+TEST_F(StartScenario, APathRevealsAFolderOrTheFolderOfAFileThatIsNoPicture) {
+    WAITS_FOR(kTreeAndListMerged, "the tree");
+    WritePicture("Holiday photos/Café.jpg", 64, 48);
+    WriteText("Holiday photos/read me.txt", "notes");
+    StoreDword(u"OpenMode", 4);
+    StoreString(u"OpenFile", u"\\");
+    for (const char* path : {"Holiday photos", "Holiday photos/read me.txt"}) {
+        SCOPED_TRACE(path);
+        ASSERT_EQ(Run("dump folder.txt\n", (root_ / path).string()), 0);
+        const Dump folder = ReadDump("folder.txt");
+        EXPECT_EQ(folder["browseMode"], "1");
+        EXPECT_EQ(folder["currentFolder"], "\\Holiday photos\\");
+        EXPECT_EQ(folder["rowCount"], "1");
+        ASSERT_EQ(folder.rows.size(), 1u);
+        EXPECT_EQ(folder.rows[0].rfind("Café.jpg | JPEG | ", 0), 0u) << folder.rows[0];
+    }
 }
 
 TEST_F(StartScenario, AMissingPathIsRefusedBeforeAnythingRuns) {
