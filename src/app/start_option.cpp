@@ -57,6 +57,9 @@ int OpenStartPicture(device::HWND window, const std::u16string& path) {
     }
     // The walk ends at the file's folder, as the file name matches no folder.
     RevealFolder(path);
+    // A folder without pictures on the way shows its notice; the picture
+    // stays in front of all of them.
+    HideBrowseWindows();
     // Selecting the folder lists it into scanPath; stepping to the next and
     // previous picture finds the current one by its full path there.
     fileList.scanPath = path;
