@@ -14,6 +14,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "app/start_option.h"
 #include "app/start_path.h"
 #include "platform/device/device.h"
 #include "platform/device/messages.h"
@@ -46,6 +47,7 @@ bool SetUpFiles(const Options& options, std::u16string* startPath) {
         return false;
     }
     if (root.empty()) root = files::DeviceRoot();
+    startRootMoved = false;
     if (!options.path.empty()) {
         const std::filesystem::path cwd = std::filesystem::current_path(error);
         const StartPath start = ResolveStartPath(options.path, root, cwd.string());
@@ -53,6 +55,7 @@ bool SetUpFiles(const Options& options, std::u16string* startPath) {
             PrintError(start.error);
             return false;
         }
+        startRootMoved = !std::filesystem::equivalent(start.root, root, error);
         root = start.root;
         *startPath = start.devicePath;
     }

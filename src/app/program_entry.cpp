@@ -16,6 +16,7 @@
 #include "platform/device/message_loop.h"
 #include "platform/device/screen.h"
 #include "platform/device/window_api.h"
+#include "settings/settings.h"
 
 namespace ezo {
 namespace {
@@ -70,10 +71,14 @@ int EzoMain(HINSTANCE instance, const char16_t* commandLine, int showCommand) {
         return 0;
     }
     startPath = commandLine ? commandLine : u"";
+    std::u16string storedFile;
+    const bool keepStoredFile = startRootMoved && ReadSettingString(u"OpenFile", u"", storedFile);
     RegisterProgramClasses();
     AddShellDump();
     if (!CreateMainWindow(showCommand)) return 0;
-    return device::RunMessageLoop();
+    const int code = device::RunMessageLoop();
+    if (keepStoredFile) WriteSettingString(u"OpenFile", storedFile);
+    return code;
 }
 
 }  // namespace ezo

@@ -12,6 +12,10 @@ namespace ezo {
 // "\"); empty: the stored start option applies. Set before the main window
 // is created.
 inline std::u16string startPath;
+// Set when the start path lay outside the device root and brought its own
+// root for this run: the device paths of this run mean other files on the
+// next, so the stored file or folder is kept as it was.
+inline bool startRootMoved = false;
 
 // The start option's steps for a picture: hides the browse windows, opens
 // path for viewing and reveals its folder in the tree; when it cannot be

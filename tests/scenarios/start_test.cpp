@@ -158,6 +158,20 @@ TEST_F(StartScenario, APathRevealsAFolderOrTheFolderOfAFileThatIsNoPicture) {
     }
 }
 
+// Outside the device root, PATH brings its own root for the run; the stored
+// folder means a folder of the usual root and is kept.
+TEST_F(StartScenario, APathOutsideTheRootLeavesTheStoredFolderAsItWas) {
+    const fs::path elsewhere = folder_ / "elsewhere";
+    fs::create_directories(elsewhere / "Album");
+    StoreDword(u"OpenMode", 0);
+    StoreString(u"OpenFile", u"\\My Documents\\");
+    ASSERT_EQ(Run("dump start.txt\n", (elsewhere / "Album").string()), 0);
+    EXPECT_EQ(ReadDump("start.txt")["browseMode"], "1");
+    EXPECT_EQ(StoredString(u"OpenFile"), u"\\My Documents\\");
+    EXPECT_EQ(StoredDword(u"OpenMode"), 0);
+    EXPECT_EQ(StoredDword(u"refine"), 1);  // the rest was saved as usual
+}
+
 TEST_F(StartScenario, AMissingPathIsRefusedBeforeAnythingRuns) {
     testing::internal::CaptureStderr();
     EXPECT_EQ(Run("dump never.txt\n", (root_ / "nowhere.jpg").string()), 2);
