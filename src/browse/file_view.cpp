@@ -1,9 +1,17 @@
 #include "browse/file_view.h"
 
+#include <algorithm>
 #include <iterator>
 
+#include "app/resource_ids.h"
 #include "app/shell/shell_state.h"
+#include "app/shell/shell_windows.h"
+#include "app/shell/thumbnail_thread.h"
+#include "browse/current_folder.h"
+#include "browse/list_texts.h"
+#include "image/open_image.h"
 #include "platform/controls/list_view.h"
+#include "platform/controls/menu.h"
 #include "platform/device/message_loop.h"
 #include "platform/device/window.h"
 
@@ -11,6 +19,9 @@ namespace ezo {
 namespace {
 
 using device::HWND;
+
+// An activated row's name is read up to this many characters.
+constexpr int kActivatedNameLength = 255;
 
 constexpr uint32_t kListStyle = device::WS_CHILD | device::WS_VISIBLE | controls::LVS_REPORT |
                                 controls::LVS_SHOWSELALWAYS;
@@ -26,10 +37,6 @@ constexpr ColumnSpec kColumns[] = {
     {u"Date", 90, controls::LVCFMT_LEFT},
 };
 
-
-// The file list with its four columns and the hidden thumbnail grid, at the
-// top of the client area and 25 pixels less high. 0 when the list or a
-// column cannot be made.
 }  // namespace
 
 int CreateBrowseViews(HWND window) {
@@ -59,15 +66,130 @@ int CreateBrowseViews(HWND window) {
 }
 
 
-void RefillFileView() {}
-void AddFileRow(const FileEntry&) {}
-void ClearFileView() {}
-void OnFileColumnClick() {}
-void OnFileActivated(device::HWND, int) {}
-void ShowFileContextMenu(device::HWND, int32_t, int32_t) {}
-int SelectedFilePath(std::u16string&) { return 0; }
-int SelectedRowCount() { return 0; }
-void DeleteMarkedRow() {}
-int DeleteRowNamed(std::u16string_view) { return 0; }
+namespace {
+
+device::LRESULT SendToList(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) {
+    if (!shell.fileList || !device::IsWindow(shell.fileList)) return 0;
+    return device::SendMessage(shell.fileList, msg, wParam, lParam);
+}
+
+// The text of a row's column; empty for no such row.
+std::u16string RowText(int row, int column, int maxLength) {
+    std::u16string buffer(size_t(maxLength) + 1, u'\0');
+    controls::LVITEMW item;
+    item.iSubItem = column;
+    item.pszText = buffer.data();
+    item.cchTextMax = maxLength + 1;
+    const auto length = SendToList(controls::LVM_GETITEMTEXTW, device::WPARAM(row),
+                                   reinterpret_cast<device::LPARAM>(&item));
+    buffer.resize(size_t(std::max<device::LRESULT>(length, 0)));
+    return buffer;
+}
+
+void SetRowText(int row, int column, std::u16string text) {
+    controls::LVITEMW item;
+    item.iSubItem = column;
+    item.pszText = text.data();
+    SendToList(controls::LVM_SETITEMTEXTW, device::WPARAM(row), reinterpret_cast<device::LPARAM>(&item));
+}
+
+const char16_t* KindText(uint32_t kind) {
+    switch (kind) {
+    case Bmp: return u"BMP";
+    case Gif: return u"GIF";
+    default: return u"JPEG";
+    }
+}
+
+// Deletes a row and keeps rowCount in step with the control.
+bool DeleteRow(int row) {
+    if (row < 0 || !SendToList(controls::LVM_DELETEITEM, device::WPARAM(row), 0)) return false;
+    if (shell.rowCount > 0) --shell.rowCount;
+    return true;
+}
+
+}  // namespace
+
+void RefillFileView() {
+    ClearFileView();
+    for (const FileEntry* entry = fileList.head; entry; entry = entry->next) AddFileRow(*entry);
+}
+
+void AddFileRow(const FileEntry& entry) {
+    std::u16string name = entry.name;
+    controls::LVITEMW item;
+    item.mask = controls::LVIF_TEXT;
+    item.iItem = shell.rowCount;
+    item.pszText = name.data();
+    item.cchTextMax = kMaxPath;
+    const auto row = SendToList(controls::LVM_INSERTITEMW, 0, reinterpret_cast<device::LPARAM>(&item));
+    if (row < 0 || !shell.fileList) return;
+    SetRowText(int(row), 1, KindText(entry.kind));
+    SetRowText(int(row), 2, FormatSizeShort(entry.size));
+    SetRowText(int(row), 3, FormatDateShort(entry.modified));
+    ++shell.rowCount;
+}
+
+void ClearFileView() {
+    shell.rowCount = 0;
+    SendToList(controls::LVM_DELETEALLITEMS, 0, 0);
+}
+
+void OnFileColumnClick() {
+    // A pass still filling thumbnails after a switch to the list writes into
+    // the entries the sort exchanges: end it first, and let it start again
+    // when the grid is next shown.
+    if (ThumbnailGeneratorRunning()) {
+        StopThumbnailGenerator();
+        shell.thumbRestartPending = 1;
+    }
+    fileList.ascending = fileList.ascending == 0 ? 1 : 0;
+    ClearFileView();
+    SortFileList();
+    NumberFileList();
+    RefillFileView();
+}
+
+void OnFileActivated(HWND window, int row) {
+    const std::u16string name = RowText(row, 0, kActivatedNameLength);
+    if (name.empty()) return;
+    const std::u16string path = currentFolder + name;
+    if (!device::IsWindowVisible(shell.fileList)) shell.thumbViewActive = 1;
+    HideBrowseWindows();
+    const int kind = ImageKindOfName(name);
+    if (OpenImageForView(window, path, kind, 0))
+        device::InvalidateRect(window, nullptr, true);
+    else
+        ShowBrowseWindows(window);
+}
+
+void ShowFileContextMenu(HWND window, int32_t screenX, int32_t screenY) {
+    controls::MenuPtr menu = controls::CreatePopupMenu();
+    if (!menu) return;
+    controls::AppendMenu(menu.get(), controls::MF_STRING, IDM_DELETE, u"Delete");
+    controls::AppendMenu(menu.get(), controls::MF_STRING, IDM_FILE_INFO, u"File Info");
+    controls::TrackPopupMenu(menu.get(), controls::TPM_LEFTALIGN | controls::TPM_TOPALIGN, screenX, screenY, 0,
+                             window, nullptr);
+}
+
+int SelectedFilePath(std::u16string& path) {
+    const auto mark = SendToList(controls::LVM_GETSELECTIONMARK, 0, 0);
+    if (mark < 0) return 0;
+    const std::u16string name = RowText(int(mark), 0, kMaxPath - 1);
+    if (name.empty()) return 0;
+    path = currentFolder + name;
+    return 1;
+}
+
+int SelectedRowCount() { return int(SendToList(controls::LVM_GETSELECTEDCOUNT, 0, 0)); }
+
+void DeleteMarkedRow() { DeleteRow(int(SendToList(controls::LVM_GETSELECTIONMARK, 0, 0))); }
+
+int DeleteRowNamed(std::u16string_view name) {
+    const int rows = int(SendToList(controls::LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < rows; ++row)
+        if (RowText(row, 0, kMaxPath - 1) == name) return DeleteRow(row) ? 1 : 0;
+    return 0;
+}
 
 }  // namespace ezo

@@ -1,0 +1,40 @@
+// Where a separator drag leaves the separator.
+#include "image/stylus_drag.h"
+#include "platform/device/activation.h"
+#include "viewer_fixture.h"
+
+namespace viewer_test {
+namespace {
+
+TEST(SplitterRelease, WhereTheSeparatorStops) {
+    struct Case {
+        uint16_t y;
+        int titleBarHidden;
+        SplitterRelease release;
+    } cases[] = {
+        {100, 0, {100, kIdSplitMiddle}},          {260, 0, {260, kIdSplitMiddle}},
+        {261, 0, {260, kIdSplitFilesHidden}},     {300, 1, {286, kIdSplitFilesHidden}},
+        {0xFFF6, 0, {-1, kIdSplitTreeHidden}},    {0xFFE6, 1, {-1, kIdSplitTreeHidden}},
+        {0xFFE5, 0, {260, kIdSplitFilesHidden}},  // far below the window, not above it
+    };
+    for (const Case& c : cases) EXPECT_EQ(SplitterReleaseAt(c.y, c.titleBarHidden), c.release) << c.y;
+}
+
+TEST_F(ViewerTest, OnlyADragFromTheBandMovesTheSeparator) {
+    const gdi::RECT band = shell.separatorRect;
+    SplitterDown(window_, 100, band.top - 1);
+    SplitterUp(window_, 150);
+    EXPECT_EQ(shell.separatorRect, band);
+
+    SplitterDown(window_, 100, band.top + 4);
+    EXPECT_EQ(device::GetCapture(), window_);
+    SplitterMove(window_, 150);
+    SplitterUp(window_, 100);
+    EXPECT_EQ(device::GetCapture(), nullptr);
+    EXPECT_EQ(shell.separatorRect, (gdi::RECT{0, 100, 240, 109}));
+    EXPECT_EQ(shell.tree->data().rect.height(), 101);
+    EXPECT_EQ(shell.splitButtonBits, 3);
+}
+
+}  // namespace
+}  // namespace viewer_test
