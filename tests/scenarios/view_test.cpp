@@ -161,6 +161,7 @@ TEST_F(ViewScenario, TheSplitterFollowsItsButtonsAndADrag) {
 
 TEST_F(ViewScenario, DeleteAsksAndRemovesTheSelectedFile) {
     WAITS_FOR(kTreeAndListMerged && kModesMerged, "the file list and the Delete command");
+    WAITS_FOR(kHoldPopupInScripts, "a script's hold that can open the pop-up menu");
     WritePicture("a.jpg", 30, 20);
     WritePicture("b.jpg", 30, 20);
     // Hold on the first row (it is selected, the pop-up opens), close the
