@@ -17,6 +17,7 @@
 #include "platform/device/device.h"
 #include "platform/device/hot_keys.h"
 #include "platform/device/message_loop.h"
+#include "platform/files/device_paths.h"
 #include "platform/registry/registry.h"
 #include "settings/settings.h"
 
@@ -35,6 +36,8 @@ protected:
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         registry::SetRegistryFile((folder_ / "registry.reg").string());
+        // A device without pictures: the root's listing is empty.
+        files::SetDeviceRoot(folder_.string());
         device_ = device::Device::start({.scale = 1, .headless = true, .virtualClock = true});
         ASSERT_TRUE(device_);
         viewState = ViewState{};
@@ -71,7 +74,8 @@ TEST_F(MainWindowTest, ChildrenStartWhereTheLayoutPutsThem) {
         gdi::RECT rect;
     } cases[] = {
         {kIdTree, u"SysTreeView32", true, {0, 0, 240, 78}},
-        {kIdFileList, u"SysListView32", true, {0, 86, 240, 243}},
+        // The root holds no picture: the notice stands in for the list.
+        {kIdFileList, u"SysListView32", false, {0, 86, 240, 243}},
         {kIdThumbGrid, u"Thumb", false, {0, 86, 240, 243}},
         {kIdNoImages, u"NoImages", true, {0, 86, 240, 243}},
         {kIdLeaveFullScreen, u"button", false, {0, 27, 12, 39}},
