@@ -15,6 +15,7 @@
 
 #include "app/program_entry.h"
 #include "app/shell/shell_state.h"
+#include "app/shell/shell_windows.h"
 #include "browse/current_folder.h"
 #include "browse/file_list.h"
 #include "image/view_state.h"
@@ -145,6 +146,7 @@ public:
         ezo::currentFolder = u"\\";
         ezo::fileList.scanPath = u"\\";
         ezo::ScanFolder();
+        ezo::ShowFileArea();
         device_->processPending();
     }
 

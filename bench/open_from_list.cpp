@@ -13,7 +13,6 @@
 #include <sys/wait.h>
 
 #include "bench_program.h"
-#include "app/resource_ids.h"
 
 extern char** environ;
 
@@ -76,7 +75,11 @@ void BM_OpenFromList(benchmark::State& state) {
         }
         bestMs = std::min(bestMs, ms);
         state.PauseTiming();
-        program.device().command(ezo::IDM_BACK_TO_BROWSE);
+        // Back to the list, as the back button leaves it.
+        ezo::viewState.currentImage.reset();
+        ezo::viewState.imageLoaded = 0;
+        ezo::shell.browseMode = 1;
+        ezo::ShowBrowseWindows(program.window());
         program.device().processPending();
         state.ResumeTiming();
     }
