@@ -3,6 +3,7 @@
 #include "app/resource_ids.h"
 #include "app/slide_show.h"
 #include "app/view_modes.h"
+#include "app/view_places.h"
 #include "app/shell/main_layout.h"
 #include "app/shell/shell_state.h"
 #include "image/draw_view.h"
@@ -105,7 +106,9 @@ void OnActivate(HWND window) {
         device::GetClientRect(window, &r);
         viewState.titleBarHidden = 0;
         viewState.fullScreen = 0;
-        device::MoveWindow(window, r.left, r.top, r.right, r.bottom - kMenuBarHeight, true);
+        // Back to the view's place below the task bar, which shows again.
+        const Placement place = LeaveFullScreenPlace(r, false);
+        device::MoveWindow(window, place.x, place.y, place.width, place.height, true);
         CheckToolMenus(IDM_TITLE_BAR, true);
         device::SHFullScreen(window, device::SHFS_SHOWTASKBAR);
         RecentreView(0);

@@ -37,37 +37,6 @@ constexpr ColumnSpec kColumns[] = {
     {u"Date", 90, controls::LVCFMT_LEFT},
 };
 
-}  // namespace
-
-int CreateBrowseViews(HWND window) {
-    device::SetCursor(device::Cursor::Wait);
-    gdi::RECT c;
-    device::GetClientRect(window, &c);
-    const int32_t h = c.height() - 25;
-    shell.fileList = device::CreateWindow(u"SysListView32", u"FileView", kListStyle, c.left, c.top,
-                                          c.width(), h, window, kIdFileList);
-    shell.thumbGrid = device::CreateWindow(u"Thumb", u"Thumb", device::WS_CHILD, c.left, c.top, c.width(), h,
-                                           window, kIdThumbGrid);
-    int ok = shell.fileList ? 1 : 0;
-    for (int i = 0; ok && i < int(std::size(kColumns)); ++i) {
-        std::u16string text = kColumns[i].title;
-        controls::LVCOLUMNW column;
-        column.mask = controls::LVCF_FMT | controls::LVCF_WIDTH | controls::LVCF_TEXT | controls::LVCF_SUBITEM;
-        column.fmt = kColumns[i].format;
-        column.cx = kColumns[i].width;
-        column.pszText = text.data();
-        column.iSubItem = i;
-        if (device::SendMessage(shell.fileList, controls::LVM_INSERTCOLUMNW, device::WPARAM(i),
-                                reinterpret_cast<device::LPARAM>(&column)) < 0)
-            ok = 0;
-    }
-    device::SetCursor(device::Cursor::Arrow);
-    return ok;
-}
-
-
-namespace {
-
 device::LRESULT SendToList(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) {
     if (!shell.fileList || !device::IsWindow(shell.fileList)) return 0;
     return device::SendMessage(shell.fileList, msg, wParam, lParam);
@@ -110,12 +79,40 @@ bool DeleteRow(int row) {
 
 }  // namespace
 
+int CreateBrowseViews(HWND window) {
+    device::SetCursor(device::Cursor::Wait);
+    gdi::RECT c;
+    device::GetClientRect(window, &c);
+    const int32_t h = c.height() - 25;
+    shell.fileList = device::CreateWindow(u"SysListView32", u"FileView", kListStyle, c.left, c.top,
+                                          c.width(), h, window, kIdFileList);
+    shell.thumbGrid = device::CreateWindow(u"Thumb", u"Thumb", device::WS_CHILD, c.left, c.top, c.width(), h,
+                                           window, kIdThumbGrid);
+    int ok = shell.fileList ? 1 : 0;
+    for (int i = 0; ok && i < int(std::size(kColumns)); ++i) {
+        std::u16string text = kColumns[i].title;
+        controls::LVCOLUMNW column;
+        column.mask = controls::LVCF_FMT | controls::LVCF_WIDTH | controls::LVCF_TEXT | controls::LVCF_SUBITEM;
+        column.fmt = kColumns[i].format;
+        column.cx = kColumns[i].width;
+        column.pszText = text.data();
+        column.iSubItem = i;
+        if (device::SendMessage(shell.fileList, controls::LVM_INSERTCOLUMNW, device::WPARAM(i),
+                                reinterpret_cast<device::LPARAM>(&column)) < 0)
+            ok = 0;
+    }
+    device::SetCursor(device::Cursor::Arrow);
+    return ok;
+}
+
+
 void RefillFileView() {
     ClearFileView();
     for (const FileEntry* entry = fileList.head; entry; entry = entry->next) AddFileRow(*entry);
 }
 
 void AddFileRow(const FileEntry& entry) {
+    if (!shell.fileList || !device::IsWindow(shell.fileList)) return;
     std::u16string name = entry.name;
     controls::LVITEMW item;
     item.mask = controls::LVIF_TEXT;
@@ -123,7 +120,7 @@ void AddFileRow(const FileEntry& entry) {
     item.pszText = name.data();
     item.cchTextMax = kMaxPath;
     const auto row = SendToList(controls::LVM_INSERTITEMW, 0, reinterpret_cast<device::LPARAM>(&item));
-    if (row < 0 || !shell.fileList) return;
+    if (row < 0) return;
     SetRowText(int(row), 1, KindText(entry.kind));
     SetRowText(int(row), 2, FormatSizeShort(entry.size));
     SetRowText(int(row), 3, FormatDateShort(entry.modified));

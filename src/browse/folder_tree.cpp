@@ -210,8 +210,10 @@ void OnFolderExpanding(HTREEITEM item, uint32_t action) {
 }
 
 void OnFolderSelected(HTREEITEM item) {
-    // The generator must not walk the FileList while it is rebuilt.
-    if (shell.thumbViewActive) StopThumbnailGenerator();
+    // The generator must not walk the FileList while it is rebuilt. A pass
+    // can outlive a switch from the grid to the list, so it is ended whatever
+    // the browse view (stopping no pass does nothing).
+    StopThumbnailGenerator();
     if (item) DeleteChildItems(item);
     ClearFileView();
     std::u16string pattern;

@@ -4,7 +4,6 @@
 
 #include <QString>
 
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -102,6 +101,13 @@ TEST_F(ProgramResourcesTest, EachBarHasItsButtonsImagesAndPopUps) {
         std::vector<std::string> seen;
         for (const MenuBarButtonTemplate& b : bar->buttons) seen.push_back(Describe(b));
         EXPECT_EQ(seen, c.buttons);
+        // A blank spacer needs a caption of spaces: an empty one makes no room.
+        for (const MenuBarButtonTemplate& b : bar->buttons)
+            if (b.image < 0 && !(b.style & (TBSTYLE_SEP | TBSTYLE_DROPDOWN))) {
+                const std::u16string text = LoadStringText(b.stringId);
+                EXPECT_FALSE(text.empty());
+                EXPECT_EQ(text.find_first_not_of(u' '), std::u16string::npos);
+            }
 
         const auto images = ezo::MenuBarImages(c.id);
         EXPECT_EQ(std::vector<int>(images.begin(), images.end()), c.images);
@@ -119,60 +125,25 @@ TEST_F(ProgramResourcesTest, EachBarHasItsButtonsImagesAndPopUps) {
     EXPECT_TRUE(ezo::MenuBarImages(12345).empty());
 }
 
-TEST_F(ProgramResourcesTest, BlankSpacersAreTheirBarsOwnBlankStrings) {
-    const std::map<int, uint32_t> spacers{{102, 40105}, {156, 40107}, {157, 40109}};
-    for (const auto& [barId, stringId] : spacers) {
-        SCOPED_TRACE(barId);
-        const MenuBarTemplate* bar = FindMenuBarTemplate(barId);
-        ASSERT_TRUE(bar);
-        const MenuBarButtonTemplate& spacer = bar->buttons.at(4);
-        EXPECT_EQ(spacer.stringId, stringId);
-        const std::u16string text = LoadStringText(stringId);
-        EXPECT_FALSE(text.empty()) << "an empty caption makes no room";
-        EXPECT_EQ(text.find_first_not_of(u' '), std::u16string::npos) << "the spacer shows no text";
-    }
-}
-
-TEST_F(ProgramResourcesTest, StringsLoadIntoTheirBuffers) {
-    const std::map<uint32_t, std::u16string> strings{
-        {1, u"Ezo"}, {3, u"Ezo"}, {40057, u"File"}, {40060, u"Tool"}};
-    for (const auto& [id, text] : strings) {
-        SCOPED_TRACE(id);
-        char16_t buffer[100] = {};
-        EXPECT_EQ(LoadString(nullptr, id, buffer, 100), int(text.size()));
-        EXPECT_EQ(std::u16string(buffer), text);
-    }
-}
-
 TEST_F(ProgramResourcesTest, AcceleratorsGiveQuitAndTheUnhandledCtrlA) {
     device::HACCEL table = LoadAccelerators(nullptr, ezo::IDR_ACCELERATORS);
     ASSERT_TRUE(table);
-    struct Case {
-        uint32_t vk;
-        uint8_t modifiers;
-        int command;  // -1: none
-    };
-    const Case cases[] = {
+    const struct { uint32_t vk; uint8_t modifiers; int command; } cases[] = {  // command -1: none
         {'Q', device::FCONTROL, 1},  {'A', device::FCONTROL, 40003}, {'Q', 0, -1},
         {'Q', device::FCONTROL | device::FSHIFT, -1}, {'W', device::FCONTROL, -1},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(1, char(c.vk)) + " " + std::to_string(c.modifiers));
+    for (const auto& c : cases) {
         const auto found = device::FindAccelerator(table, c.vk, c.modifiers);
-        EXPECT_EQ(found ? int(*found) : -1, c.command);
+        EXPECT_EQ(found ? int(*found) : -1, c.command) << char(c.vk) << " " << int(c.modifiers);
     }
 }
 
 TEST_F(ProgramResourcesTest, TapAndHoldPopUpOffersDeleteAndFileInfo) {
-    MenuPtr menu = LoadMenu(nullptr, ezo::IDR_FILE_CONTEXT_MENU);
+    const MenuTemplate* menu = FindMenuTemplate(ezo::IDR_FILE_CONTEXT_MENU);
     ASSERT_TRUE(menu);
-    HMENU popup = GetSubMenu(menu.get(), 0);
-    ASSERT_TRUE(popup);
-    ASSERT_EQ(GetMenuItemCount(popup), 2);
-    EXPECT_EQ(GetMenuString(popup, 0, MF_BYPOSITION), u"Delete");
-    EXPECT_EQ(GetMenuItemID(popup, 0), 40081u);
-    EXPECT_EQ(GetMenuString(popup, 1, MF_BYPOSITION), u"File Info");
-    EXPECT_EQ(GetMenuItemID(popup, 1), 40076u);
+    std::vector<std::string> items;
+    DescribeItems(menu->items, "", &items);
+    EXPECT_EQ(items, (std::vector<std::string>{" >", "  Delete 40081", "  File Info 40076"}));
 }
 
 // Every command of the command handling is reachable from a menu item, a

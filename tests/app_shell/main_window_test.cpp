@@ -36,8 +36,9 @@ protected:
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         registry::SetRegistryFile((folder_ / "registry.reg").string());
-        // A device without pictures: the root's listing is empty.
-        files::SetDeviceRoot(folder_.string());
+        // An empty device root: the tree lists no pictures, so the notice shows.
+        fs::create_directories(folder_ / "device");
+        files::SetDeviceRoot((folder_ / "device").string());
         device_ = device::Device::start({.scale = 1, .headless = true, .virtualClock = true});
         ASSERT_TRUE(device_);
         viewState = ViewState{};
@@ -51,6 +52,7 @@ protected:
     void TearDown() override {
         device_.reset();
         registry::SetRegistryFile("");
+        files::SetDeviceRoot("");
         fs::remove_all(folder_);
     }
     HWND Child(int id) { return device::GetDlgItem(window_, id); }
@@ -74,7 +76,7 @@ TEST_F(MainWindowTest, ChildrenStartWhereTheLayoutPutsThem) {
         gdi::RECT rect;
     } cases[] = {
         {kIdTree, u"SysTreeView32", true, {0, 0, 240, 78}},
-        // The root holds no picture: the notice stands in for the list.
+        // The device root of this test holds no pictures: the notice shows.
         {kIdFileList, u"SysListView32", false, {0, 86, 240, 243}},
         {kIdThumbGrid, u"Thumb", false, {0, 86, 240, 243}},
         {kIdNoImages, u"NoImages", true, {0, 86, 240, 243}},

@@ -51,17 +51,14 @@ protected:
 };
 
 TEST(ExtensionRule, TellsTheKindByTheNameAlone) {
-    struct Case {
-        std::u16string name;
-        int kind;
-    } cases[] = {
+    struct { std::u16string name; int kind; } cases[] = {
         {u"PHOTO.JPG", ezo::Jpg}, {u"photo.jpg", ezo::Jpg},   {u"Photo.Jpeg", ezo::Jpeg},
         {u"a.gif", ezo::Gif},     {u"a.BMP", ezo::Bmp},       {u".jpg", ezo::Jpg},
         {u"a.jpg.gif", ezo::Gif}, {u"photo.jpe", -1},         {u"photo.png", -1},
         {u"jpg", -1},             {u"photojpg", -1},          {u"a.jpg ", -1},
         {u"", -1},                {u"a.gifx", -1},
     };
-    for (const Case& c : cases) EXPECT_EQ(ezo::ImageKindOfName(c.name), c.kind) << c.name.size();
+    for (const auto& c : cases) EXPECT_EQ(ezo::ImageKindOfName(c.name), c.kind) << c.name.size();
 }
 
 TEST_F(FolderScan, ListsPicturesInTheReverseOfEnumerationOrder) {

@@ -108,22 +108,6 @@ TEST_F(BrowseViewsTest, SelectingAFolderMakesItCurrentAndListsItsPictures) {
     }
 }
 
-TEST_F(BrowseViewsTest, FolderWithPicturesAfterAnEmptyOneShowsTheListAndDefersTheThumbnailPass) {
-    MakeFolder("Empty");
-    MakeFolder("Full");
-    WriteFile("Full/a.jpg");
-    Start();
-    Select(Item(u"\\Empty"));
-    EXPECT_TRUE(Visible(shell.noImages));
-    EXPECT_FALSE(Visible(shell.fileList));
-    EXPECT_EQ(shell.rowCount, 0);
-    shell.thumbRestartPending = 0;
-    Select(Item(u"\\Full"));
-    EXPECT_FALSE(Visible(shell.noImages));
-    EXPECT_TRUE(Visible(shell.fileList));
-    EXPECT_EQ(shell.thumbRestartPending, 1);
-}
-
 TEST_F(BrowseViewsTest, AFolderThatVanishedOrBecameAFileShowsTheNoticeAndLosesItsButton) {
     MakeFolder("Gone/Sub");
     WriteFile("Gone/a.jpg");
@@ -175,13 +159,6 @@ TEST_F(BrowseViewsTest, CollapsingKeepsTheChildrenAndExpandingAgainRereadsThem) 
     EXPECT_EQ(ChildTexts(a), (Texts{u"one", u"two"}));
     EXPECT_FALSE(HasButton(Item(u"\\A\\one")));
     EXPECT_TRUE(HasButton(Item(u"\\A\\two")));
-    // Every subfolder gone: no button, and the expansion does not happen.
-    std::filesystem::remove_all(HostPath("A/one"));
-    std::filesystem::remove_all(HostPath("A/two"));
-    Expand(a, controls::TVE_COLLAPSE);
-    Expand(a, controls::TVE_EXPAND);
-    EXPECT_TRUE(ChildTexts(a).empty());
-    EXPECT_FALSE(HasButton(a));
 }
 
 // The rows belong to the selected folder, and their paths are built from
@@ -252,22 +229,6 @@ TEST_F(BrowseViewsTest, RevealFolderWalksTheExactNamesAndStopsAtTheFirstMismatch
         const std::u16string folder = c.selected == std::u16string(u"\\") ? u"\\" : std::u16string(c.selected) + u"\\";
         EXPECT_EQ(currentFolder, folder);
     }
-}
-
-TEST_F(BrowseViewsTest, PathsAndItemsWithoutAWindowAnswerSafely) {
-    Start();
-    std::u16string pattern = u"unchanged";
-    EXPECT_EQ(ezo::PathOfTreeItem(nullptr, pattern), 0);
-    EXPECT_EQ(pattern, u"unchanged");
-    EXPECT_EQ(ezo::PathOfTreeItem(RootItem(), pattern), 1);
-    EXPECT_EQ(pattern, u"\\*.*");
-    EXPECT_EQ(ezo::InsertFolderItem(RootItem(), u"."), nullptr);
-    EXPECT_EQ(ezo::InsertFolderItem(RootItem(), u".."), nullptr);
-    HTREEITEM made = ezo::InsertFolderItem(RootItem(), u"Made");
-    ASSERT_TRUE(made);
-    EXPECT_EQ(ezo::PathOfTreeItem(made, pattern), 1);
-    EXPECT_EQ(pattern, u"\\Made\\*.*");
-    EXPECT_FALSE(HasButton(made));
 }
 
 }  // namespace

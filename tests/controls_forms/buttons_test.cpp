@@ -29,18 +29,14 @@ protected:
 };
 
 TEST_F(ButtonsTest, TapsCheckOneRadioPerGroupAndTellTheParent) {
-    struct Case {
-        int tapped;  // index into radios_
-        std::vector<int> checks;
-    };
-    const Case cases[] = {
+    const struct { int tapped; std::vector<int> checks; } cases[] = {  // tapped: an index into radios_
         {1, {0, 1, 0, 0, 0}},
         {3, {0, 1, 0, 1, 0}},  // another group: the first keeps its check
         {2, {0, 0, 1, 1, 0}},
         {2, {0, 0, 1, 1, 0}},  // tapping the checked one keeps it checked
         {4, {0, 0, 1, 0, 1}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         TapOn(radios_[size_t(c.tapped)]);
         EXPECT_EQ(Checks(), c.checks) << "after tapping " << c.tapped;
         const int id = device::GetDlgCtrlID(radios_[size_t(c.tapped)]);
@@ -58,20 +54,14 @@ TEST_F(ButtonsTest, TapsCheckOneRadioPerGroupAndTellTheParent) {
 TEST_F(ButtonsTest, PushAndCheckButtonsClickOnlyWhenEnabled) {
     HWND push = Make(u"button", u"...", BS_PUSHBUTTON, 10, 100, 40, 20, 1046);
     HWND check = Make(u"button", u"Check", BS_AUTOCHECKBOX, 60, 100, 80, 20, 3000);
-    struct Case {
-        HWND button;
-        bool enabled;
-        Events expected;
-        int checkAfter;
-    };
-    const Case cases[] = {
+    const struct { HWND button; bool enabled; Events expected; int checkAfter; } cases[] = {
         {push, true, {"COMMAND id=1046 code=0"}, 0},
         {push, false, {}, 0},
         {check, true, {"COMMAND id=3000 code=0"}, 1},
         {check, true, {"COMMAND id=3000 code=0"}, 0},
         {check, false, {}, 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         device::EnableWindow(c.button, c.enabled);
         TapOn(c.button);
         EXPECT_EQ(Take(), c.expected);

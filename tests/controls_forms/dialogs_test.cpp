@@ -53,19 +53,14 @@ protected:
 };
 
 TEST(DialogUnits, ConvertWithTheFontsBaseUnits) {
-    struct Case {
-        int pointSize;
-        gdi::RECT units;
-        gdi::RECT pixels;
-    };
-    const Case cases[] = {
+    const struct { int pointSize; gdi::RECT units; gdi::RECT pixels; } cases[] = {
         {10, DialogRect(0, 0, 135, 147), {0, 0, 236, 239}},    // the "Setting" page fills the screen's width
         {10, DialogRect(69, 78, 40, 14), {121, 127, 191, 150}},
         {8, DialogRect(0, 0, 151, 138), {0, 0, 227, 207}},     // the About box
         {8, DialogRect(5, 113, 139, 17), {8, 170, 216, 195}},
         {10, DialogRect(7, 60, 117, 97), {12, 98, 217, 255}},  // File Info, placed in its owner
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(DialogUnitsToPixels(c.units, DialogBaseUnits(c.pointSize)), c.pixels) << c.pointSize;
     // Every size gives positive units, even absurd ones.
     for (int size : {-3, 0, 1, 9, 12, 1000}) {
@@ -76,13 +71,7 @@ TEST(DialogUnits, ConvertWithTheFontsBaseUnits) {
 }
 
 TEST(DialogNumbers, ReadLeadingDigitsAndRefuseOverflow) {
-    struct Case {
-        std::u16string text;
-        bool isSigned;
-        bool ok;
-        uint32_t value;
-    };
-    const Case cases[] = {
+    const struct { std::u16string text; bool isSigned; bool ok; uint32_t value; } cases[] = {
         {u"7", false, true, 7},          {u"  45abc", false, true, 45},
         {u"", false, false, 0},          {u"abc", false, false, 0},
         {u"-5", false, false, 0},        {u"-5", true, true, uint32_t(-5)},
@@ -90,7 +79,7 @@ TEST(DialogNumbers, ReadLeadingDigitsAndRefuseOverflow) {
         {u"2147483648", true, false, 0}, {u"-2147483648", true, true, 0x80000000u},
         {u"99999999999999999999", false, false, 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         uint32_t value = 0;
         EXPECT_EQ(ParseDlgInt(c.text, c.isSigned, &value), c.ok) << std::string(c.text.begin(), c.text.end());
         if (c.ok) {
@@ -100,35 +89,25 @@ TEST(DialogNumbers, ReadLeadingDigitsAndRefuseOverflow) {
 }
 
 TEST(UpDownArithmetic, StepsWrapOrStopAtTheEnds) {
-    struct Case {
-        int32_t pos, delta, lower, upper;
-        bool wrap;
-        int32_t expected;
-    };
-    const Case cases[] = {
+    const struct { int32_t pos, delta, lower, upper; bool wrap; int32_t expected; } cases[] = {
         {5, 1, 1, 30, true, 6},    {30, 1, 1, 30, true, 1},   {1, -1, 1, 30, true, 30},
         {30, 1, 1, 30, false, 30}, {1, -1, 1, 30, false, 1},
         {50, 1, 100, 0, false, 49},  // the default range runs the other way
         {0, 1, 100, 0, true, 100},
         {2147483647, 1, -2147483647 - 1, 2147483647, true, -2147483647 - 1},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(UpDownStep(c.pos, c.delta, c.lower, c.upper, c.wrap), c.expected) << c.pos << " " << c.delta;
 }
 
 TEST(ComboArithmetic, DropDownStaysOnTheScreen) {
-    struct Case {
-        gdi::RECT box;
-        int32_t dropped, rows;
-        gdi::RECT expected;
-    };
-    const Case cases[] = {
+    const struct { gdi::RECT box; int32_t dropped, rows; gdi::RECT expected; } cases[] = {
         {{60, 100, 160, 120}, 70, 5, {60, 120, 160, 190}},   // limited by the created height
         {{60, 100, 160, 120}, 200, 3, {60, 120, 160, 170}},  // as high as its rows
         {{60, 280, 160, 300}, 200, 5, {60, 198, 160, 280}},  // no room below: above the box
         {{60, 100, 160, 120}, 0, 0, {60, 120, 160, 138}},    // at least one row
     };
-    for (const Case& c : cases) EXPECT_EQ(DropDownRect(c.box, c.dropped, c.rows, 16), c.expected);
+    for (const auto& c : cases) EXPECT_EQ(DropDownRect(c.box, c.dropped, c.rows, 16), c.expected);
 }
 
 TEST_F(DialogsTest, ModalDialogMakesItsControlsInitialisesFirstAndReturnsEndDialogsValue) {
@@ -331,17 +310,14 @@ TEST(OpenFileArithmetic, FilterPairsAndPaths) {
     EXPECT_EQ(pairs[0].patterns, (std::vector<std::u16string>{u"*.jpg", u"*.bmp", u"*.gif"}));
     EXPECT_EQ(pairs[1].patterns, (std::vector<std::u16string>{u"*.*"}));
     EXPECT_TRUE(ParseFileFilter(nullptr).empty());
-    struct Case {
-        std::u16string folder, name, path;
-    };
-    const Case cases[] = {
+    const struct { std::u16string folder, name, path; } cases[] = {
         {u"\\My Documents", u"a.jpg", u"\\My Documents\\a.jpg"},
         {u"\\My Documents\\", u"a.jpg", u"\\My Documents\\a.jpg"},
         {u"", u"My Documents", u"\\My Documents"},
         {u"\\My Documents\\Trips", u"..", u"\\My Documents"},
         {u"\\My Documents", u"..", u""},
     };
-    for (const Case& c : cases) EXPECT_EQ(JoinDevicePath(c.folder, c.name), c.path);
+    for (const auto& c : cases) EXPECT_EQ(JoinDevicePath(c.folder, c.name), c.path);
 }
 
 TEST_F(OpenFileTest, ListsFoldersThenMatchingFilesInAnyCase) {
@@ -389,61 +365,6 @@ TEST_F(OpenFileTest, ReturnsThePathWhenItFitsAndFailsOnCancel) {
         EXPECT_EQ(CommDlgExtendedError(), c.error);
         EXPECT_EQ(OpenFilePicker(), nullptr);
     }
-}
-
-}  // namespace
-}  // namespace forms_test
-
-namespace forms_test {
-namespace {
-
-// The modal screens, shot for review beside the gallery pages.
-TEST_F(OpenFileTest, ModalScreensShowInsideTheDeviceScreen) {
-    const QString folder = QStringLiteral(EZO_BINARY_DIR "/gallery-forms");
-    QDir().mkpath(folder);
-    InstallMessageBox();
-    auto shoot = [this, folder](const char* name) {
-        return [this, folder, name] {
-            const QImage shot = dev().grabScreen();
-            EXPECT_TRUE(shot.save(folder + QStringLiteral("/") + QString::fromUtf8(name)));
-        };
-    };
-    Play({shoot("forms-messagebox.png"), [this] { dev().key(Qt::Key_Return); }});
-    EXPECT_EQ(device::MessageBox(parentWindow_, u"There is not enough memory, cause cannot do rotate or landscape.",
-                                 u"Ezo", MB_OK | MB_ICONSTOP),
-              device::IDOK);
-    Play({shoot("forms-question.png"), [this] { dev().key(Qt::Key_Escape); }});
-    EXPECT_EQ(device::MessageBox(parentWindow_, u"Remove selected file?", u"Delete", MB_OKCANCEL | MB_ICONQUESTION),
-              device::IDCANCEL);
-    const char16_t filter[] = u"그래픽 파일 (*.BMP,JPG,GIF)\0*.jpg;*.bmp;*.gif\0";
-    char16_t path[256] = {};
-    OPENFILENAMEW ofn;
-    ofn.hwndOwner = parentWindow_;
-    ofn.lpstrFilter = filter;
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = 256;
-    Play({shoot("forms-openfile.png"), [this] { dev().key(Qt::Key_Escape); }});
-    EXPECT_FALSE(GetOpenFileNameW(&ofn));
-
-    DialogTemplate second = TestTemplate();
-    second.caption = u"Key";
-    RegisterDialogTemplate(kTestTemplate + 1, second);
-    PROPSHEETPAGEW pages[2];
-    pages[0].pszTemplate = kTestTemplate;
-    pages[1].pszTemplate = kTestTemplate + 1;
-    PROPSHEETHEADERW header;
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_MAXIMIZE;
-    header.hwndParent = parentWindow_;
-    header.nPages = 2;
-    header.ppsp = pages;
-    Play({shoot("forms-sheet.png"), [] { EXPECT_TRUE(PressDoneButton()); }});
-    EXPECT_EQ(PropertySheetW(&header), 1);
-    // Digits far into a long text still count.
-    HWND edit = Make(u"edit", u"", 0, 0, 0, 50, 20, 77);
-    SetWindowTextW(edit, std::u16string(100, u'0') + u"5");
-    bool translated = false;
-    EXPECT_EQ(GetDlgItemInt(parentWindow_, 77, &translated, false), 5u);
-    EXPECT_TRUE(translated);
 }
 
 }  // namespace

@@ -10,18 +10,12 @@ class FieldsTest : public FormsTest {};
 TEST_F(FieldsTest, EditTellsEveryChangeAndNumberEditRefusesOtherCharacters) {
     HWND text = Make(u"edit", u"", ES_AUTOHSCROLL | device::WS_BORDER, 4, 4, 150, 20, 1045);
     HWND number = Make(u"edit", u"", ES_NUMBER | ES_AUTOHSCROLL | device::WS_BORDER, 4, 30, 60, 20, 1041);
-    struct Case {
-        HWND edit;
-        std::u16string typed;
-        std::u16string text;
-        size_t changes;
-    };
-    const Case cases[] = {
+    const struct { HWND edit; std::u16string typed; std::u16string text; size_t changes; } cases[] = {
         {text, u"ab1", u"ab1", 3},
         {number, u"4a5", u"45", 2},  // the letter is refused and tells nothing
         {number, u"-", u"45", 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         device::SetFocus(c.edit);
         Take();  // the focus notifications
         dev().typeText(c.typed);
@@ -37,13 +31,12 @@ TEST_F(FieldsTest, EditTellsEveryChangeAndNumberEditRefusesOtherCharacters) {
     bool translated = true;
     EXPECT_EQ(GetDlgItemInt(parentWindow_, 1041, &translated, false), 0u);
     EXPECT_FALSE(translated);
+    // Digits far into a long text still count.
+    SetWindowTextW(number, std::u16string(100, u'0') + u"5");
+    EXPECT_EQ(GetDlgItemInt(parentWindow_, 1041, &translated, false), 5u);
+    EXPECT_TRUE(translated);
 }
 
-}  // namespace
-}  // namespace forms_test
-
-namespace forms_test {
-namespace {
 
 class ComboTest : public FormsTest {
 protected:
@@ -73,15 +66,11 @@ TEST_F(ComboTest, SortedInsertionReturnsWhereEachStringLanded) {
                                                          u"None"}));
     EXPECT_EQ(Send(combo, CB_GETCURSEL), CB_ERR);  // nothing selected until the program says
     // Case-blind order, and equal strings keep their order of arrival.
-    struct Case {
-        std::vector<const char16_t*> added;
-        std::vector<int> indices;
-    };
-    const Case cases[] = {
+    const struct { std::vector<const char16_t*> added; std::vector<int> indices; } cases[] = {
         {{u"b", u"A", u"c", u"a"}, {0, 0, 2, 1}},
         {{u"SlideShow", u"quit", u"FullScreen", u"LandScape"}, {0, 0, 0, 1}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         HWND other = Make(u"combobox", u"", CBS_DROPDOWNLIST | CBS_SORT, 0, 0, 50, 60, 7);
         std::vector<int> got;
         for (const char16_t* s : c.added) got.push_back(int(Send(other, CB_ADDSTRING, 0, device::LPARAM(s))));
@@ -156,20 +145,14 @@ protected:
 TEST_F(UpDownTest, ArrowsStepTheBuddysNumberAndWrapAtTheEnds) {
     EXPECT_EQ(Send(upDown_, UDM_GETBUDDY), device::LRESULT(edit_));
     EXPECT_EQ(Send(upDown_, UDM_GETRANGE), device::MAKELPARAM(30, 1));
-    struct Case {
-        std::u16string start;  // typed into the buddy first (empty: leave)
-        bool up;
-        std::u16string text;
-        int pos;
-        std::string asked;  // what the parent is asked first
-    };
-    const Case cases[] = {
+    // start is typed into the buddy first (empty: left alone); asked is what the parent is asked first.
+    const struct { std::u16string start; bool up; std::u16string text; int pos; std::string asked; } cases[] = {
         {u"30", true, u"1", 1, "pos=30 delta=1"},   // wraps at the top
         {u"", false, u"30", 30, "pos=1 delta=-1"},  // and at the bottom
         {u"7", true, u"8", 8, "pos=7 delta=1"},     // the buddy's own number counts
         {u"45", true, u"9", 9, "pos=8 delta=1"},    // beyond the range it does not
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         if (!c.start.empty()) SetDlgItemText(parentWindow_, 1041, c.start);
         Take();
         Arrow(c.up);

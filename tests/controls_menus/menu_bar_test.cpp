@@ -53,17 +53,13 @@ protected:
 };
 
 TEST_F(MenuBarTest, BarsAreBuiltFromTheirResourcesInOrder) {
-    struct Case {
-        uint32_t id;
-        std::vector<std::string> buttons;
-    };
-    const Case cases[] = {
+    const struct { uint32_t id; std::vector<std::string> buttons; } cases[] = {
         {102, {"menu 40055 \"File\"", "sep", "image 40082 #1", "image 40076 #2", "text 64 \"    \" disabled",
                "image 40081 #3"}},
         {149, {"menu 40055 \"File\"", "menu 40058 \"Tool\"", "sep", "image 40088 #0", "image 40087 #1",
                "image 40084 #2", "image 40089 #3", "image 40090 #4", "image 40040 #5", "image 40086 #6"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.id);
         HWND bar = Bar(c.id);
         ASSERT_TRUE(bar);
@@ -106,14 +102,10 @@ TEST_F(MenuBarTest, ButtonPressesBecomeCommandsToTheParent) {
     ASSERT_TRUE(bar);
     const std::array<int, 7> images{150, 166, 165, 116, 117, 161, 163};
     EXPECT_EQ(SetMenuBarImages(bar, nullptr, images), 7);
-    struct Case {
-        int index;
-        Events events;
-    };
-    const Case cases[] = {
+    const struct { int index; Events events; } cases[] = {
         {3, {"COMMAND 40088"}}, {5, {"COMMAND 40084"}}, {9, {"COMMAND 40086"}}, {2, {}},  // the separator
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.index);
         const gdi::POINT p = Centre(bar, c.index);
         TapAt(dev(), p);

@@ -62,21 +62,14 @@ TEST(MenuData, TemplatesGiveItemsIdsFlagsAndOwnedSubMenus) {
     HMENU tool = GetSubMenu(bar.get(), 1);
     ASSERT_TRUE(file && tool);
     EXPECT_EQ(GetSubMenu(bar.get(), 2), nullptr);
-    struct Row {
-        HMENU menu;
-        int pos;
-        uint32_t id;
-        uint32_t flags;
-        std::u16string text;
-    };
-    const Row rows[] = {
+    const struct { HMENU menu; int pos; uint32_t id; uint32_t flags; std::u16string text; } rows[] = {
         {file, 0, 40066, MF_STRING, u"Option"},
         {file, 1, kNoMenuItem, MF_SEPARATOR, u""},
         {file, 2, 40012, MF_STRING, u"Exit"},
         {tool, 0, 40095, MF_GRAYED, u"Refresh"},
         {tool, 1, kNoMenuItem, MF_POPUP, u"Rotate"},
     };
-    for (const Row& r : rows) {
+    for (const auto& r : rows) {
         SCOPED_TRACE(r.pos);
         EXPECT_EQ(GetMenuItemID(r.menu, r.pos), r.id);
         EXPECT_EQ(GetMenuState(r.menu, uint32_t(r.pos), MF_BYPOSITION), r.flags);
@@ -92,13 +85,7 @@ TEST(MenuData, TemplatesGiveItemsIdsFlagsAndOwnedSubMenus) {
 
 TEST(MenuPlacement, PopupsAlignToThePointAndStayOnTheScreen) {
     const gdi::RECT screen{0, 26, 240, 320};
-    struct Case {
-        const char* what;
-        gdi::POINT at;
-        uint32_t flags;
-        gdi::RECT expected;
-    };
-    const Case cases[] = {
+    const struct { const char* what; gdi::POINT at; uint32_t flags; gdi::RECT expected; } cases[] = {
         {"left top", {50, 100}, TPM_LEFTALIGN, {50, 100, 150, 160}},
         {"bottom aligned above a bar", {10, 294}, TPM_BOTTOMALIGN, {10, 234, 110, 294}},
         {"right aligned", {200, 100}, TPM_RIGHTALIGN, {100, 100, 200, 160}},
@@ -108,7 +95,7 @@ TEST(MenuPlacement, PopupsAlignToThePointAndStayOnTheScreen) {
         {"kept below the task bar", {20, 40}, TPM_BOTTOMALIGN, {20, 26, 120, 86}},
         {"pushed in from the left", {-30, 100}, TPM_LEFTALIGN, {0, 100, 100, 160}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(PlacePopup(c.at, 100, 60, c.flags, screen), c.expected);
     }
@@ -118,18 +105,12 @@ TEST(MenuPlacement, PopupsAlignToThePointAndStayOnTheScreen) {
 
 TEST(MenuPlacement, SubMenusOpenBesideTheirItem) {
     const gdi::RECT screen{0, 26, 240, 320};
-    struct Case {
-        const char* what;
-        gdi::RECT parent;
-        gdi::RECT item;
-        gdi::RECT expected;
-    };
-    const Case cases[] = {
+    const struct { const char* what; gdi::RECT parent; gdi::RECT item; gdi::RECT expected; } cases[] = {
         {"room on the right", {10, 150, 90, 290}, {11, 200, 89, 216}, {90, 200, 170, 240}},
         {"no room right: left of the parent", {100, 150, 200, 290}, {101, 200, 199, 216}, {20, 200, 100, 240}},
         {"item near the bottom: pushed up", {10, 150, 90, 310}, {11, 300, 89, 316}, {90, 280, 170, 320}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(PlaceSubMenu(c.parent, c.item, 80, 40, screen), c.expected);
     }
@@ -197,19 +178,14 @@ TEST_F(TrackTest, TapsChooseCommandsAfterTheOpeningIsAnnounced) {
 }
 
 TEST_F(TrackTest, KeysMoveOpenAndChoose) {
-    struct Case {
-        const char* what;
-        std::vector<Qt::Key> keys;
-        int32_t result;
-    };
-    const Case cases[] = {
+    const struct { const char* what; std::vector<Qt::Key> keys; int32_t result; } cases[] = {
         {"down twice, return", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, 40041},
         {"into Rotate with right, then return", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right,
                                                   Qt::Key_Down, Qt::Key_Return}, 40074},
         {"left closes the pop-up, escape the menu", {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Left,
                                                      Qt::Key_Escape}, 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         std::vector<std::function<void()>> steps;
         for (Qt::Key k : c.keys) steps.push_back([this, k] { dev().key(k); });

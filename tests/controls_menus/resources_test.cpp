@@ -17,14 +17,7 @@ protected:
 TEST_F(ResourcesTest, StringsAreCutToTheBufferAndCountWhatWasCopied) {
     DefineString(40057, u"File");
     DefineString(40105, u"");
-    struct Case {
-        const char* what;
-        uint32_t id;
-        int size;
-        int copied;
-        std::u16string text;
-    };
-    const Case cases[] = {
+    const struct { const char* what; uint32_t id; int size; int copied; std::u16string text; } cases[] = {
         {"room to spare", 40057, 100, 4, u"File"},
         {"exactly room with the zero", 40057, 5, 4, u"File"},
         {"one short: cut", 40057, 4, 3, u"Fil"},
@@ -32,7 +25,7 @@ TEST_F(ResourcesTest, StringsAreCutToTheBufferAndCountWhatWasCopied) {
         {"unknown id", 7, 100, 0, u""},
         {"empty string", 40105, 100, 0, u""},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         std::u16string buffer(8, u'#');
         EXPECT_EQ(LoadString(nullptr, c.id, buffer.data(), c.size), c.copied);
@@ -55,16 +48,12 @@ TEST_F(ResourcesTest, PixelMapsBecomeBitmapsWithTheirColoursAndTheTransparentKey
     EXPECT_EQ(bitmap->width(), 3);
     EXPECT_EQ(bitmap->height(), 3);
     EXPECT_EQ(bitmap->bitsPerPixel(), 24);
-    struct Pixel {
-        int x, y;
-        gdi::Rgb colour;
-    };
-    const Pixel pixels[] = {
+    const struct { int x, y; gdi::Rgb colour; } pixels[] = {
         {0, 0, {0, 0, 0}},     {1, 0, {255, 0, 255}}, {2, 0, {255, 255, 255}},
         {0, 1, {255, 0, 0}},   {1, 1, {0, 160, 0}},   {2, 1, {0, 0, 255}},
         {2, 2, {1, 2, 3}},  // the map's own palette
     };
-    for (const Pixel& p : pixels) {
+    for (const auto& p : pixels) {
         SCOPED_TRACE(std::to_string(p.x) + "," + std::to_string(p.y));
         EXPECT_EQ(gdi::ReadPixelAt(bitmap->row(p.y) + p.x * 3, 24), p.colour);
     }
@@ -76,17 +65,13 @@ TEST_F(ResourcesTest, PixelMapsBecomeBitmapsWithTheirColoursAndTheTransparentKey
 }
 
 TEST_F(ResourcesTest, BadPixelMapsAreRefused) {
-    struct Case {
-        const char* what;
-        PixelArt art;
-    };
-    const Case cases[] = {
+    const struct { const char* what; PixelArt art; } cases[] = {
         {"no rows", {{}, {}}},
         {"empty rows", {{"", ""}, {}}},
         {"ragged rows", {{"kk", "k"}, {}}},
         {"a character outside the palette", {{"k?"}, {}}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_FALSE(BitmapFromPixelArt(c.art));
     }

@@ -164,14 +164,11 @@ TEST_F(DeviceTest, DefaultPlacementIsTheWorkAreaAndRegisteredClassesMakeTheirWin
     const Log expected{{"thing", WM_CREATE, 0, 0}, {"thing", WM_SIZE, SIZE_RESTORED, MAKELPARAM(240, 268)}};
     EXPECT_EQ(log, expected);
     // Absurd places and sizes are held in range instead of overflowing.
-    struct Case {
-        int32_t x, y, w, h;
-        gdi::RECT rect;
-    } cases[] = {
+    struct { int32_t x, y, w, h; gdi::RECT rect; } cases[] = {
         {INT32_MAX, INT32_MIN + 1, INT32_MAX, 5, {1 << 24, -(1 << 24), 1 << 25, -(1 << 24) + 5}},
         {0, -26, -5, 320, {0, -26, 0, 294}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         ASSERT_TRUE(MoveWindow(w, c.x, c.y, c.w, c.h, true));
         ASSERT_TRUE(GetWindowRect(w, &r));
         EXPECT_EQ(r, c.rect);
@@ -187,11 +184,6 @@ TEST_F(DeviceTest, DefaultPlacementIsTheWorkAreaAndRegisteredClassesMakeTheirWin
     UnregisterClass(u"Thing");
 }
 
-}  // namespace
-}  // namespace device_test
-
-namespace device_test {
-namespace {
 
 TEST_F(DeviceTest, FocusOnAWindowOfAnotherTopLevelWindowActivatesItFirst) {
     Log log;

@@ -12,7 +12,9 @@
 
 #include "platform/device/device.h"
 #include "platform/device/message_loop.h"
+#include "platform/device/painting.h"
 #include "platform/device/window.h"
+#include "platform/gdi/paint.h"
 
 namespace device_test {
 
@@ -70,6 +72,22 @@ inline Made MakeRecorder(const std::string& name, Log* log, std::set<uint32_t> w
     HWND window = CreateWindowFor(std::move(object), u"Recorder", classStyle, title, style, rect.left, rect.top,
                                   rect.width(), rect.height(), parent, id);
     return {window, window ? recorder : nullptr};
+}
+
+// Paints its whole client area in one colour on WM_PAINT.
+inline void PaintIn(Made& made, gdi::COLORREF color, std::vector<gdi::RECT>* painted = nullptr) {
+    HWND window = made.window;
+    made.recorder->onMessage = [window, color, painted](uint32_t msg, WPARAM, LPARAM) {
+        if (msg != WM_PAINT) return false;
+        PAINTSTRUCT ps;
+        gdi::HDC dc = BeginPaint(window, &ps);
+        if (painted) painted->push_back(ps.rcPaint);
+        gdi::RECT all{0, 0, 1000, 1000};
+        gdi::BrushPtr brush = gdi::CreateSolidBrush(color);
+        gdi::FillRect(dc, &all, brush.get());
+        EndPaint(window, &ps);
+        return true;
+    };
 }
 
 class DeviceTest : public ::testing::Test {

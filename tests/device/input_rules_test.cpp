@@ -42,7 +42,9 @@ TEST(InputRules, VirtualKeys) {
     for (auto [key, vk] : cases) {
         EXPECT_EQ(VirtualKeyFromQt(key), vk) << std::hex << key;
         // And back, for the keys that have one.
-        if (vk && key != Qt::Key_Enter) EXPECT_EQ(QtKeyFromVirtualKey(vk), key) << std::hex << vk;
+        if (vk && key != Qt::Key_Enter) {
+            EXPECT_EQ(QtKeyFromVirtualKey(vk), key) << std::hex << vk;
+        }
     }
     EXPECT_EQ(QtKeyFromVirtualKey(0xC1), Qt::Key_F1);
     EXPECT_EQ(QtKeyFromVirtualKey(0xC5), Qt::Key_F5);
@@ -50,32 +52,24 @@ TEST(InputRules, VirtualKeys) {
 }
 
 TEST(InputRules, ApplicationButtons) {
-    struct Case {
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        bool digitsAreButtons;
-        int button;
-    } cases[] = {
+    struct { int key; Qt::KeyboardModifiers modifiers; bool digitsAreButtons; int button; } cases[] = {
         {Qt::Key_F1, Qt::NoModifier, true, 1},  {Qt::Key_F5, Qt::NoModifier, true, 5},
         {Qt::Key_F6, Qt::NoModifier, true, 0},  {Qt::Key_1, Qt::NoModifier, true, 1},
         {Qt::Key_5, Qt::NoModifier, true, 5},   {Qt::Key_6, Qt::NoModifier, true, 0},
         {Qt::Key_0, Qt::NoModifier, true, 0},   {Qt::Key_3, Qt::ControlModifier, true, 0},
         {Qt::Key_3, Qt::NoModifier, false, 0},  {Qt::Key_F3, Qt::NoModifier, false, 3},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(AppButtonFromQt(c.key, c.modifiers, c.digitsAreButtons), c.button) << std::hex << c.key;
     EXPECT_EQ(AppButtonKey(1), 0xC1u);
     EXPECT_EQ(AppButtonKey(5), 0xC5u);
 }
 
 TEST(InputRules, PointPackingKeepsNegativeCoordinatesAsSixteenBits) {
-    struct Case {
-        int32_t x, y;
-        uint16_t low, high;
-    } cases[] = {
+    struct { int32_t x, y; uint16_t low, high; } cases[] = {
         {0, 0, 0, 0}, {239, 319, 239, 319}, {5, -1, 5, 0xFFFF}, {5, -26, 5, 0xFFE6}, {-3, 7, 0xFFFD, 7},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const LPARAM l = MAKELPARAM(c.x, c.y);
         EXPECT_EQ(LOWORD(l), c.low);
         EXPECT_EQ(HIWORD(l), c.high);

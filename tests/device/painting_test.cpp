@@ -11,22 +11,6 @@ const std::set<uint32_t> kPaint{WM_PAINT, WM_ERASEBKGND};
 
 QRgb Rgb(int r, int g, int b) { return qRgb(r, g, b); }
 
-// Paints its whole client area in one colour on WM_PAINT.
-void PaintIn(Made& made, gdi::COLORREF color, std::vector<gdi::RECT>* painted = nullptr) {
-    HWND window = made.window;
-    made.recorder->onMessage = [window, color, painted](uint32_t msg, WPARAM, LPARAM) {
-        if (msg != WM_PAINT) return false;
-        PAINTSTRUCT ps;
-        gdi::HDC dc = BeginPaint(window, &ps);
-        if (painted) painted->push_back(ps.rcPaint);
-        gdi::RECT all{0, 0, 1000, 1000};
-        gdi::BrushPtr brush = gdi::CreateSolidBrush(color);
-        gdi::FillRect(dc, &all, brush.get());
-        EndPaint(window, &ps);
-        return true;
-    };
-}
-
 class PaintingTest : public DeviceTest {
 protected:
     void SetUp() override {
@@ -55,15 +39,12 @@ TEST_F(PaintingTest, DrawingPastAWindowLeavesItsNeighboursAlone) {
         gdi::FillRect(dc, &wide, green.get());
     }
     const QImage after = dev().grabScreen();
-    struct Case {
-        int x, y;
-        QRgb color;
-    } cases[] = {
+    struct { int x, y; QRgb color; } cases[] = {
         {0, 126, Rgb(0, 255, 0)},      {119, 225, Rgb(0, 255, 0)},    // the left child, corner to corner
         {120, 126, Rgb(0, 0, 255)},    {180, 150, Rgb(0, 0, 255)},    // its neighbour
         {60, 125, Rgb(255, 255, 255)}, {60, 226, Rgb(255, 255, 255)}, // the parent above and below
     };
-    for (const Case& c : cases) EXPECT_EQ(after.pixel(c.x, c.y), c.color) << c.x << "," << c.y;
+    for (const auto& c : cases) EXPECT_EQ(after.pixel(c.x, c.y), c.color) << c.x << "," << c.y;
 }
 
 TEST_F(PaintingTest, InvalidationsGatherIntoOnePaintWhenTheLoopIsIdle) {

@@ -20,16 +20,7 @@ QRgb Green() { return qRgb(0, 200, 0); }
 // A top-level window that paints itself green.
 Made GreenWindow(Log* log, gdi::RECT rect, std::set<uint32_t> watched = {}) {
     Made made = MakeRecorder("green", log, std::move(watched), WS_VISIBLE, rect);
-    HWND window = made.window;
-    made.recorder->onMessage = [window](uint32_t msg, WPARAM, LPARAM) {
-        if (msg != WM_PAINT) return false;
-        PAINTSTRUCT ps;
-        gdi::HDC dc = BeginPaint(window, &ps);
-        gdi::BrushPtr brush = gdi::CreateSolidBrush(gdi::RGB(0, 200, 0));
-        gdi::FillRect(dc, &ps.rcPaint, brush.get());
-        EndPaint(window, &ps);
-        return true;
-    };
+    PaintIn(made, gdi::RGB(0, 200, 0));
     return made;
 }
 

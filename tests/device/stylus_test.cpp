@@ -24,18 +24,14 @@ protected:
 };
 
 TEST_F(StylusTest, GoesToTheWindowUnderThePointInClientCoordinates) {
-    struct Case {
-        int x, y;
-        const char* window;
-        int cx, cy;
-    } cases[] = {
+    struct { int x, y; const char* window; int cx, cy; } cases[] = {
         {10, 30, "main", 10, 4},      // above the children
         {10, 126, "left", 10, 0},     // the left child's corner (screen y 26 + 100)
         {119, 225, "left", 119, 99},  // its last pixel
         {120, 126, "right", 0, 0},    // the neighbour's first
         {200, 240, "main", 200, 214}, // below both
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         log_.clear();
         dev().tap(c.x, c.y);
         dev().advance(1000);  // keep the taps apart: no double taps here
@@ -85,19 +81,14 @@ TEST_F(StylusTest, CaptureTakesEverythingAndReleaseAboveTheWindowReadsHighWords)
 }
 
 TEST_F(StylusTest, DoubleTapWithinTimeAndDistance) {
-    struct Case {
-        const char* what;
-        int64_t gapMs;
-        int dx, dy;
-        bool isDouble;
-    } cases[] = {
+    struct { const char* what; int64_t gapMs; int dx, dy; bool isDouble; } cases[] = {
         {"quick, same place", 100, 0, 0, true},
         {"at the double-click time", 400, 0, 0, true},
         {"too slow", 401, 0, 0, false},
         {"close by", 100, 5, -5, true},
         {"too far", 100, 6, 0, false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         dev().advance(5000);
         log_.clear();
         dev().tap(50, 50);
@@ -155,29 +146,20 @@ TEST_F(StylusTest, TapOnAnInactiveTopLevelWindowActivatesItByClick) {
     DestroyWindow(other.window);  // before its log goes
 }
 
-}  // namespace
-}  // namespace device_test
-
-namespace device_test {
-namespace {
 
 TEST_F(DeviceTest, ZOrderDecidesWhichWindowTheStylusHits) {
     Log log;
     Made a = MakeRecorder("a", &log, {WM_LBUTTONDOWN}, WS_VISIBLE, {0, 26, 240, 294});
     Made b = MakeRecorder("b", &log, {WM_LBUTTONDOWN}, WS_VISIBLE, {0, 26, 240, 294});
     Made c = MakeRecorder("c", &log, {WM_LBUTTONDOWN}, WS_VISIBLE, {0, 26, 240, 294});
-    struct Case {
-        HWND window;
-        HWND insertAfter;
-        std::vector<HWND> order;  // bottom first
-        const char* hit;
-    } cases[] = {
+    // order: bottom first
+    struct { HWND window; HWND insertAfter; std::vector<HWND> order; const char* hit; } cases[] = {
         {a.window, HWND_TOP, {b.window, c.window, a.window}, "a"},
         {a.window, HWND_BOTTOM, {a.window, b.window, c.window}, "c"},
         {a.window, c.window, {b.window, a.window, c.window}, "c"},  // just below c
         {c.window, a.window, {b.window, c.window, a.window}, "a"},
     };
-    for (const Case& k : cases) {
+    for (const auto& k : cases) {
         ASSERT_TRUE(SetWindowPos(k.window, k.insertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
         EXPECT_EQ(TopLevelWindows(), k.order);
         log.clear();

@@ -31,10 +31,7 @@ protected:
 TEST_F(DevicePaths, MapsDevicePathsOntoHostNames) {
     const std::string docs = root / "My Documents";
     const std::string thumbs = cache.path() + "/ezo/Thumbnails";
-    struct Case {
-        std::u16string device;
-        std::optional<std::string> host;
-    } cases[] = {
+    struct { std::u16string device; std::optional<std::string> host; } cases[] = {
         {u"\\", root.path()},
         {u"", root.path()},
         {u"\\My Documents\\Photo.JPG", docs + "/Photo.JPG"},
@@ -52,7 +49,7 @@ TEST_F(DevicePaths, MapsDevicePathsOntoHostNames) {
         {u"\\a\x0001", std::nullopt},
         {std::u16string(u"\\") + char16_t(0xD800), std::nullopt},  // lone surrogate
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(files::HostPathOf(c.device), c.host)
             << files::Utf16ToUtf8(c.device).value_or("<bad>");
     }
@@ -65,10 +62,7 @@ TEST_F(DevicePaths, CreatesTheThumbnailFolderWithItsParents) {
 }
 
 TEST(DeviceNames, RefusesWhatTheDeviceCannotHold) {
-    struct Case {
-        std::u16string name;
-        bool valid;
-    } cases[] = {
+    struct { std::u16string name; bool valid; } cases[] = {
         {u"a.jpg", true},
         {u".hidden", true},
         {u"\u00e9t\u00e9 \u65e5\u672c.jpg", true},
@@ -78,17 +72,14 @@ TEST(DeviceNames, RefusesWhatTheDeviceCannotHold) {
         {u".", false},
         {u"..", false},
     };
-    for (const Case& c : cases) EXPECT_EQ(files::IsDeviceName(c.name), c.valid) << c.name.size();
+    for (const auto& c : cases) EXPECT_EQ(files::IsDeviceName(c.name), c.valid) << c.name.size();
     for (char16_t bad : std::u16string(u"\\/:*?\"<>|\t\x1f")) {
         EXPECT_FALSE(files::IsDeviceName(std::u16string(u"a") + bad + u"b")) << int(bad);
     }
 }
 
 TEST(NameCase, ComparesLikeTheHandheld) {
-    struct Case {
-        std::u16string a, b;
-        int sign;
-    } cases[] = {
+    struct { std::u16string a, b; int sign; } cases[] = {
         {u"abc", u"ABC", 0},
         {u"A.jpg", u"b.jpg", -1},
         {u"_", u"a", -1},  // folding to lower case puts '_' before letters
@@ -98,7 +89,7 @@ TEST(NameCase, ComparesLikeTheHandheld) {
         {u"ab", u"abc", -1},
         {u"\u0391", u"\u03b1", -1},  // outside Latin-1: compared as they are
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const int result = files::CompareNoCase(c.a, c.b);
         EXPECT_EQ((result > 0) - (result < 0), c.sign);
         const int reverse = files::CompareNoCase(c.b, c.a);
@@ -107,10 +98,7 @@ TEST(NameCase, ComparesLikeTheHandheld) {
 }
 
 TEST(Utf, ConvertsOnlyWellFormedText) {
-    struct Case {
-        std::string utf8;
-        std::optional<std::u16string> utf16;
-    } cases[] = {
+    struct { std::string utf8; std::optional<std::u16string> utf16; } cases[] = {
         {"abc", u"abc"},
         {"\xC3\xA9", u"\u00e9"},
         {"\xE6\x97\xA5", u"\u65e5"},
@@ -123,7 +111,7 @@ TEST(Utf, ConvertsOnlyWellFormedText) {
         {"\xF4\x90\x80\x80", std::nullopt},   // above U+10FFFF
         {"a\x80" "b", std::nullopt},          // stray continuation
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(files::Utf8ToUtf16(c.utf8), c.utf16) << c.utf8;
         if (c.utf16) {
             EXPECT_EQ(files::Utf16ToUtf8(*c.utf16), c.utf8);

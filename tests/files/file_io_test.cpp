@@ -25,12 +25,8 @@ protected:
 
 TEST_F(FileIo, CreateFileHonoursTheDisposition) {
     using namespace files;
-    struct Case {
-        std::u16string path;
-        uint32_t access, disposition;
-        bool opens;
-        std::string contentAfter;  // of the host file, after writing "new"
-    } cases[] = {
+    // contentAfter: the host file's, after writing "new"
+    struct { std::u16string path; uint32_t access, disposition; bool opens; std::string contentAfter; } cases[] = {
         {u"\\old.jpg", GENERIC_READ, OPEN_EXISTING, true, "old"},
         {u"\\missing.jpg", GENERIC_READ, OPEN_EXISTING, false, ""},
         {u"\\old.jpg", GENERIC_WRITE, CREATE_NEW, false, "old"},
@@ -42,7 +38,7 @@ TEST_F(FileIo, CreateFileHonoursTheDisposition) {
         {u"\\pipe.jpg", GENERIC_READ, OPEN_EXISTING, false, ""},  // must not block
         {u"\\..\\escape.jpg", GENERIC_WRITE, CREATE_ALWAYS, false, ""},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SetUp();
         ::unlink((root / "fresh.jpg").c_str());
         FileHandle file = CreateFile(c.path, c.access, FILE_SHARE_READ, nullptr, c.disposition,
@@ -80,11 +76,7 @@ TEST_F(FileIo, ReadsInChunksUntilTheEnd) {
 }
 
 TEST_F(FileIo, StreamModesBehaveAsTheRuntimeLibrarys) {
-    struct Case {
-        std::u16string path, mode;
-        bool opens;
-        std::string written, after;
-    } cases[] = {
+    struct { std::u16string path, mode; bool opens; std::string written, after; } cases[] = {
         {u"\\old.jpg", u"rb", true, "", "old"},
         {u"\\missing.tmb", u"r+b", false, "", ""},
         {u"\\index.tmb", u"a", true, "", ""},  // creates an empty file
@@ -95,7 +87,7 @@ TEST_F(FileIo, StreamModesBehaveAsTheRuntimeLibrarys) {
         {u"\\pipe.jpg", u"rb", false, "", ""},
         {u"\\old.jpg", u"xb", false, "", ""},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         root.WriteFile("Old.jpg", "old");
         files::FilePtr file = files::_wfopen(c.path, c.mode);
         EXPECT_EQ(file != nullptr, c.opens) << c.path.size();

@@ -13,10 +13,8 @@ constexpr uint64_t TicksOfUnix(int64_t seconds) {
 }
 
 TEST(FileTime, SplitsIntoCalendarFields) {
-    struct Case {
-        uint64_t ticks;
-        files::SYSTEMTIME expected;  // year, month, weekday, day, h, m, s, ms
-    } cases[] = {
+    // expected: year, month, weekday, day, h, m, s, ms
+    struct { uint64_t ticks; files::SYSTEMTIME expected; } cases[] = {
         {0, {1601, 1, 1, 1, 0, 0, 0, 0}},
         {TicksOfUnix(0), {1970, 1, 4, 1, 0, 0, 0, 0}},
         {TicksOfUnix(1036152000) + 1234567, {2002, 11, 5, 1, 12, 0, 0, 123}},
@@ -42,11 +40,7 @@ TEST(FileTime, SplitsIntoCalendarFields) {
 }
 
 TEST(FileTime, ShiftsIntoTheLocalZoneInForceAtThatTime) {
-    struct Case {
-        const char* zone;
-        int64_t unixSeconds;
-        int64_t offsetSeconds;
-    } cases[] = {
+    struct { const char* zone; int64_t unixSeconds; int64_t offsetSeconds; } cases[] = {
         {"UTC0", 1036152000, 0},
         {"EST5EDT,M3.2.0,M11.1.0", 1039003200, -5 * 3600},  // December: standard time
         {"EST5EDT,M3.2.0,M11.1.0", 1025524800, -4 * 3600},  // July: daylight time

@@ -46,10 +46,7 @@ TEST_F(FindFile, MatchesPatternsWithoutRegardToCase) {
     }
     root.MakeFolder("Sub");
     using Names = std::vector<std::u16string>;
-    struct Case {
-        std::u16string pattern;
-        Names found;
-    } cases[] = {
+    struct { std::u16string pattern; Names found; } cases[] = {
         {u"\\*.*", {u"B.JPG", u"Sub", u"a.jpg", u"c.jpeg", u"noext", u"x.gif", u"xy.gif"}},
         {u"*.*", {u"B.JPG", u"Sub", u"a.jpg", u"c.jpeg", u"noext", u"x.gif", u"xy.gif"}},
         {u"\\*", {u"B.JPG", u"Sub", u"a.jpg", u"c.jpeg", u"noext", u"x.gif", u"xy.gif"}},
@@ -63,7 +60,7 @@ TEST_F(FindFile, MatchesPatternsWithoutRegardToCase) {
         {u"\\sub\\*.*", {}},  // empty folder
         {u"\\", {}},          // no name to match
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(FoundNames(c.pattern), c.found) << files::Utf16ToUtf8(c.pattern).value_or("");
     }
 }
@@ -108,11 +105,7 @@ TEST_F(FindFile, ReportsAttributesSizesAndTimes) {
     const timespec times[2] = {{1036152000, 0}, {1036152000, 500000000}};
     ASSERT_EQ(::utimensat(AT_FDCWD, (root / "plain.jpg").c_str(), times, 0), 0);
 
-    struct Case {
-        std::u16string path;
-        uint32_t attributes;
-        uint32_t high, low;
-    } cases[] = {
+    struct { std::u16string path; uint32_t attributes; uint32_t high, low; } cases[] = {
         {u"\\plain.jpg", files::FILE_ATTRIBUTE_NORMAL, 0, 5},
         {u"\\.dot", files::FILE_ATTRIBUTE_HIDDEN, 0, 0},
         {u"\\locked.jpg", files::FILE_ATTRIBUTE_READONLY, 0, 0},
@@ -120,7 +113,7 @@ TEST_F(FindFile, ReportsAttributesSizesAndTimes) {
         {u"\\.hiddenfolder", files::FILE_ATTRIBUTE_DIRECTORY | files::FILE_ATTRIBUTE_HIDDEN, 0, 0},
         {u"\\huge.jpg", files::FILE_ATTRIBUTE_NORMAL, 1, (1u << 30) + 123},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const auto data = FindOne(c.path);
         ASSERT_TRUE(data) << c.path.size();
         EXPECT_EQ(data->dwFileAttributes, c.attributes) << c.path.size();

@@ -12,14 +12,10 @@ constexpr size_t kBig = 4 * kReusableBlockBytes;
 // A freed large block comes back zeroed for a request of a similar size, and
 // is not spent on one much smaller or larger.
 TEST(PixelMemory, KeptBlockServesOnlySimilarSizesAndComesBackZeroed) {
-    struct Case {
-        size_t request;
-        bool reused;
-    };
-    const Case cases[] = {
+    const struct { size_t request; bool reused; } cases[] = {
         {kBig, true}, {kBig - kBig / 8, true}, {kBig / 2, false}, {kBig + 1, false}, {kReusableBlockBytes / 2, false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         ReleaseKeptPixels();
         size_t capacity = 0;
         uint8_t* first = AllocatePixels(kBig, &capacity);

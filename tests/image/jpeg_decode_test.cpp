@@ -24,16 +24,13 @@ bool Near(Bgr a, Bgr b) {
     return true;
 }
 
-class JpegDecodeTest : public ::testing::Test {
+// Decoding never shows a message itself.
+class JpegDecodeTest : public jpeg_test::SlotTest {
 protected:
-    void SetUp() override { jpeg_test::ResetSlot(); }
     void TearDown() override {
-        EXPECT_EQ(backend.taken, backend.released);
         EXPECT_EQ(backend.messages, 0);
-        jpeg_test::ResetSlot();
+        SlotTest::TearDown();
     }
-    jpeg_test::DeviceFolder folder;
-    jpeg_test::CountingBackend backend;
 };
 
 TEST_F(JpegDecodeTest, PicturesComeOut24BitBottomUpBlueFirst) {
@@ -140,12 +137,7 @@ TEST_F(JpegDecodeTest, DataEndingEarlyGivesThePictureWithGreyBelow) {
     folder.Write("source.jpg", photo);
     const std::vector<uint8_t> source = folder.ReadBytes("source.jpg");
     const std::vector<uint8_t> huge = DeclaringSize(source, 30000, 30000);
-    struct Case {
-        std::vector<uint8_t> bytes;
-        uint64_t budget;
-        int32_t size;
-    };
-    const Case cases[] = {
+    const struct { std::vector<uint8_t> bytes; uint64_t budget; int32_t size; } cases[] = {
         {CutIntoScan(source, 300), gdi::kDefaultMemoryBudget, 64},
         {CutIntoScan(source, 300, eoi), gdi::kDefaultMemoryBudget, 64},
         // A few hundred bytes declaring 30000 x 30000, decoded at 10 %: the
@@ -153,7 +145,7 @@ TEST_F(JpegDecodeTest, DataEndingEarlyGivesThePictureWithGreyBelow) {
         {CutIntoScan(huge, 100), 64u << 20, 3000},
         {CutIntoScan(huge, 100, eoi), 64u << 20, 3000},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.bytes.size() << " bytes");
         gdi::ScopedMemoryBudget budget(c.budget);
         ASSERT_EQ(DecodeJpeg(nullptr, folder.WriteBytes("cut.jpg", c.bytes)), 1);

@@ -11,18 +11,13 @@ namespace ezo {
 namespace {
 
 TEST(JpegRows, ShrinkSizesRunDownInTenthsAndStopBeforeZero) {
-    struct Case {
-        JpegSize file;
-        size_t tries;
-        JpegSize second, last;
-    };
-    const Case cases[] = {
+    const struct { JpegSize file; size_t tries; JpegSize second, last; } cases[] = {
         {{2000, 1500}, 10, {1800, 1350}, {200, 150}},
         {{5, 40}, 10, {5, 36}, {5, 4}},  // a tenth of 5 is 0: only the height shrinks
         {{65535, 65535}, 11, {58982, 58982}, {5, 5}},  // one more, tiny try
         {{9, 9}, 1, {9, 9}, {9, 9}},  // nothing to take off: no second try
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         std::vector<JpegSize> tries{c.file};
         while (auto next = NextShrinkSize(tries.back(), c.file)) tries.push_back(*next);
         ASSERT_EQ(tries.size(), c.tries) << c.file.width << "x" << c.file.height;
@@ -44,17 +39,12 @@ TEST(JpegRows, SamplerTakesScanlineMTimesTotalOverUsed) {
 }
 
 TEST(JpegRows, PixelsBecomeBlueGreenRedWithinTheRow) {
-    struct Case {
-        int components;
-        std::vector<uint8_t> pixel;
-        std::array<uint8_t, 3> bgr;
-    };
-    const Case cases[] = {
+    const struct { int components; std::vector<uint8_t> pixel; std::array<uint8_t, 3> bgr; } cases[] = {
         {3, {10, 20, 30}, {30, 20, 10}},     {1, {77}, {77, 77, 77}},
         {4, {255, 0, 128, 255}, {128, 0, 255}}, {4, {255, 200, 128, 0}, {0, 0, 0}},
         {4, {255, 255, 100, 128}, {50, 128, 128}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         // Widths on both sides of the 5-pixel steps of the fast exchange.
         for (int32_t width : {1, 3, 5, 6, 7, 11, 12, 33}) {
             // Grey and RGB pixels differ by their column, so a pixel put in

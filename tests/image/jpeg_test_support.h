@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <jpeglib.h>
 
 #include "platform/device/window_api.h"
@@ -79,5 +80,18 @@ std::array<uint8_t, 3> SlotPixel(int32_t x, int32_t y);
 
 // Empties the current-image slot and its facts.
 void ResetSlot();
+
+// An empty slot, a device folder and a counting backend for each test; every
+// borrowed device context is given back.
+class SlotTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetSlot(); }
+    void TearDown() override {
+        EXPECT_EQ(backend.taken, backend.released);
+        ResetSlot();
+    }
+    DeviceFolder folder;
+    CountingBackend backend;
+};
 
 }  // namespace jpeg_test

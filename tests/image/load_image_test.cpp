@@ -18,33 +18,19 @@ namespace ezo {
 namespace {
 
 TEST(LoadImage, LargeBoundsAndFitZoom) {
-    struct Case {
-        LargeBounds bounds;
-        int32_t width, height;
-        bool large;
-    };
-    const Case cases[] = {
+    const struct { LargeBounds bounds; int32_t width, height; bool large; } cases[] = {
         {LargeBounds::Jpeg, 660, 850, false},     {LargeBounds::Jpeg, 661, 850, true},
         {LargeBounds::Jpeg, 660, 851, true},      {LargeBounds::Platform, 660, 857, false},
         {LargeBounds::Platform, 660, 858, true},  {LargeBounds::Platform, 661, 10, true},
     };
-    for (const Case& c : cases) EXPECT_EQ(IsLargeImage(c.bounds, c.width, c.height), c.large) << c.width << "x" << c.height;
+    for (const auto& c : cases) EXPECT_EQ(IsLargeImage(c.bounds, c.width, c.height), c.large) << c.width << "x" << c.height;
     EXPECT_EQ(ComputeFitZoom(1000, 500), 0.22f);
     EXPECT_EQ(ComputeFitZoom(500, 1000), 0.28f);
     EXPECT_EQ(ComputeFitZoom(2200, 2800), 0.1f);  // the box's own shape: the height decides
     EXPECT_EQ(ComputeFitZoom(661, 850), float(280.0 / 850));
 }
 
-class LoadImageTest : public ::testing::Test {
-protected:
-    void SetUp() override { jpeg_test::ResetSlot(); }
-    void TearDown() override {
-        EXPECT_EQ(backend.taken, backend.released);
-        jpeg_test::ResetSlot();
-    }
-    jpeg_test::DeviceFolder folder;
-    jpeg_test::CountingBackend backend;
-};
+using LoadImageTest = jpeg_test::SlotTest;
 
 TEST_F(LoadImageTest, SuccessRecordsPathAndFacts) {
     struct Case {

@@ -42,14 +42,7 @@ TEST(RenderLayout, CentringMargins) {
 }
 
 TEST(RenderLayout, ZoomedTransferForEveryFlip) {
-    struct Case {
-        int32_t W, H;
-        float zoom;
-        Offsets offsets;
-        ViewMode mode;
-        Transfer expected;
-    };
-    const Case cases[] = {
+    const struct { int32_t W, H; float zoom; Offsets offsets; ViewMode mode; Transfer expected; } cases[] = {
         {100, 100, 1.0f, {0, 0}, kTwoBars, Block(0, 0, 240, 268, -70, -84)},
         {100, 100, 1.0f, {0, 0}, Flipped(kTwoBars, kUp), Stretch(70, 184, 100, -100)},
         {100, 100, 1.0f, {0, 0}, Flipped(kTwoBars, kMirror), Stretch(170, 84, -100, 100)},
@@ -63,7 +56,7 @@ TEST(RenderLayout, ZoomedTransferForEveryFlip) {
         {101, 51, 0.5f, {0, 0}, Flipped(kTwoBars, kMirror), Stretch(144, 121, -50, 25)},
         {0, 100, 1.0f, {0, 0}, kTwoBars, Transfer{}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.W << "x" << c.H << " zoom " << c.zoom << " flips " << c.mode.flipBits);
         EXPECT_EQ(ezo::ZoomedTransfer(c.W, c.H, c.zoom, c.offsets, 240, 268, c.mode), c.expected);
     }
@@ -76,13 +69,7 @@ TEST(RenderLayout, ZoomedTransferForEveryFlip) {
 }
 
 TEST(RenderLayout, FitTransferAndZoom) {
-    struct Case {
-        int32_t W, H;
-        ViewMode mode;
-        Transfer expected;
-        float zoom;
-    };
-    const Case cases[] = {
+    const struct { int32_t W, H; ViewMode mode; Transfer expected; float zoom; } cases[] = {
         {480, 640, kFull, Stretch(0, 26, 240, 320), 0.5f},  // a tie: the height binds
         {480, 640, Flipped(kFull, kUp), Stretch(0, 346, 240, -320), 0.5f},
         {1000, 500, kFull, Stretch(0, 126, 240, 120), 0.24f},
@@ -93,7 +80,7 @@ TEST(RenderLayout, FitTransferAndZoom) {
         {500, 1000, Flipped(kHidden, kUp), Stretch(46, 294, 147, -294), 0.294f},
         {1, 100000, kFull, Stretch(120, 26, 0, 320), 0.0f},  // too thin to show: nothing drawn
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.W << "x" << c.H << " flips " << c.mode.flipBits);
         const ezo::FitLayout fit = ezo::FitTransfer(c.W, c.H, 240, c.mode);
         EXPECT_EQ(fit.transfer, c.expected);
@@ -102,13 +89,7 @@ TEST(RenderLayout, FitTransferAndZoom) {
 }
 
 TEST(RenderLayout, PanStepIsRefusedPerAxis) {
-    struct Case {
-        float sW;
-        Offsets from;
-        int32_t dx, dy;
-        Offsets expected;
-    };
-    const Case cases[] = {
+    const struct { float sW; Offsets from; int32_t dx, dy; Offsets expected; } cases[] = {
         {1000, {5, 100}, 10, -10, {5, 110}},  // left edge would show: only y moves
         {1000, {100, 5}, -10, 10, {110, 5}},
         {1000, {750, 748}, -10, -10, {760, 758}},  // right edge and bottom (window less a bar) reached
@@ -116,7 +97,7 @@ TEST(RenderLayout, PanStepIsRefusedPerAxis) {
         {200, {0, 100}, -5, 5, {0, 95}},  // narrower than the window
         {1000, {0, 0}, INT32_MIN, INT32_MAX, {0, 0}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const Offsets got = ezo::AcceptPanStep(c.from, c.dx, c.dy, 240, 268, c.sW, 1000);
         EXPECT_EQ(got, c.expected) << c.from.x << "," << c.from.y << " by " << c.dx << "," << c.dy;
     }

@@ -11,13 +11,7 @@ using namespace draw_test;
 using ezo::viewState;
 
 TEST(ZoomSteps, LaddersStopWhereTheThresholdsSay) {
-    struct Case {
-        float start;
-        bool zoomIn, isLarge;
-        float fitZoom;
-        std::vector<float> expected;
-    };
-    const Case cases[] = {
+    const struct { float start; bool zoomIn, isLarge; float fitZoom; std::vector<float> expected; } cases[] = {
         {1.0f, true, false, 0, {1.5f, 2.0f, 2.5f, 3.0f, 4.0f, 5.0f, 6.0f, 7.0f}},
         // Near 0.4 the float lies just above the double 0.4: one more step.
         {7.0f, false, false, 0, {6.0f, 5.0f, 4.0f, 3.0f, 2.5f, 2.0f, 1.5f, 1.0f, 0.8f, 0.6f, 0.5f, 0.4f, 0.3f}},
@@ -26,7 +20,7 @@ TEST(ZoomSteps, LaddersStopWhereTheThresholdsSay) {
         {1.0f, false, true, 0.22f, {0.8f, 0.6f, 0.5f, 0.4f, 0.3f, 0.2f}},
         {0.2f, false, true, 0.1f, {0.17f, 0.14f, 0.11f, 0.08f}},  // fine steps near a small fit
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << (c.zoomIn ? "in from " : "out from ") << c.start);
         std::vector<float> visited;
         for (float z = c.start; visited.size() < 40;) {

@@ -65,11 +65,7 @@ TEST_F(Registry, CreatesKeysOnceAndFindsThemWhateverTheCase) {
               ERROR_SUCCESS);
     EXPECT_EQ(disposition, REG_OPENED_EXISTING_KEY);
 
-    struct Case {
-        HKEY parent;
-        std::u16string subKey;
-        long result;
-    } cases[] = {
+    struct { HKEY parent; std::u16string subKey; long result; } cases[] = {
         {HKEY_CURRENT_USER, u"software", ERROR_SUCCESS},  // parents exist too
         {HKEY_CURRENT_USER, u"software\\morvex\\ezo", ERROR_SUCCESS},
         {first.get(), u"", ERROR_SUCCESS},
@@ -78,7 +74,7 @@ TEST_F(Registry, CreatesKeysOnceAndFindsThemWhateverTheCase) {
         {HKEY_CURRENT_USER, u"Software\\\\Morvex", ERROR_INVALID_PARAMETER},
         {HKEY{12345}, u"Software", ERROR_INVALID_HANDLE},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         RegKey key;
         EXPECT_EQ(RegOpenKeyEx(c.parent, c.subKey, 0, KEY_READ, key.out()), c.result)
             << c.subKey.size();

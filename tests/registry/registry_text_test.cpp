@@ -25,10 +25,7 @@ std::vector<uint8_t> Utf16Bytes(std::u16string_view text) {
 constexpr const char* kHeader = "Windows Registry Editor Version 5.00\n";
 
 TEST(RegistryText, WritesEachValueInItsReadableFormAndReadsItBackExactly) {
-    struct Case {
-        RegValue value;
-        std::string line;
-    } cases[] = {
+    struct { RegValue value; std::string line; } cases[] = {
         {Value(u"Slide", 4, {3, 0, 0, 0}), "\"Slide\"=dword:00000003"},
         {Value(u"Big", 4, {0xEF, 0xBE, 0xAD, 0xDE}), "\"Big\"=dword:deadbeef"},
         {Value(u"OpenFile", 1, Utf16Bytes(u"\\My Documents\\")),
@@ -48,7 +45,7 @@ TEST(RegistryText, WritesEachValueInItsReadableFormAndReadsItBackExactly) {
         {Value(u"", 1, Utf16Bytes(u"default")), "@=\"default\""},
         {Value(u"a\\b \"c\"", 4, {0, 0, 0, 0}), "\"a\\\\b \\\"c\\\"\"=dword:00000000"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         registry::RegKeyMap keys;
         registry::EnsureKey(keys, u"Software\\Morvex\\Ezo")->values.push_back(c.value);
         const std::string text = registry::FormatRegistryText(keys);

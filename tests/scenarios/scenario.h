@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 // scenarios that need it are skipped with the reason.
 constexpr bool kTreeAndListMerged = true;
 constexpr bool kViewerMerged = true;
-constexpr bool kModesMerged = false;
+constexpr bool kModesMerged = true;
 // A tap-and-hold whose pop-up menu opens inside the hold's virtual wait
 // blocks the script driver (the menu's loop runs inside the command).
 constexpr bool kHoldPopupInScripts = false;

@@ -130,18 +130,14 @@ TEST_F(SettingsStore, LoadsWhatTheStoreHolds) {
 }
 
 TEST_F(SettingsStore, SavesTheFileThatGoesWithTheStartOption) {
-    struct Case {
-        int32_t openMode;
-        int32_t storedMode;
-        std::string storedFile;
-    } cases[] = {
+    struct { int32_t openMode; int32_t storedMode; std::string storedFile; } cases[] = {
         {ezo::OpenLatestFile, 1, "\\\\latest.jpg"},
         {ezo::OpenSelectedFile, 2, "\\\\selected.jpg"},
         {ezo::OpenNothing, 0, "\\\\Folder\\\\"},
         {ezo::OpenNothingLoaded, 0, "\\\\Folder\\\\"},
         {7, 0, "\\\\Folder\\\\"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SetUp();
         settings.openMode = c.openMode;
         settings.latestFile = u"\\latest.jpg";

@@ -118,12 +118,7 @@ TEST(DemoDevice, WritesTheTree) {
 
 // Pictures made of palette colours come back index for index.
 TEST(GifWriter, PaletteIndicesSurviveTheCoder) {
-    struct Case {
-        const char* name;
-        int width, height;
-        uint8_t (*index)(int x, int y);
-    };
-    const Case cases[] = {
+    const struct { const char* name; int width, height; uint8_t (*index)(int x, int y); } cases[] = {
         {"one pixel", 1, 1, [](int, int) -> uint8_t { return 7; }},
         {"one colour: long runs reach 12-bit codes", 300, 200, [](int, int) -> uint8_t { return 0; }},
         {"noise: the table fills and is cleared many times", 257, 173,
@@ -132,7 +127,7 @@ TEST(GifWriter, PaletteIndicesSurviveTheCoder) {
         {"a tall column", 1, 3000, [](int, int y) -> uint8_t { return static_cast<uint8_t>(y / 7 % 256); }},
     };
     const auto& palette = demo::GifPalette();
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Picture picture(c.width, c.height);
         for (int y = 0; y < c.height; ++y)
