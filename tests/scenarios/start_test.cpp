@@ -158,6 +158,23 @@ TEST_F(StartScenario, APathRevealsAFolderOrTheFolderOfAFileThatIsNoPicture) {
     }
 }
 
+// A picture given as PATH that cannot be opened leaves its folder listed,
+// where the user was heading, rather than the bare notice.
+TEST_F(StartScenario, APathToABrokenPictureShowsItsFolder) {
+    WAITS_FOR(kViewerMerged && kTreeAndListMerged, "the viewer and the tree");
+    WritePicture("Album/good.jpg", 40, 30);
+    WriteText("Album/broken.jpg", "not a JPEG");
+    ASSERT_EQ(Run("dump start.txt\n", (root_ / "Album/broken.jpg").string()), 0);
+    const Dump dump = ReadDump("start.txt");
+    EXPECT_EQ(dump["browseMode"], "1");
+    EXPECT_EQ(dump["title"], "Ezo");
+    EXPECT_EQ(dump["currentFolder"], "\\Album\\");
+    EXPECT_EQ(dump["rowCount"], "2");
+    EXPECT_TRUE(Shown(dump, 1000)) << dump.text;
+    EXPECT_FALSE(Shown(dump, 1009));
+    EXPECT_TRUE(Shown(dump, 102));
+}
+
 // Outside the device root, PATH brings its own root for the run; the stored
 // folder means a folder of the usual root and is kept.
 TEST_F(StartScenario, APathOutsideTheRootLeavesTheStoredFolderAsItWas) {
