@@ -8,13 +8,14 @@
 #include <optional>
 
 #include <QSocketNotifier>
-#include <QString>
 #include <QWidget>
 
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "app/start_option.h"
+#include "app/start_path.h"
 #include "platform/device/device.h"
 #include "platform/device/messages.h"
 #include "platform/device/single_instance.h"
@@ -35,16 +36,30 @@ bool IsSet(const char* value) { return value && *value; }
 
 void PrintError(const std::string& message) { std::fprintf(stderr, "ezo: %s\n", message.c_str()); }
 
-// The device's root folder must exist: a typo would otherwise show an empty device.
-bool SetUpFiles(const Options& options) {
-    if (!options.root.empty()) {
-        std::error_code error;
-        if (!std::filesystem::is_directory(options.root, error)) {
-            PrintError("--root: '" + options.root + "' is not a folder");
+// The device's root folder must exist: a typo would otherwise show an empty
+// device. The PATH becomes the device path handed to the program; one
+// outside the root brings its own folder as the root.
+bool SetUpFiles(const Options& options, std::u16string* startPath) {
+    std::error_code error;
+    std::string root = options.root;
+    if (!root.empty() && !std::filesystem::is_directory(root, error)) {
+        PrintError("--root: '" + root + "' is not a folder");
+        return false;
+    }
+    if (root.empty()) root = files::DeviceRoot();
+    startRootMoved = false;
+    if (!options.path.empty()) {
+        const std::filesystem::path cwd = std::filesystem::current_path(error);
+        const StartPath start = ResolveStartPath(options.path, root, cwd.string());
+        if (!start.error.empty()) {
+            PrintError(start.error);
             return false;
         }
-        files::SetDeviceRoot(std::filesystem::absolute(options.root, error).string());
+        startRootMoved = !std::filesystem::equivalent(start.root, root, error);
+        root = start.root;
+        *startPath = start.devicePath;
     }
+    files::SetDeviceRoot(std::filesystem::absolute(root, error).string());
     // As an installation would; the store never creates it itself.
     files::CreateThumbnailFolder();
     if (options.memory) gdi::SetMemoryBudget(*options.memory);
@@ -68,15 +83,15 @@ std::filesystem::path OutputFolder(const Options& options) {
     return {};
 }
 
-int CallEntry(const Options& options, ProgramEntry entry) {
-    const std::u16string commandLine = QString::fromLocal8Bit(options.path.c_str()).toStdU16String();
-    return entry(&theModule, commandLine.c_str(), device::SW_SHOW);
+int CallEntry(const std::u16string& startPath, ProgramEntry entry) {
+    return entry(&theModule, startPath.c_str(), device::SW_SHOW);
 }
 
 int RunHeadless(const Options& options, ProgramEntry entry) {
     std::optional<headless::ScriptSource> source = LoadSource(options);
     if (!source) return headless::kExitBadScript;
-    if (!SetUpFiles(options)) return kExitUsage;
+    std::u16string startPath;
+    if (!SetUpFiles(options, &startPath)) return kExitUsage;
 
     auto device = device::Device::start({options.scale, true, true});
     if (!device) {
@@ -87,7 +102,7 @@ int RunHeadless(const Options& options, ProgramEntry entry) {
     const std::string name = options.script.empty() ? "<stdin>" : options.script;
     headless::ScriptDriver driver(target, std::move(*source), OutputFolder(options), name);
     driver.Start();
-    const int code = CallEntry(options, entry);
+    const int code = CallEntry(startPath, entry);
     // A script whose commands never ran must not pass for one that did.
     if (!driver.finished()) {
         PrintError("the program ended before the script did");
@@ -155,7 +170,8 @@ int RunInWindow(const Options& options, ProgramEntry entry) {
         std::fputs(NoDisplayText().c_str(), stderr);
         return kExitFailure;
     }
-    if (!SetUpFiles(options)) return kExitUsage;
+    std::u16string startPath;
+    if (!SetUpFiles(options, &startPath)) return kExitUsage;
 
     auto device = device::Device::start({options.scale, false, false});
     if (!device) {
@@ -171,7 +187,7 @@ int RunInWindow(const Options& options, ProgramEntry entry) {
         window->activateWindow();
     });
     TerminationSignals termination;
-    return CallEntry(options, entry);
+    return CallEntry(startPath, entry);
 }
 
 }  // namespace

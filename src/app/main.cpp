@@ -5,20 +5,7 @@
 
 #include "app/entry.h"
 #include "app/options.h"
-#include "platform/device/demo_window.h"
-#include "platform/device/message_loop.h"
-
-namespace {
-
-// Until the program's main window exists, the device's demo window stands in.
-int ProgramMain(ezo::HINSTANCE, const char16_t*, int showCommand) {
-    device::HWND window = device::CreateDemoWindow();
-    if (!window) return 0;
-    device::ShowWindow(window, showCommand);
-    return device::RunMessageLoop();
-}
-
-}  // namespace
+#include "app/program_entry.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -31,5 +18,5 @@ int main(int argc, char** argv) {
         std::fputs((parsed.options->help ? ezo::UsageText() : ezo::VersionText()).c_str(), stdout);
         return 0;
     }
-    return ezo::RunProgram(*parsed.options, ProgramMain);
+    return ezo::RunProgram(*parsed.options, ezo::EzoMain);
 }

@@ -34,13 +34,10 @@ void OnNotify(device::HWND window, device::LPARAM lParam);
 // Applies the stored start option once the children exist.
 void ApplyStartOption(device::HWND window);
 
-// Writes the shell's state as "key: value" lines:
-//   browseMode, BrowseView, viewBarBits, splitButtonBits, listAreaHeight:
-//     integers as held;
-//   currentFolder, title: UTF-8 text (title is the main window's);
-//   zoom: the view's zoom with three decimals;
-//   fullScreen, titleBarHidden, landscapeMode, flipBits, slideShowRunning:
-//     integers.
+// Writes the shell's state as "key: value" lines for the headless dump:
+// screen and mode flags, the view's zoom and offsets, the current folder,
+// the file list's rows as shown, the latest file and the split (the README
+// lists the keys and their format).
 void DumpShellState(device::DumpWriter& out);
 
 }  // namespace ezo

@@ -112,6 +112,10 @@ std::string UsageText() {
     return "Usage: ezo [PATH] [options]\n"
            "Shows the 240 x 320 handheld screen of the Ezo picture viewer in a window.\n"
            "\n"
+           "PATH, a picture or a folder, is shown at start instead of what the settings\n"
+           "say (for this run only): a picture opens for viewing, a folder opens in the\n"
+           "folder tree. A PATH outside the device root makes its folder the root.\n"
+           "\n"
            "Options:\n"
            "  --root DIR       host folder holding the device's files (default: $HOME)\n"
            "  --scale N        desktop pixels per device pixel, 1 to 8 (default: 2)\n"
@@ -125,12 +129,14 @@ std::string UsageText() {
            "  --version        show the version\n"
            "\n"
            "Keys:\n"
-           "  F1..F5 or 1..5   the five hardware buttons\n"
-           "  arrow keys       the arrow keys\n"
+           "  F1..F5 or 1..5   the five hardware buttons, while a picture is shown; by\n"
+           "                   default landscape, full screen, slide show, quit, slide show\n"
+           "  arrow keys       the previous (Left, Up) or next (Right, Down) picture\n"
            "  Ctrl+Q           quit\n"
-           "  left mouse       the stylus (hold still or right click: tap and hold)\n"
+           "  left mouse       the stylus: tap, drag to pan or move the splitter, double\n"
+           "                   tap for full screen (hold still or right click: tap and hold)\n"
            "\n"
-           "Exit status: 0 done, 1 failure, 2 bad options or a bad script.\n";
+           "Exit status: 0 done, 1 failure, 2 bad options, a missing PATH or a bad script.\n";
 }
 
 std::string VersionText() { return std::string("ezo ") + EZO_VERSION + "\n"; }

@@ -5,6 +5,7 @@
 #include "app/resource_ids.h"
 #include "app/resource_table.h"
 #include "app/shell/shell_state.h"
+#include "app/start_option.h"
 #include "platform/controls/form_classes.h"
 #include "platform/controls/list_classes.h"
 #include "platform/controls/look.h"
@@ -15,6 +16,7 @@
 #include "platform/device/message_loop.h"
 #include "platform/device/screen.h"
 #include "platform/device/window_api.h"
+#include "settings/settings.h"
 
 namespace ezo {
 namespace {
@@ -61,17 +63,22 @@ device::HWND CreateMainWindow(int showCommand) {
     return window;
 }
 
-int EzoMain(HINSTANCE instance, const char16_t*, int showCommand) {
+int EzoMain(HINSTANCE instance, const char16_t* commandLine, int showCommand) {
     shell.instance = instance;
     // The start-up already hands a second start over; this guards a second entry call.
     if (device::HWND running = device::FindWindow(LoadName(IDS_CLASS_NAME), nullptr)) {
         device::SetForegroundWindow(running);
         return 0;
     }
+    startPath = commandLine ? commandLine : u"";
+    std::u16string storedFile;
+    const bool keepStoredFile = startRootMoved && ReadSettingString(u"OpenFile", u"", storedFile);
     RegisterProgramClasses();
     AddShellDump();
     if (!CreateMainWindow(showCommand)) return 0;
-    return device::RunMessageLoop();
+    const int code = device::RunMessageLoop();
+    if (keepStoredFile) WriteSettingString(u"OpenFile", storedFile);
+    return code;
 }
 
 }  // namespace ezo

@@ -1,41 +1,84 @@
-// The shell's state in the headless driver's dump.
-#include <cstdio>
+// The shell's state in the headless driver's dump: what a script needs to
+// tell which screen shows, how the picture is drawn and what the list holds.
+#include "app/dump_text.h"
 
-#include <QString>
+#include <cstdio>
 
 #include "app/main_window.h"
 #include "app/shell/shell_state.h"
 #include "browse/current_folder.h"
 #include "image/view_state.h"
+#include "platform/controls/list_view.h"
 #include "platform/device/device.h"
+#include "platform/device/message_loop.h"
+#include "settings/settings.h"
 
 namespace ezo {
 
 namespace {
 
-std::string Utf8(std::u16string_view text) {
-    return QString::fromStdU16String(std::u16string(text)).toStdString();
+constexpr int kColumnCount = 4;
+constexpr int kCellSize = 260;
+
+std::string Float3(float value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", double(value));
+    return text;
+}
+
+// One cell of the file list control as the user sees it.
+std::u16string CellText(device::HWND list, int row, int column) {
+    char16_t buffer[kCellSize] = {};
+    controls::LVITEMW item;
+    item.iSubItem = column;
+    item.pszText = buffer;
+    item.cchTextMax = kCellSize;
+    device::SendMessage(list, controls::LVM_GETITEMTEXTW, device::WPARAM(row), reinterpret_cast<device::LPARAM>(&item));
+    return buffer;
+}
+
+void WriteRows(device::DumpWriter& out) {
+    device::HWND list = shell.fileList;
+    if (!list || !device::IsWindow(list)) return;
+    const auto rows = int(device::SendMessage(list, controls::LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < rows; ++row) {
+        std::u16string line;
+        for (int column = 0; column < kColumnCount; ++column) {
+            if (column > 0) line += u" | ";
+            line += CellText(list, row, column);
+        }
+        out.write("row", DumpText(line));
+    }
 }
 
 }  // namespace
 
 void DumpShellState(device::DumpWriter& out) {
+    const bool alive = shell.mainWindow && device::IsWindow(shell.mainWindow);
     out.write("browseMode", shell.browseMode);
     out.write("BrowseView", shell.BrowseView);
-    out.write("viewBarBits", shell.viewBarBits);
-    out.write("splitButtonBits", shell.splitButtonBits);
-    out.write("listAreaHeight", shell.listAreaHeight);
-    out.write("currentFolder", Utf8(currentFolder));
-    const bool alive = shell.mainWindow && device::IsWindow(shell.mainWindow);
-    out.write("title", alive ? Utf8(device::GetWindowText(shell.mainWindow)) : std::string());
-    char zoom[32];
-    std::snprintf(zoom, sizeof zoom, "%.3f", double(viewState.zoom));
-    out.write("zoom", zoom);
+    out.write("title", alive ? DumpText(device::GetWindowText(shell.mainWindow)) : std::string());
+    out.write("imageLoaded", viewState.imageLoaded);
+    out.write("zoom", Float3(viewState.zoom));
+    out.write("previousZoom", Float3(viewState.previousZoom));
+    out.write("xOffset", viewState.xOffset);
+    out.write("yOffset", viewState.yOffset);
+    out.write("fitToggle", viewState.fitToggle);
     out.write("fullScreen", viewState.fullScreen);
     out.write("titleBarHidden", viewState.titleBarHidden);
     out.write("landscapeMode", viewState.landscapeMode);
     out.write("flipBits", viewState.flipBits);
     out.write("slideShowRunning", shell.slideShowRunning);
+    out.write("effectRunning", viewState.effectRunning);
+    out.write("viewBarBits", shell.viewBarBits);
+    out.write("thumbViewActive", shell.thumbViewActive);
+    out.write("currentFolder", DumpText(currentFolder));
+    out.write("rowCount", shell.rowCount);
+    WriteRows(out);
+    out.write("latestFile", DumpText(settings.latestFile));
+    out.write("split", shell.separatorRect.top);
+    out.write("splitButtonBits", shell.splitButtonBits);
+    out.write("listAreaHeight", shell.listAreaHeight);
 }
 
 }  // namespace ezo

@@ -1,0 +1,157 @@
+#include "scenario.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "app/entry.h"
+#include "app/options.h"
+#include "app/program_entry.h"
+#include "app/shell/shell_state.h"
+#include "app/start_option.h"
+#include "browse/current_folder.h"
+#include "browse/file_list.h"
+#include "demo/bmp_writer.h"
+#include "demo/gif_writer.h"
+#include "demo/jpeg_writer.h"
+#include "demo/scenes.h"
+#include "image/view_state.h"
+#include "platform/files/device_paths.h"
+#include "platform/registry/registry.h"
+#include "settings/settings.h"
+
+namespace scenario {
+
+namespace {
+
+bool EndsWith(const std::string& text, const std::string& suffix) {
+    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+// Settings are read from $XDG_CONFIG_HOME at the next registry call.
+void UseConfigFolder(const fs::path& config) {
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    registry::SetRegistryFile("");
+}
+
+}  // namespace
+
+bool Dump::HasWindow(std::initializer_list<std::string> parts) const {
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.find("window: ") == std::string::npos) continue;
+        bool all = true;
+        for (const std::string& part : parts) all = all && line.find(part) != std::string::npos;
+        if (all) return true;
+    }
+    return false;
+}
+
+Dump ParseDump(const std::string& text) {
+    Dump dump;
+    dump.text = text;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.empty() || line[0] == ' ') continue;
+        const size_t colon = line.find(": ");
+        const std::string key = line.substr(0, colon);
+        const std::string value = colon == std::string::npos ? std::string() : line.substr(colon + 2);
+        if (key == "row") dump.rows.push_back(value);
+        else dump.values[key] = value;
+    }
+    return dump;
+}
+
+void ScenarioTest::SetUp() {
+    const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+    folder_ = fs::temp_directory_path() / ("ezo_scenario_" + std::to_string(::getpid()) + "_" + name);
+    fs::remove_all(folder_);
+    root_ = folder_ / "root";
+    fs::create_directories(root_);
+    fs::create_directories(folder_ / "config");
+    fs::create_directories(folder_ / "cache");
+    setenv("XDG_CACHE_HOME", (folder_ / "cache").c_str(), 1);
+    files::SetThumbnailFolder((folder_ / "cache" / "ezo" / "Thumbnails").string());
+    UseConfigFolder(folder_ / "config");
+}
+
+void ScenarioTest::TearDown() {
+    registry::SetRegistryFile("");
+    fs::remove_all(folder_);
+}
+
+void ScenarioTest::WritePicture(const std::string& relative, int width, int height, demo::Scene scene) {
+    const demo::Picture picture = demo::Paint(scene, width, height);
+    std::vector<uint8_t> bytes;
+    if (EndsWith(relative, ".bmp")) bytes = demo::EncodeBmp(picture, 24);
+    else if (EndsWith(relative, ".gif")) bytes = demo::EncodeGif(picture);
+    else bytes = demo::EncodeJpeg(picture);
+    ASSERT_FALSE(bytes.empty()) << relative;
+    const fs::path path = root_ / relative;
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+void ScenarioTest::WriteText(const std::string& relative, const std::string& text) {
+    const fs::path path = root_ / relative;
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+void ScenarioTest::StoreDword(const std::u16string& name, int32_t value) {
+    UseConfigFolder(folder_ / "config");
+    ASSERT_EQ(ezo::WriteSettingDword(name, value), 1);
+}
+
+void ScenarioTest::StoreString(const std::u16string& name, const std::u16string& value) {
+    UseConfigFolder(folder_ / "config");
+    ASSERT_EQ(ezo::WriteSettingString(name, value), 1);
+}
+
+int32_t ScenarioTest::StoredDword(const std::u16string& name) {
+    UseConfigFolder(folder_ / "config");
+    return ezo::ReadSettingDword(name, -12345);
+}
+
+std::u16string ScenarioTest::StoredString(const std::u16string& name) {
+    UseConfigFolder(folder_ / "config");
+    std::u16string text;
+    ezo::ReadSettingString(name, u"<missing>", text);
+    return text;
+}
+
+int ScenarioTest::Run(const std::string& script, const std::string& path) {
+    std::ofstream(folder_ / "script.ezs") << script;
+    UseConfigFolder(folder_ / "config");
+    // One process runs many scenarios: each starts from the program's initial state.
+    ezo::settings = ezo::Settings{};
+    ezo::viewState = ezo::ViewState{};
+    ezo::shell = ezo::Shell{};
+    ezo::FreeFileList();
+    ezo::fileList = ezo::FileList{};
+    ezo::currentFolder.clear();
+    ezo::startPath.clear();
+    std::vector<std::string> args = {"--headless", "--scale", "1", "--root", root_.string(), "--script",
+                                     (folder_ / "script.ezs").string()};
+    if (!path.empty()) args.push_back(path);
+    const ezo::ParsedOptions parsed = ezo::ParseOptions(args);
+    if (!parsed.options) return -1;
+    const int code = ezo::RunProgram(*parsed.options, ezo::EzoMain);
+    registry::SetRegistryFile("");  // what the run saved is read afresh
+    return code;
+}
+
+Dump ScenarioTest::ReadDump(const std::string& name) const {
+    std::ifstream in(folder_ / name);
+    std::stringstream text;
+    text << in.rdbuf();
+    return ParseDump(text.str());
+}
+
+QImage ScenarioTest::ReadShot(const std::string& name) const {
+    return QImage(QString::fromStdString((folder_ / name).string()));
+}
+
+}  // namespace scenario

@@ -1,0 +1,106 @@
+// `ezo PATH`: the host path as the device path the program opens, and the
+// root that holds it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/entry.h"
+#include "app/start_path.h"
+#include "platform/files/device_paths.h"
+
+namespace ezo {
+namespace {
+
+namespace fs = std::filesystem;
+
+class StartPathTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() / ("ezo_start_path_" + std::to_string(::getpid()));
+        fs::remove_all(folder_);
+        for (const char* dir : {"root/My Pictures/Trip", "outside/Album"}) fs::create_directories(folder_ / dir);
+        for (const char* file : {"root/My Pictures/Trip/Plage d'été.jpg", "root/top.jpg", "outside/Album/x.gif"})
+            std::ofstream(folder_ / file) << "x";
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    std::string At(const char* relative) const { return (folder_ / relative).string(); }
+
+    fs::path folder_;
+};
+
+TEST_F(StartPathTest, PathsBecomeDevicePathsAndOutsidePathsBringTheirRoot) {
+    struct Case {
+        const char* name;
+        std::string path;
+        std::string cwd;
+        std::u16string devicePath;
+        std::string root;
+    } cases[] = {
+        {"picture below the root", At("root/My Pictures/Trip/Plage d'été.jpg"), "/", u"\\My Pictures\\Trip\\Plage d'été.jpg",
+         At("root")},
+        {"folder ends in a backslash", At("root/My Pictures/Trip/"), "/", u"\\My Pictures\\Trip\\", At("root")},
+        {"the root itself", At("root"), "/", u"\\", At("root")},
+        {"relative to the current folder", "Trip/../Trip/Plage d'été.jpg", At("root/My Pictures"),
+         u"\\My Pictures\\Trip\\Plage d'été.jpg", At("root")},
+        {"picture outside: its folder is the root", At("outside/Album/x.gif"), "/", u"\\x.gif", At("outside/Album")},
+        {"folder outside: it is the root", At("outside/Album"), "/", u"\\", At("outside/Album")},
+        {"a sibling whose name starts like the root", At("outside"), At("root"), u"\\", At("outside")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const StartPath start = ResolveStartPath(c.path, At("root"), c.cwd);
+        EXPECT_EQ(start.error, "");
+        EXPECT_EQ(start.devicePath, c.devicePath);
+        EXPECT_EQ(fs::path(start.root), fs::path(c.root));
+    }
+}
+
+TEST_F(StartPathTest, PathsThatCannotBeShownAreRefusedWithTheirReason) {
+    fs::create_directories(folder_ / "root" / std::string(250, 'd'));
+    std::ofstream(folder_ / "root" / std::string(250, 'd') / "long name.jpg") << "x";
+    std::ofstream(folder_ / "root/bad\x01name.jpg") << "x";
+    struct Case {
+        std::string path;
+        const char* reason;
+    } cases[] = {
+        {At("root/missing.jpg"), "does not exist"},
+        {"", "is not a file or a folder"},
+        {"/dev/null", "is not a file or a folder"},
+        {At("root/bad\x01name.jpg"), "has a name the device cannot hold"},
+        {At(("root/" + std::string(250, 'd') + "/long name.jpg").c_str()), "is too long for the device"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const StartPath start = ResolveStartPath(c.path, At("root"), "/");
+        EXPECT_NE(start.error.find(c.reason), std::string::npos) << start.error;
+        EXPECT_TRUE(start.devicePath.empty());
+    }
+}
+
+std::u16string seenCommandLine;
+std::string seenRoot;
+
+int RecordsItsStart(HINSTANCE, const char16_t* commandLine, int) {
+    seenCommandLine = commandLine;
+    seenRoot = files::DeviceRoot();
+    return 0;
+}
+
+// The program's entry receives PATH as a device path, on the root that holds it.
+TEST_F(StartPathTest, TheEntryGetsTheDevicePathOnItsRoot) {
+    std::ofstream(folder_ / "s.ezs") << "quit\n";
+    Options options;
+    options.headless = true;
+    options.script = (folder_ / "s.ezs").string();
+    options.root = At("root");
+    options.path = At("outside/Album/x.gif");
+    testing::internal::CaptureStderr();
+    RunProgram(options, RecordsItsStart);
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(seenCommandLine, u"\\x.gif");
+    EXPECT_EQ(fs::path(seenRoot), fs::path(At("outside/Album")));
+}
+
+}  // namespace
+}  // namespace ezo
