@@ -21,7 +21,7 @@ namespace ezo {
 
 namespace {
 
-bool IsImageKind(int kind) { return kind >= Bmp && kind <= Jpeg; }
+bool IsImageKind(int kind) { return kind >= int(Bmp) && kind <= int(Jpeg); }
 
 // Brings the loaded picture in: at once, or through the slide show's cover
 // transition, which restarts the slide timer itself when it ends.
