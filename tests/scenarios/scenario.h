@@ -17,18 +17,6 @@ namespace scenario {
 
 namespace fs = std::filesystem;
 
-// Work of other branches these scenarios need; until it is merged the
-// scenarios that need it are skipped with the reason.
-constexpr bool kTreeAndListMerged = true;
-constexpr bool kViewerMerged = true;
-constexpr bool kModesMerged = true;
-// A tap-and-hold whose pop-up menu opens inside the hold's virtual wait
-// blocks the script driver (the menu's loop runs inside the command).
-constexpr bool kHoldPopupInScripts = false;
-
-#define WAITS_FOR(merged, what) \
-    if (!(merged)) GTEST_SKIP() << "waits for " what
-
 // The dump's top-level "key: value" lines (the last of each key), the list's
 // rows in order, and the whole text.
 struct Dump {

@@ -31,7 +31,6 @@ TEST_F(StartScenario, FirstRunShowsTheBrowseScreenAndStoresTheDefaultsAtExit) {
 }
 
 TEST_F(StartScenario, FirstRunStoresTheFolderShownAtExit) {
-    WAITS_FOR(kTreeAndListMerged, "the folder tree");
     WritePicture("a.jpg", 40, 30);
     ASSERT_EQ(Run("dump start.txt\n"), 0);
     const Dump dump = ReadDump("start.txt");
@@ -85,7 +84,6 @@ TEST_F(StartScenario, AStartFileThatCannotBeShownLeavesTheBrowseScreenWithTheNot
 // The walk to the start file's folder passes \My Documents, which holds no
 // picture: its notice must not cover the picture.
 TEST_F(StartScenario, TheLatestFileOpensForViewingAndBrowsingReturnsToTheGrid) {
-    WAITS_FOR(kViewerMerged && kTreeAndListMerged && kModesMerged, "the viewer, the tree and the commands");
     WritePicture("My Documents/Pictures/a.jpg", 64, 48);
     WritePicture("My Documents/Pictures/b.jpg", 64, 48);
     StoreDword(u"OpenMode", 1);
@@ -112,7 +110,6 @@ TEST_F(StartScenario, TheLatestFileOpensForViewingAndBrowsingReturnsToTheGrid) {
 }
 
 TEST_F(StartScenario, TheStoredFolderIsRevealedWhenNothingOpensAtStart) {
-    WAITS_FOR(kTreeAndListMerged, "the folder tree");
     WritePicture("My Documents/Pictures/a.jpg", 40, 30);
     StoreDword(u"OpenMode", 7);  // any value but 1 and 2: none
     StoreString(u"OpenFile", u"\\My Documents\\Pictures\\");
@@ -127,7 +124,6 @@ TEST_F(StartScenario, TheStoredFolderIsRevealedWhenNothingOpensAtStart) {
 
 // PATH replaces the stored choice for this run; what is stored stays.
 TEST_F(StartScenario, APathOpensAPictureForThisRunOnly) {
-    WAITS_FOR(kViewerMerged && kTreeAndListMerged, "the viewer and the tree");
     WritePicture("Holiday photos/Café.jpg", 64, 48);
     StoreDword(u"OpenMode", 2);
     StoreString(u"OpenFile", u"\\elsewhere.jpg");
@@ -141,7 +137,6 @@ TEST_F(StartScenario, APathOpensAPictureForThisRunOnly) {
 }
 
 TEST_F(StartScenario, APathRevealsAFolderOrTheFolderOfAFileThatIsNoPicture) {
-    WAITS_FOR(kTreeAndListMerged, "the tree");
     WritePicture("Holiday photos/Café.jpg", 64, 48);
     WriteText("Holiday photos/read me.txt", "notes");
     StoreDword(u"OpenMode", 4);
@@ -161,7 +156,6 @@ TEST_F(StartScenario, APathRevealsAFolderOrTheFolderOfAFileThatIsNoPicture) {
 // A picture given as PATH that cannot be opened leaves its folder listed,
 // where the user was heading, rather than the bare notice.
 TEST_F(StartScenario, APathToABrokenPictureShowsItsFolder) {
-    WAITS_FOR(kViewerMerged && kTreeAndListMerged, "the viewer and the tree");
     WritePicture("Album/good.jpg", 40, 30);
     WriteText("Album/broken.jpg", "not a JPEG");
     ASSERT_EQ(Run("dump start.txt\n", (root_ / "Album/broken.jpg").string()), 0);

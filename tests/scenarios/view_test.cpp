@@ -26,7 +26,6 @@ protected:
 };
 
 TEST_F(ViewScenario, TheListShowsTheFolderAndATapOpensARow) {
-    WAITS_FOR(kViewerMerged && kTreeAndListMerged, "the viewer and the file list");
     WritePicture("b b.gif", 30, 20);
     WritePicture("a.jpg", 30, 20);
     // The list starts below the separator (screen row 26 + 86) with a 16-pixel
@@ -50,7 +49,6 @@ TEST_F(ViewScenario, TheListShowsTheFolderAndATapOpensARow) {
 // Two pictures in the folder's own order: each arrow either opens the other
 // one or, at an end, beeps and keeps the picture.
 TEST_F(ViewScenario, ArrowsStepThroughTheFolderAndBeepAtItsEnds) {
-    WAITS_FOR(kViewerMerged && kTreeAndListMerged && kModesMerged, "the viewer, the tree and the keys");
     WritePicture("Pictures/a.jpg", 320, 240, demo::Scene::Sunset);
     WritePicture("Pictures/b.jpg", 320, 240, demo::Scene::Checker);
     StoreDword(u"OpenMode", 1);
@@ -73,7 +71,6 @@ TEST_F(ViewScenario, ArrowsStepThroughTheFolderAndBeepAtItsEnds) {
 }
 
 TEST_F(ViewScenario, ZoomFitAndRefreshChangeTheDrawing) {
-    WAITS_FOR(kViewerMerged && kModesMerged, "the viewer and the commands");
     StartOn(u"\\Pictures\\a.jpg");
     ASSERT_EQ(Run("command 40089\ndump in.txt\ncommand 40090\ncommand 40090\ndump out.txt\n"
                   "command 40040\ndump fit.txt\ncommand 40071\ncommand 40095\ndump refresh.txt\n"),
@@ -93,7 +90,6 @@ TEST_F(ViewScenario, ZoomFitAndRefreshChangeTheDrawing) {
 }
 
 TEST_F(ViewScenario, FullScreenByDoubleTapAndBackByTheOverlayButton) {
-    WAITS_FOR(kViewerMerged && kModesMerged, "the viewer and the view modes");
     StartOn(u"\\Pictures\\a.jpg");
     ASSERT_EQ(Run("dbltap 120 160\ndump full.txt\nshot full.png\ncommand 1001\ndump back.txt\n"), 0);
     const Dump full = ReadDump("full.txt");
@@ -109,7 +105,6 @@ TEST_F(ViewScenario, FullScreenByDoubleTapAndBackByTheOverlayButton) {
 
 // Default key map: 1 landscape, 2 full screen, 3 slide show, 4 quit.
 TEST_F(ViewScenario, HardwareKeysRunTheirActionsOnlyWhileViewing) {
-    WAITS_FOR(kViewerMerged && kModesMerged, "the viewer and the hardware keys");
     StartOn(u"\\Pictures\\a.jpg");
     ASSERT_EQ(Run("appkey 1\ndump landscape.txt\nappkey 1\nappkey 2\ndump full.txt\nappkey 2\n"
                   "appkey 3\ndump slide.txt\nappkey 3\ndump stopped.txt\nappkey 4\ndump never.txt\n"),
@@ -124,7 +119,6 @@ TEST_F(ViewScenario, HardwareKeysRunTheirActionsOnlyWhileViewing) {
 }
 
 TEST_F(ViewScenario, TheSlideShowAdvancesOnTheVirtualClockAndTurnsAtTheEnd) {
-    WAITS_FOR(kViewerMerged && kTreeAndListMerged && kModesMerged, "the viewer, the tree and the commands");
     StartOn(u"\\Pictures\\a.jpg");
     StoreDword(u"Slide", 2);
     ASSERT_EQ(Run("command 40086\ndump started.txt\nwait 1999\ndump early.txt\nwait 1\ndump tick1.txt\n"
@@ -147,7 +141,6 @@ TEST_F(ViewScenario, TheSlideShowAdvancesOnTheVirtualClockAndTurnsAtTheEnd) {
 }
 
 TEST_F(ViewScenario, TheSplitterFollowsItsButtonsAndADrag) {
-    WAITS_FOR(kViewerMerged && kModesMerged, "the splitter drag and the split buttons");
     // Button 5303 sits at client (8, 78): screen (8..14, 104..110).
     ASSERT_EQ(Run("tap 11 107\ndump collapsed.txt\ndown 120 30\nmove 120 150\nup 120 150\ndump dragged.txt\n"),
               0);
@@ -160,8 +153,6 @@ TEST_F(ViewScenario, TheSplitterFollowsItsButtonsAndADrag) {
 }
 
 TEST_F(ViewScenario, DeleteAsksAndRemovesTheSelectedFile) {
-    WAITS_FOR(kTreeAndListMerged && kModesMerged, "the file list and the Delete command");
-    WAITS_FOR(kHoldPopupInScripts, "a script's hold that can open the pop-up menu");
     WritePicture("a.jpg", 30, 20);
     WritePicture("b.jpg", 30, 20);
     // Hold on the first row (it is selected, the pop-up opens), close the

@@ -33,6 +33,7 @@ bool turnScheduled = false;
 // UI thread only.
 std::optional<int> quitCode;
 std::vector<QEventLoop*> runningLoops;
+std::function<void()> modalLoopHook;
 
 bool OnUiThread() {
     QCoreApplication* app = QCoreApplication::instance();
@@ -111,6 +112,8 @@ int RunMessageLoop() {
     return quitCode.value_or(0);
 }
 
+void SetModalLoopHook(std::function<void()> hook) { modalLoopHook = std::move(hook); }
+
 void ProcessPendingMessages() {
     if (!OnUiThread()) return;
     // Qt's own events first (queued calls, widget updates), then our turn.
@@ -159,7 +162,10 @@ void ResetMessageLoop() {
 }
 
 // Modal loops register here so that the quit message ends them too.
-void PushLoop(QEventLoop* loop) { runningLoops.push_back(loop); }
+void PushLoop(QEventLoop* loop) {
+    runningLoops.push_back(loop);
+    if (modalLoopHook) modalLoopHook();
+}
 void PopLoop(QEventLoop* loop) { std::erase(runningLoops, loop); }
 
 }  // namespace internal

@@ -4,6 +4,7 @@
 // Each turn of the loop handles the posted messages, then paints the windows
 // that need it.
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "platform/device/messages.h"
@@ -30,6 +31,10 @@ int RunMessageLoop();
 void ProcessPendingMessages();
 // Number of messages waiting.
 size_t PendingMessageCount();
+// Called each time a modal loop (a dialog, a message box, a pop-up menu)
+// starts, before it waits for input; empty to remove. The headless driver
+// uses it to go on with its script inside that loop.
+void SetModalLoopHook(std::function<void()> hook);
 
 // The beep of the platform's default alert; counted by the device.
 bool MessageBeep(uint32_t type);

@@ -4,6 +4,8 @@
 
 #include <QTimer>
 
+#include "platform/device/message_loop.h"
+
 namespace headless {
 namespace {
 
@@ -20,11 +22,24 @@ ScriptDriver::ScriptDriver(ScriptTarget& target, ScriptSource source, std::files
       runner_(target, std::move(outputFolder)),
       name_(std::move(scriptName)) {}
 
+ScriptDriver::~ScriptDriver() { device::SetModalLoopHook({}); }
+
 void ScriptDriver::Start() {
+    device::SetModalLoopHook([this] { OnModalLoop(); });
+    Schedule();
+}
+
+void ScriptDriver::Schedule() {
+    stepScheduled_ = true;
     QTimer::singleShot(0, steps_.get(), [this] { Step(); });
 }
 
+void ScriptDriver::OnModalLoop() {
+    if (executing_ > 0 && !stepScheduled_ && !finished_) Schedule();
+}
+
 void ScriptDriver::Step() {
+    stepScheduled_ = false;
     if (finished_) return;
     ScriptSource::Next next = source_.Read();
     if (next.error) {
@@ -33,12 +48,22 @@ void ScriptDriver::Step() {
         Finish();
         return;
     }
-    if (!next.command || !runner_.Execute(*next.command)) {
+    if (!next.command) {
+        Finish();
+        return;
+    }
+    ++executing_;
+    const bool ok = runner_.Execute(*next.command);
+    --executing_;
+    if (finished_) return;
+    if (!ok) {
         if (runner_.error()) Report(name_, *runner_.error());
         Finish();
         return;
     }
-    QTimer::singleShot(0, steps_.get(), [this] { Step(); });
+    // A step run inside a modal loop this command opened has already
+    // scheduled its own successor.
+    if (!stepScheduled_) Schedule();
 }
 
 void ScriptDriver::Finish() {

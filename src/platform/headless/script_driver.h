@@ -22,6 +22,9 @@ public:
     // scriptName is used in messages ("tour.ezs:3: ...").
     ScriptDriver(ScriptTarget& target, ScriptSource source, std::filesystem::path outputFolder,
                  std::string scriptName);
+    ~ScriptDriver();
+    ScriptDriver(const ScriptDriver&) = delete;
+    ScriptDriver& operator=(const ScriptDriver&) = delete;
 
     // Schedules the first command for the next turn of the event loop.
     void Start();
@@ -31,6 +34,10 @@ public:
 
 private:
     void Step();
+    void Schedule();
+    // A modal loop opened while a command still runs (a tap-and-hold's
+    // pop-up menu opens inside the hold): the next commands go to it.
+    void OnModalLoop();
     void Finish();
 
     ScriptTarget& target_;
@@ -39,6 +46,8 @@ private:
     std::string name_;
     bool badLine_ = false;
     bool finished_ = false;
+    int executing_ = 0;            // commands running, nested ones included
+    bool stepScheduled_ = false;   // the next step waits in the event queue
     // Context of the scheduled steps: they are dropped with the driver.
     std::unique_ptr<QObject> steps_ = std::make_unique<QObject>();
 };
