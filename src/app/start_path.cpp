@@ -54,7 +54,7 @@ StartPath ResolveStartPath(const std::string& path, const std::string& root, con
 
     StartPath result;
     result.root = deviceRoot.string();
-    result.devicePath = u"\\";
+    result.devicePath.assign(1, u'\\');  // assign, not =, avoids a false -Wrestrict in GCC 12
     for (const fs::path& part : relative) {
         if (part == "." || part.empty()) continue;
         std::optional<std::u16string> name = files::Utf8ToUtf16(part.string());
