@@ -12,8 +12,9 @@ namespace ezo {
 void OnNotify(device::HWND window, device::LPARAM lParam) {
     const auto* header = reinterpret_cast<const controls::NMHDR*>(lParam);
     if (!header) return;
-    // Tap-and-hold on any child, or anything from the grid, offers the
-    // pop-up; the tests below still run.
+    // Tap-and-hold on any child, or anything from the grid (whose
+    // notifications are NMRGINFO records too), offers the pop-up; the tests
+    // below still run.
     if (header->idFrom == uintptr_t(kIdThumbGrid) || header->code == controls::GN_CONTEXTMENU) {
         const auto* gesture = reinterpret_cast<const controls::NMRGINFO*>(lParam);
         ShowFileContextMenu(window, gesture->ptAction.x, gesture->ptAction.y);

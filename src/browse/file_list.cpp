@@ -69,6 +69,7 @@ int ImageKindOfName(std::u16string_view name) {
 void FreeFileList() {
     FileEntry* entry = fileList.head;
     fileList.head = nullptr;
+    fileList.count = 0;
     while (entry) {
         FileEntry* next = entry->next;
         delete entry;

@@ -201,6 +201,10 @@ TEST_F(FolderScan, ScansThousandsOfFiles) {
     fileList.ascending = 1;
     ezo::SortFileList();
     EXPECT_EQ(fileList.head->name, u"img0.jpg");
+    // A freed list counts no entries, so nothing walks the count past its end.
+    ezo::FreeFileList();
+    EXPECT_EQ(fileList.head, nullptr);
+    EXPECT_EQ(fileList.count, 0);
 }
 
 }  // namespace
