@@ -7,6 +7,8 @@
 // no more than the bitmap + 5 MiB.
 #include <benchmark/benchmark.h>
 
+#include "photo_jpeg.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -43,51 +45,13 @@ struct Photo {
 };
 constexpr Photo kPhotos[] = {{"photo12.jpg", 4000, 3000}, {"photo48.jpg", 8000, 6000}};
 
-// Smooth gradients, a soft wave and grain: compresses and decodes like a
-// photograph rather than like a flat test card.
-void WritePhoto(const fs::path& file, int32_t width, int32_t height) {
-    std::FILE* out = std::fopen(file.c_str(), "wb");
-    if (!out) std::abort();
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr error;
-    cinfo.err = jpeg_std_error(&error);
-    jpeg_create_compress(&cinfo);
-    jpeg_stdio_dest(&cinfo, out);
-    cinfo.image_width = JDIMENSION(width);
-    cinfo.image_height = JDIMENSION(height);
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);  // 4:2:0
-    jpeg_set_quality(&cinfo, 90, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<float> wave(static_cast<size_t>(width));
-    for (int32_t x = 0; x < width; ++x) wave[x] = std::sin(x / 57.0f);
-    std::vector<uint8_t> row(static_cast<size_t>(width) * 3);
-    uint32_t noise = 12345;
-    for (int32_t y = 0; y < height; ++y) {
-        const float vertical = std::cos(y / 83.0f);
-        for (int32_t x = 0; x < width; ++x) {
-            noise = noise * 1664525u + 1013904223u;
-            const int grain = int(noise >> 27) - 16;
-            const int shade = int(60 * wave[x] * vertical);
-            row[x * 3] = uint8_t(std::clamp(x * 200 / width + shade + grain + 20, 0, 255));
-            row[x * 3 + 1] = uint8_t(std::clamp(y * 200 / height - shade + grain + 30, 0, 255));
-            row[x * 3 + 2] = uint8_t(std::clamp(128 + shade + grain, 0, 255));
-        }
-        JSAMPROW line = row.data();
-        jpeg_write_scanlines(&cinfo, &line, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    std::fclose(out);
-}
-
 // The photos, made once per run in a temporary folder that is the device root.
 const fs::path& PhotoFolder() {
     static const fs::path folder = [] {
         std::string pattern = (fs::temp_directory_path() / "ezo-bench-jpeg-XXXXXX").string();
         if (!mkdtemp(pattern.data())) std::abort();
-        for (const Photo& photo : kPhotos) WritePhoto(fs::path(pattern) / photo.name, photo.width, photo.height);
+        for (const Photo& photo : kPhotos)
+            if (!bench::WriteJpeg(fs::path(pattern) / photo.name, photo.width, photo.height)) std::abort();
         std::atexit([] { fs::remove_all(PhotoFolder()); });
         return fs::path(pattern);
     }();
