@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window.h"
 #include "app/program_entry.h"
 #include "photo_jpeg.h"
-#include "app/shell/shell_state.h"
-#include "app/shell/shell_windows.h"
-#include "browse/current_folder.h"
+#include "shell/program.h"
+#include "shell/shell_windows.h"
 #include "browse/file_list.h"
-#include "image/view_state.h"
+#include "browse/file_view.h"
 #include "platform/device/device.h"
 #include "platform/files/device_paths.h"
 #include "platform/registry/registry.h"
@@ -66,19 +66,14 @@ public:
         registry::SetRegistryFile((folder_ / "registry.reg").string());
         device_ = device::Device::start({.scale = 1, .headless = true, .virtualClock = virtualClock});
         if (!device_) std::abort();
-        ezo::viewState = ezo::ViewState{};
-        ezo::settings = ezo::Settings{};
-        ezo::shell = ezo::Shell{};
         static char module;
-        ezo::shell.instance = &module;
+        ezo::SetProgramModule(&module);
         ezo::RegisterProgramClasses();
         window_ = ezo::CreateMainWindow(device::SW_SHOW);
         device_->processPending();
     }
     ~Program() {
         device_.reset();
-        ezo::FreeFileList();
-        ezo::viewState = ezo::ViewState{};
         registry::SetRegistryFile("");
         std::error_code error;
         fs::remove_all(folder_, error);
@@ -89,6 +84,8 @@ public:
     fs::path root() const { return folder_ / "root"; }
     device::Device& device() { return *device_; }
     device::HWND window() const { return window_; }
+    // The state of the program's main window.
+    ezo::Program& state() const { return ezo::ProgramOf(window_); }
 
     // Puts a file into the device root under name (a link when it can).
     bool AddFile(const fs::path& source, const std::string& name) {
@@ -101,10 +98,12 @@ public:
 
     // Lists the root folder into the FileList and the file list control.
     void ListRoot() {
-        ezo::currentFolder = u"\\";
-        ezo::fileList.scanPath = u"\\";
-        ezo::ScanFolder();
-        ezo::ShowFileArea();
+        ezo::Program& program = state();
+        program.currentFolder = u"\\";
+        program.fileList.scanPath = u"\\";
+        ezo::ScanFolder(program.fileList);
+        ezo::RefillFileView(program);
+        ezo::ShowFileArea(program.shell);
         device_->processPending();
     }
 

@@ -6,7 +6,7 @@
 #include "image/draw_view.h"
 #include "image/turn.h"
 #include "image/view_recentre.h"
-#include "image/view_state.h"
+#include "shell/program.h"
 #include "platform/device/window_api.h"
 #include "platform/gdi/memory_budget.h"
 
@@ -58,25 +58,26 @@ void BM_DrawImage(benchmark::State& state) {
     gdi::ScopedMemoryBudget budget(1ull << 30);
     device::SetBackend(&frameBackend);
     const Size size = kPictures[state.range(0)];
-    ezo::viewState = ezo::ViewState{};
-    ezo::viewState.currentImage = MakePicture(size.width, size.height);
-    if (!ezo::viewState.currentImage) {
+    ezo::ProgramWindow window;  // 240 x 268 through the backend, never created
+    ezo::ViewState& view = window.program.viewState;
+    view.currentImage = MakePicture(size.width, size.height);
+    if (!view.currentImage) {
         state.SkipWithError("no memory for the picture");
         return;
     }
     const int mode = int(state.range(1));
-    ezo::viewState.fitToggle = mode == 0;
-    ezo::viewState.zoom = mode == 2 ? 7.0f : 1.0f;
-    ezo::RecentreView(0);
+    view.fitToggle = mode == 0;
+    view.zoom = mode == 2 ? 7.0f : 1.0f;
+    ezo::RecentreView(view, 0);
 
     gdi::BitmapPtr frame = gdi::CreateCompatibleBitmap(nullptr, 240, kFrameHeight);
     gdi::DeviceContextPtr memory = gdi::CreateCompatibleDC(nullptr);
     gdi::SelectScope<gdi::HBITMAP> select(memory.get(), frame.get());
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ezo::DrawImage(nullptr, memory.get(), 0, 0, 1));
+        benchmark::DoNotOptimize(ezo::DrawImage(&window, memory.get(), 0, 0, 1));
         benchmark::ClobberMemory();
     }
-    ezo::viewState = ezo::ViewState{};
+    view.currentImage.reset();
     device::SetBackend(nullptr);
 }
 BENCHMARK(BM_DrawImage)
@@ -87,17 +88,17 @@ BENCHMARK(BM_DrawImage)
 // One quarter turn of a 12-megapixel picture (4000 x 3000, 24-bit).
 void BM_TurnImage(benchmark::State& state) {
     gdi::ScopedMemoryBudget budget(1ull << 30);
-    ezo::viewState = ezo::ViewState{};
-    ezo::viewState.currentImage = MakePicture(4000, 3000);
+    ezo::ProgramWindow window;  // never created: the picture's owner only
+    window.program.viewState.currentImage = MakePicture(4000, 3000);
     int clockwise = 1;
     for (auto _ : state) {
-        if (!ezo::TurnImage(nullptr, nullptr, clockwise)) {
+        if (!ezo::TurnImage(&window, nullptr, clockwise)) {
             state.SkipWithError("turn failed");
             break;
         }
         clockwise = !clockwise;
     }
-    ezo::viewState = ezo::ViewState{};
+    window.program.viewState.currentImage.reset();
 }
 BENCHMARK(BM_TurnImage)->Unit(benchmark::kMillisecond)->Iterations(6);
 

@@ -11,9 +11,9 @@
 
 #include <sys/resource.h>
 
-#include "app/shell/shell_windows.h"
+#include "shell/shell_windows.h"
 #include "bench_program.h"
-#include "image/image_kind.h"
+#include "shell/image_kind.h"
 #include "image/open_image.h"
 #include "platform/device/message_loop.h"
 
@@ -33,7 +33,7 @@ void BM_IdleCpu(benchmark::State& state) {
     bench::Program program(/*virtualClock=*/false);
     if (state.range(0) == 1) {
         const uint8_t grey[3] = {128, 128, 128};
-        ezo::HideBrowseWindows();  // as opening from the list does
+        ezo::HideBrowseWindows(program.state().shell);  // as opening from the list does
         if (!bench::WriteJpeg(program.root() / "a.jpg", 640, 480, grey) ||
             !ezo::OpenImageForView(program.window(), u"\\a.jpg", ezo::Jpg, 0)) {
             state.SkipWithError("the picture does not open");

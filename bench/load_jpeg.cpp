@@ -26,8 +26,8 @@
 #include <unistd.h>
 
 #include "image/decoded_image.h"
-#include "image/image_kind.h"
-#include "image/view_state.h"
+#include "shell/image_kind.h"
+#include "shell/program.h"
 #include "platform/files/device_paths.h"
 #include "platform/gdi/memory_budget.h"
 #include "platform/gdi/pixel_memory.h"
@@ -67,13 +67,13 @@ std::u16string DevicePath(const std::string& relative) {
 void LoadFile(benchmark::State& state, const fs::path& root, const std::string& relative) {
     files::SetDeviceRoot(root.string());
     const std::u16string path = DevicePath(relative);
+    ezo::ProgramWindow owner;  // never created: the slot's owner only
     int loaded = 0;
     for (auto _ : state) {
-        loaded = ezo::LoadImageFile(nullptr, path, ezo::Jpg);
-        benchmark::DoNotOptimize(ezo::viewState.currentImage.get());
+        loaded = ezo::LoadImageFile(&owner, path, ezo::Jpg);
+        benchmark::DoNotOptimize(owner.program.viewState.currentImage.get());
     }
     state.counters["loaded"] = loaded;
-    ezo::viewState.currentImage.reset();
 }
 
 void BM_LoadImageFile(benchmark::State& state) {
@@ -138,9 +138,10 @@ void BM_LoadPeakMemory(benchmark::State& state) {
             std::ofstream("/proc/self/clear_refs") << "5";  // resets the peak
             const long before = StatusKiB("VmRSS");
             long result[2] = {0, 0};
-            if (ezo::LoadImageFile(nullptr, path, ezo::Jpg)) {
+            ezo::ProgramWindow owner;
+            if (ezo::LoadImageFile(&owner, path, ezo::Jpg)) {
                 result[0] = StatusKiB("VmHWM") - before;
-                result[1] = long(ezo::viewState.currentImage->byteSize() / 1024);
+                result[1] = long(owner.program.viewState.currentImage->byteSize() / 1024);
             }
             if (write(pipeEnds[1], result, sizeof result) != sizeof result) _exit(1);
             _exit(0);

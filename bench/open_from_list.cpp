@@ -59,7 +59,8 @@ void BM_OpenFromList(benchmark::State& state) {
         return;
     }
     program.ListRoot();
-    if (ezo::shell.rowCount != 1) {
+    ezo::Program& viewer = program.state();
+    if (viewer.shell.rowCount != 1) {
         state.SkipWithError("the file list shows no row for the photo");
         return;
     }
@@ -69,17 +70,17 @@ void BM_OpenFromList(benchmark::State& state) {
         program.device().tap(kFirstRowX, kFirstRowY);
         program.device().processPending();
         const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-        if (ezo::shell.browseMode != 0 || !ezo::viewState.imageLoaded) {
+        if (viewer.shell.browseMode != 0 || !viewer.viewState.imageLoaded) {
             state.SkipWithError("the tap did not open the photo");
             break;
         }
         bestMs = std::min(bestMs, ms);
         state.PauseTiming();
         // Back to the list, as the back button leaves it.
-        ezo::viewState.currentImage.reset();
-        ezo::viewState.imageLoaded = 0;
-        ezo::shell.browseMode = 1;
-        ezo::ShowBrowseWindows(program.window());
+        viewer.viewState.currentImage.reset();
+        viewer.viewState.imageLoaded = 0;
+        viewer.shell.browseMode = 1;
+        ezo::ShowBrowseWindows(viewer.shell, program.window());
         program.device().processPending();
         state.ResumeTiming();
     }

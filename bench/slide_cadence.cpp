@@ -16,10 +16,10 @@
 
 #include <QImage>
 
-#include "app/shell/shell_windows.h"
+#include "shell/shell_windows.h"
 #include "app/slide_show.h"
 #include "bench_program.h"
-#include "image/image_kind.h"
+#include "shell/image_kind.h"
 #include "image/open_image.h"
 
 namespace {
@@ -51,9 +51,10 @@ void BM_SlideCadence(benchmark::State& state) {
         return;
     }
     program.ListRoot();
-    ezo::settings.slideEffect = ezo::CoverLeft;
-    ezo::settings.slideSeconds = kSlideSeconds;
-    ezo::HideBrowseWindows();  // as opening from the list does
+    ezo::Program& viewer = program.state();
+    viewer.settings.slideEffect = ezo::CoverLeft;
+    viewer.settings.slideSeconds = kSlideSeconds;
+    ezo::HideBrowseWindows(viewer.shell);  // as opening from the list does
     if (!ezo::OpenImageForView(program.window(), u"\\a.jpg", ezo::Jpg, 0)) {
         state.SkipWithError("the picture does not open");
         return;
@@ -61,7 +62,7 @@ void BM_SlideCadence(benchmark::State& state) {
     device::Device& device = program.device();
     device.processPending();
     ezo::StartSlideShow(program.window());
-    if (!ezo::shell.slideShowRunning) {
+    if (!viewer.shell.slideShowRunning) {
         state.SkipWithError("the slide show does not start");
         return;
     }
@@ -71,11 +72,11 @@ void BM_SlideCadence(benchmark::State& state) {
     for (auto _ : state) {
         // Wait for the slide tick that starts the next transition.
         int64_t waited = 0;
-        while (!ezo::viewState.effectRunning && waited < 10 * kSlideSeconds * 1000) {
+        while (!viewer.viewState.effectRunning && waited < 10 * kSlideSeconds * 1000) {
             device.advance(kTick);
             waited += kTick;
         }
-        if (!ezo::viewState.effectRunning) {
+        if (!viewer.viewState.effectRunning) {
             state.SkipWithError("no transition started");
             break;
         }
@@ -83,11 +84,11 @@ void BM_SlideCadence(benchmark::State& state) {
         const QRgb old = device.grabScreen().pixel(120, kSampleRow);
         int count = 0, first = -1, last = 240, visible = 0;
         const auto start = std::chrono::steady_clock::now();
-        while (ezo::viewState.effectRunning && count < kMaxTicks) {
+        while (viewer.viewState.effectRunning && count < kMaxTicks) {
             device.advance(kTick);
             ++count;
             const int edge = NewEdge(device.grabScreen(), old);
-            if (edge < 240 && ezo::viewState.effectRunning) {
+            if (edge < 240 && viewer.viewState.effectRunning) {
                 if (first < 0) first = edge;
                 last = edge;
                 ++visible;

@@ -9,9 +9,9 @@
 #include "bench_program.h"
 #include "image/decoded_image.h"
 #include "image/draw_view.h"
-#include "image/image_kind.h"
+#include "shell/image_kind.h"
 #include "image/view_recentre.h"
-#include "app/shell/shell_windows.h"
+#include "shell/shell_windows.h"
 #include "image/zoom.h"
 #include "platform/device/window_api.h"
 #include "platform/gdi/memory_budget.h"
@@ -28,9 +28,10 @@ constexpr Size kPhotos[] = {{8000, 6000, "48 MP"}, {1155, 866, "1 MP"}};
 bool ShowPhoto(bench::Program& program, const Size& size) {
     if (!program.AddFile(bench::CachedPhoto(size.width, size.height), "photo.jpg")) return false;
     if (!ezo::LoadImageFile(program.window(), u"\\photo.jpg", ezo::Jpg)) return false;
-    ezo::shell.browseMode = 0;
-    ezo::HideBrowseWindows();
-    ezo::RecentreView(0);
+    ezo::Program& state = program.state();
+    state.shell.browseMode = 0;
+    ezo::HideBrowseWindows(state.shell);
+    ezo::RecentreView(state.viewState, 0);
     ezo::DrawView(program.window(), 0, 0);
     program.device().processPending();
     return true;
@@ -56,7 +57,7 @@ void BM_ZoomStep(benchmark::State& state) {
         }
         in = !in;
     }
-    state.counters["zoom"] = double(ezo::viewState.zoom);
+    state.counters["zoom"] = double(program.state().viewState.zoom);
     state.SetLabel(size.label);
 }
 BENCHMARK(BM_ZoomStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
@@ -73,10 +74,10 @@ void BM_PanStep(benchmark::State& state) {
     int32_t step = 10;
     int64_t moved = 0;
     for (auto _ : state) {
-        const int32_t before = ezo::viewState.xOffset;
+        const int32_t before = program.state().viewState.xOffset;
         device::WindowDC dc(program.window());
         benchmark::DoNotOptimize(ezo::DrawImage(program.window(), dc, step, 0, 0));
-        moved += ezo::viewState.xOffset != before;
+        moved += program.state().viewState.xOffset != before;
         step = -step;
     }
     // A refused pan step would measure nothing but the test: all must move.

@@ -1,18 +1,14 @@
 #include "app/browse_commands.h"
 
-#include "app/resource_ids.h"
-#include "app/shell/shell_state.h"
-#include "app/shell/shell_windows.h"
-#include "app/shell/thumbnail_thread.h"
-#include "app/view_places.h"
-#include "browse/current_folder.h"
 #include "browse/file_list.h"
 #include "browse/file_view.h"
 #include "browse/path_text.h"
-#include "image/view_state.h"
 #include "platform/controls/list_view.h"
 #include "platform/device/window.h"
 #include "platform/files/file_io.h"
+#include "shell/resource_ids.h"
+#include "shell/shell_windows.h"
+#include "shell/thumbnail_thread.h"
 
 namespace ezo {
 
@@ -25,38 +21,40 @@ void Show(HWND window, bool shown) {
 }
 
 // The list's shape lives in the low two style bits; only a change is written.
-void SetListType(uint32_t type) {
+void SetListType(const Shell& shell, uint32_t type) {
     if (!shell.fileList) return;
     const uint32_t style = device::GetWindowStyle(shell.fileList);
     if ((style & controls::LVS_TYPEMASK) == type) return;
     device::SetWindowStyle(shell.fileList, (style & ~controls::LVS_TYPEMASK) | type);
 }
 
-void ShowFileListAs(int browseView, uint32_t type) {
+void ShowFileListAs(Shell& shell, int browseView, uint32_t type) {
     shell.BrowseView = browseView;
-    SetListType(type);
+    SetListType(shell, type);
     Show(shell.thumbGrid, false);
     Show(shell.fileList, true);
     shell.thumbViewActive = 0;
 }
 
 // Lists the browsed folder again and lets the generator fill its thumbnails.
-void RescanFolder() {
-    fileList.scanPath = currentFolder;
-    ScanFolder();
+void RescanFolder(Program& program) {
+    program.fileList.scanPath = program.currentFolder;
+    ScanFolder(program.fileList);
+    RefillFileView(program);
     StartThumbnailGenerator();
 }
 
 }  // namespace
 
-void SwitchBrowseView(uint16_t command) {
+void SwitchBrowseView(HWND window, uint16_t command) {
+    Shell& shell = ProgramOf(window).shell;
     if (shell.rowCount <= 0) return;
     switch (command) {
     case IDM_TO_THUMBNAILS:
         Show(shell.fileList, false);
         Show(shell.thumbGrid, true);
-        Show(MenuBar(IDR_BAR_REPORT), false);
-        Show(MenuBar(IDR_BAR_THUMBNAILS), true);
+        Show(MenuBar(shell, IDR_BAR_REPORT), false);
+        Show(MenuBar(shell, IDR_BAR_THUMBNAILS), true);
         shell.thumbViewActive = 1;
         shell.BrowseView = Thumbnails;
         if (shell.thumbRestartPending) {
@@ -65,30 +63,28 @@ void SwitchBrowseView(uint16_t command) {
         }
         return;
     case IDM_TO_LIST:
-        Show(MenuBar(IDR_BAR_THUMBNAILS), false);
-        Show(MenuBar(IDR_BAR_LIST), true);
-        ShowFileListAs(List, controls::LVS_LIST);
+        Show(MenuBar(shell, IDR_BAR_THUMBNAILS), false);
+        Show(MenuBar(shell, IDR_BAR_LIST), true);
+        ShowFileListAs(shell, List, controls::LVS_LIST);
         return;
     case IDM_TO_REPORT:
-        Show(MenuBar(IDR_BAR_LIST), false);
-        Show(MenuBar(IDR_BAR_REPORT), true);
-        ShowFileListAs(Report, controls::LVS_REPORT);
+        Show(MenuBar(shell, IDR_BAR_LIST), false);
+        Show(MenuBar(shell, IDR_BAR_REPORT), true);
+        ShowFileListAs(shell, Report, controls::LVS_REPORT);
         return;
     default:
         return;
     }
 }
 
-void SplitPreset(int presetId) {
-    PlaceSeparator(PresetSplit(presetId, viewState.titleBarHidden != 0), presetId);
-}
-
 FileRows FileViewRows() { return {SelectedFilePath, SelectedRowCount, DeleteMarkedRow, DeleteRowNamed}; }
 
 int DeleteSelectedFiles(HWND window, const FileRows& rows) {
+    Program& program = ProgramOf(window);
+    Shell& shell = program.shell;
     std::u16string path;
-    if (!rows.selectedPath(path)) return 0;
-    const int selected = rows.selectedCount();
+    if (!rows.selectedPath(program, path)) return 0;
+    const int selected = rows.selectedCount(shell);
     if (device::MessageBox(window, kDeleteQuestion, kDeleteCaption, device::MB_OKCANCEL | device::MB_ICONQUESTION) !=
         device::IDOK)
         return 0;
@@ -97,18 +93,18 @@ int DeleteSelectedFiles(HWND window, const FileRows& rows) {
     // listing of the folder shows it again.
     int deleted = files::DeleteFile(path) ? 1 : 0;
     if (shell.thumbGrid && device::IsWindowVisible(shell.thumbGrid)) {
-        RescanFolder();
-        rows.deleteNamed(FileNameOfPath(path, 0));
+        RescanFolder(program);
+        rows.deleteNamed(shell, FileNameOfPath(path, 0));
         return deleted;
     }
-    rows.deleteMarked();
+    rows.deleteMarked(shell);
     for (int i = 1; i < selected; ++i) {
         // The marks may run out before the count does: never delete a stale path.
-        if (!rows.selectedPath(path)) break;
+        if (!rows.selectedPath(program, path)) break;
         deleted += files::DeleteFile(path) ? 1 : 0;
-        rows.deleteMarked();
+        rows.deleteMarked(shell);
     }
-    RescanFolder();
+    RescanFolder(program);
     return deleted;
 }
 

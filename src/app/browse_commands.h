@@ -1,28 +1,26 @@
 #pragma once
 // The browse screen's commands: switching the file area between report,
-// list and thumbnails, the split presets, and deleting the selected files.
+// list and thumbnails, and deleting the selected files.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "platform/device/window_api.h"
+#include "shell/program.h"
 
 namespace ezo {
 
 // 40082 (thumbnails), 40085 (list) or 40080 (report); nothing while the
 // folder has no rows.
-void SwitchBrowseView(uint16_t command);
-
-// 5303, 5304 or 5305: the separator to its preset row.
-void SplitPreset(int presetId);
+void SwitchBrowseView(device::HWND window, uint16_t command);
 
 // The file list's row operations Delete works through.
 struct FileRows {
     // The full path of the row with the selection mark: 1, or 0 when none.
-    int (*selectedPath)(std::u16string& path);
-    int (*selectedCount)();
-    void (*deleteMarked)();
-    int (*deleteNamed)(std::u16string_view name);
+    int (*selectedPath)(Program& program, std::u16string& path);
+    int (*selectedCount)(const Shell& shell);
+    void (*deleteMarked)(Shell& shell);
+    int (*deleteNamed)(Shell& shell, std::u16string_view name);
 };
 // The rows of the program's file list.
 FileRows FileViewRows();

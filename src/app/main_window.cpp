@@ -1,21 +1,20 @@
 #include "app/main_window.h"
 
-#include "app/resource_ids.h"
 #include "app/slide_show.h"
 #include "app/view_modes.h"
 #include "app/view_places.h"
-#include "app/shell/main_layout.h"
-#include "app/shell/shell_state.h"
 #include "image/draw_view.h"
 #include "image/view_recentre.h"
-#include "image/view_state.h"
 #include "platform/controls/button.h"
 #include "platform/controls/image_list.h"
-#include "platform/device/screen.h"
 #include "platform/device/messages.h"
 #include "platform/device/painting.h"
+#include "platform/device/screen.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/paint.h"
+#include "shell/main_layout.h"
+#include "shell/resource_ids.h"
+#include "shell/shell_windows.h"
 
 namespace ezo {
 
@@ -29,7 +28,7 @@ device::LRESULT MainWindow::WindowProc(uint32_t msg, device::WPARAM wParam, devi
         OnDestroy(this);
         return 0;
     case device::WM_SIZE:
-        OnSize(device::HIWORD(uintptr_t(lParam)));
+        OnSize(this, device::HIWORD(uintptr_t(lParam)));
         return 0;
     case device::WM_PAINT:
         OnPaint(this);
@@ -38,7 +37,7 @@ device::LRESULT MainWindow::WindowProc(uint32_t msg, device::WPARAM wParam, devi
         OnActivate(this);
         return 0;
     case device::WM_DRAWITEM:
-        OnDrawItem(reinterpret_cast<const void*>(lParam));
+        OnDrawItem(this, reinterpret_cast<const void*>(lParam));
         return 0;
     case device::WM_COMMAND:
         OnCommand(this, device::LOWORD(wParam));
@@ -76,6 +75,7 @@ device::LRESULT MainWindow::WindowProc(uint32_t msg, device::WPARAM wParam, devi
 }
 
 void OnPaint(device::HWND window) {
+    Shell& shell = ProgramOf(window).shell;
     if (!shell.browseMode) {
         device::ValidateRect(window, nullptr);
         DrawView(window, 0, 0);
@@ -87,20 +87,23 @@ void OnPaint(device::HWND window) {
         gdi::RECT client;
         device::GetClientRect(window, &client);
         gdi::FillRect(dc, &client, gdi::GetStockBrush(gdi::WHITE_BRUSH));
-        ShowSeparator(dc);
+        ShowSeparator(shell, dc);
     }
     device::EndPaint(window, &ps);
 }
 
-void OnSize(int32_t clientHeight) {
+void OnSize(device::HWND window, int32_t clientHeight) {
+    Shell& shell = ProgramOf(window).shell;
     const MainLayout l = LayoutForHeight(shell.viewRect.top, clientHeight, shell.splitRatio);
     shell.viewRect = l.viewRect;
     shell.separatorRect = l.separatorRect;
-    LayoutChildren(l.split);
+    LayoutChildren(shell, l.split);
 }
 
-// Leaving the application, even for a moment, leaves full screen.
 void OnActivate(HWND window) {
+    Program& program = ProgramOf(window);
+    Shell& shell = program.shell;
+    ViewState& viewState = program.viewState;
     if (viewState.fullScreen) {
         gdi::RECT r;
         device::GetClientRect(window, &r);
@@ -109,24 +112,27 @@ void OnActivate(HWND window) {
         // Back to the view's place below the task bar, which shows again.
         const Placement place = LeaveFullScreenPlace(r, false);
         device::MoveWindow(window, place.x, place.y, place.width, place.height, true);
-        CheckToolMenus(IDM_TITLE_BAR, true);
+        CheckToolMenus(shell, IDM_TITLE_BAR, true);
         device::SHFullScreen(window, device::SHFS_SHOWTASKBAR);
-        RecentreView(0);
+        RecentreView(viewState, 0);
         {
             device::WindowDC dc(window);
             DrawImage(window, dc, 0, 0, 0);
         }
-        if (device::HWND bar = MenuBar(IDR_BAR_REPORT)) device::ShowWindow(bar, device::SW_SHOW);
-        ShowOverlayButtons(false);
-        ShowViewBar();
+        if (device::HWND bar = MenuBar(shell, IDR_BAR_REPORT)) device::ShowWindow(bar, device::SW_SHOW);
+        ShowOverlayButtons(shell, false);
+        ShowViewBar(shell);
     } else if (viewState.titleBarHidden) {
         device::SHFullScreen(window, device::SHFS_HIDETASKBAR);
     }
 }
 
-void OnDrawItem(const void* item) {
+void OnDrawItem(device::HWND window, const void* item) {
     const auto* d = static_cast<const controls::DRAWITEMSTRUCT*>(item);
     if (!d) return;
+    const Program& program = ProgramOf(window);
+    const Shell& shell = program.shell;
+    const ViewState& viewState = program.viewState;
     if (shell.browseMode) {
         const int image = SplitButtonImage(int(d->CtlID));
         if (image >= 0) controls::ImageList_Draw(shell.splitImages.get(), image, d->hDC, 0, 0, controls::ILD_TRANSPARENT);

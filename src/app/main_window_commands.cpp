@@ -4,19 +4,15 @@
 // user would otherwise wonder what happened.
 #include "app/browse_commands.h"
 #include "app/main_window.h"
-#include "app/resource_ids.h"
-#include "app/shell/shell_state.h"
-#include "app/shell/shell_windows.h"
 #include "app/slide_show.h"
 #include "app/view_modes.h"
-#include "image/open_image.h"
 #include "image/view_recentre.h"
-#include "image/view_state.h"
 #include "image/view_turn_commands.h"
 #include "image/zoom.h"
-#include "platform/device/message_loop.h"
-#include "platform/device/messages.h"
 #include "platform/device/window.h"
+#include "shell/resource_ids.h"
+#include "shell/separator.h"
+#include "shell/shell_windows.h"
 
 namespace ezo {
 
@@ -24,74 +20,66 @@ namespace {
 
 using device::HWND;
 
-bool Viewing() { return !shell.browseMode; }
-bool NoEffect() { return !viewState.effectRunning; }
-bool Loaded() { return viewState.imageLoaded != 0; }
-
-void Beep() { device::MessageBeep(device::MB_DEFAULT_BEEP); }
-
 void Redraw(HWND window) { device::InvalidateRect(window, nullptr, true); }
 
 // Only the bar of the current viewBarBits stays up.
-void SwapViewBar() {
-    HideViewBars();
-    ShowViewBar();
+void SwapViewBar(Shell& shell) {
+    HideViewBars(shell);
+    ShowViewBar(shell);
 }
 
 // The fit button's state and the view bar that shows it go together.
-void SetFitButton(bool on) {
-    viewState.fitButtonOn = on ? 1 : 0;
+void SetFitButton(Program& program, bool on) {
+    program.viewState.fitButtonOn = on ? 1 : 0;
     if (on)
-        shell.viewBarBits |= 2;
+        program.shell.viewBarBits |= 2;
     else
-        shell.viewBarBits &= ~2;
+        program.shell.viewBarBits &= ~2;
 }
 
 // Unflipped at zoom 1.0 out of fit mode, with the view bar saying so. The
 // view keeps its centre and stays on the picture: offsets meant for a larger
 // zoom would show blank screen that no pan could leave.
 void Refresh(HWND window) {
+    Program& program = ProgramOf(window);
+    ViewState& viewState = program.viewState;
     viewState.flipBits = 0;
     viewState.previousZoom = viewState.zoom;
     viewState.zoom = 1.0f;
     viewState.fitToggle = 0;
-    SetFitButton(false);
-    if (Viewing() && !viewState.fullScreen) SwapViewBar();
-    RecentreView(1);
+    SetFitButton(program, false);
+    if (!program.shell.browseMode && !viewState.fullScreen) SwapViewBar(program.shell);
+    RecentreView(viewState, 1);
     Redraw(window);
 }
 
 void Flip(HWND window, int bit) {
-    if (!Viewing()) return;
-    viewState.flipBits ^= bit;
+    Program& program = ProgramOf(window);
+    if (program.shell.browseMode) return;
+    program.viewState.flipBits ^= bit;
     Redraw(window);
 }
 
-void Step(HWND window, int (*step)(HWND, int)) {
-    if (shell.slideShowRunning) {
-        Beep();
-        return;
-    }
-    if (!step(window, 0)) Beep();
-}
-
 void FitOn(HWND window) {
-    SetFitButton(true);
-    SwapViewBar();
+    Program& program = ProgramOf(window);
+    SetFitButton(program, true);
+    SwapViewBar(program.shell);
     ToggleFit(window);
 }
 
 void FitOff(HWND window) {
-    SetFitButton(false);
-    SwapViewBar();
+    Program& program = ProgramOf(window);
+    SetFitButton(program, false);
+    SwapViewBar(program.shell);
     ZoomActual(window);
 }
 
 // The overlay's fit button toggles fit mode; the view bar that comes back
 // after full screen follows it.
 void OverlayFit(HWND window) {
-    SetFitButton(!viewState.fitToggle);
-    if (HWND button = ShellChild(kIdOverlayFit)) {
+    Program& program = ProgramOf(window);
+    SetFitButton(program, !program.viewState.fitToggle);
+    if (HWND button = ShellChild(program.shell, kIdOverlayFit)) {
         device::ShowWindow(button, device::SW_HIDE);  // drawn again with its new image
         device::ShowWindow(button, device::SW_SHOW);
     }
@@ -101,7 +89,10 @@ void OverlayFit(HWND window) {
 }  // namespace
 
 void OnCommand(HWND window, uint16_t id) {
-    const bool view = Viewing();
+    const Program& program = ProgramOf(window);
+    const bool view = !program.shell.browseMode;
+    const bool loaded = program.viewState.imageLoaded != 0;
+    const bool noEffect = !program.viewState.effectRunning;
     switch (id) {
     case IDM_QUIT:
         device::SendMessage(window, device::WM_ACTIVATE, device::WA_INACTIVE,
@@ -123,7 +114,7 @@ void OnCommand(HWND window, uint16_t id) {
         FullScreenCommand(window);
         return;
     case IDM_LANDSCAPE:
-        if (Loaded() && view && NoEffect()) LandscapeCommand(window);
+        if (loaded && view && noEffect) LandscapeCommand(window);
         return;
     case IDM_TITLE_BAR:
         TitleBarCommand(window);
@@ -142,31 +133,31 @@ void OnCommand(HWND window, uint16_t id) {
         BackToBrowse(window);
         return;
     case IDM_PREVIOUS:
-        Step(window, StepToPreviousImage);
+        StepCommand(window, false);
         return;
     case IDM_NEXT:
-        Step(window, StepToNextImage);
+        StepCommand(window, true);
         return;
     case IDM_ZOOM_IN:
     case IDC_OVERLAY_ZOOM_IN:
-        if (view && NoEffect()) ZoomIn(window);
+        if (view && noEffect) ZoomIn(window);
         return;
     case IDM_ZOOM_OUT:
     case IDC_OVERLAY_ZOOM_OUT:
-        if (view && NoEffect()) ZoomOut(window);
+        if (view && noEffect) ZoomOut(window);
         return;
     case IDM_FIT:
-        if (view && NoEffect()) FitOn(window);
+        if (view && noEffect) FitOn(window);
         return;
     case IDM_ACTUAL_SIZE:
     case IDM_ACTUAL_SIZE_SLIDE:
-        if (view && NoEffect()) FitOff(window);
+        if (view && noEffect) FitOff(window);
         return;
     case IDC_OVERLAY_FIT:
-        if (view && NoEffect()) OverlayFit(window);
+        if (view && noEffect) OverlayFit(window);
         return;
     case IDC_LEAVE_FULL_SCREEN:
-        if (Loaded() && NoEffect()) device::SendMessage(window, device::WM_COMMAND, IDM_FULL_SCREEN, 0);
+        if (loaded && noEffect) device::SendMessage(window, device::WM_COMMAND, IDM_FULL_SCREEN, 0);
         return;
     case IDM_SLIDE_START:
         StartSlideShow(window);
@@ -177,7 +168,7 @@ void OnCommand(HWND window, uint16_t id) {
     case IDM_TO_THUMBNAILS:
     case IDM_TO_LIST:
     case IDM_TO_REPORT:
-        SwitchBrowseView(id);
+        SwitchBrowseView(window, id);
         return;
     case IDM_DELETE:
         if (!view) DeleteSelectedFiles(window, FileViewRows());
@@ -185,7 +176,7 @@ void OnCommand(HWND window, uint16_t id) {
     case IDC_SPLIT_TREE_HIDDEN:
     case IDC_SPLIT_MIDDLE:
     case IDC_SPLIT_FILES_HIDDEN:
-        SplitPreset(id);
+        SplitPreset(window, id);
         return;
     default:
         return;

@@ -1,16 +1,11 @@
 // Building the main window's children and taking them down again.
 #include <span>
 
-#include "app/shell/main_layout.h"
 #include "app/main_window.h"
-#include "app/resource_ids.h"
 #include "app/resource_table.h"
-#include "app/shell/shell_state.h"
 #include "browse/file_list.h"
 #include "browse/file_view.h"
 #include "browse/folder_tree.h"
-#include "image/view_hooks.h"
-#include "image/view_state.h"
 #include "platform/controls/button.h"
 #include "platform/controls/list_view.h"
 #include "platform/controls/menu_bar.h"
@@ -19,7 +14,9 @@
 #include "platform/device/message_loop.h"
 #include "platform/device/timers.h"
 #include "platform/device/window_api.h"
-#include "settings/settings.h"
+#include "shell/main_layout.h"
+#include "shell/resource_ids.h"
+#include "shell/shell_windows.h"
 
 namespace ezo {
 namespace {
@@ -42,7 +39,7 @@ constexpr ButtonSpec kButtons[] = {
     {kIdSplitFilesHidden, 70, 70, 7},
 };
 
-HWND CreateMenuBarFromResource(HWND window, int barId) {
+HWND CreateMenuBarFromResource(const Shell& shell, HWND window, int barId) {
     controls::SHMENUBARINFO info;
     info.cbSize = controls::kSHMENUBARINFOSize;
     info.hwndParent = window;
@@ -52,14 +49,14 @@ HWND CreateMenuBarFromResource(HWND window, int barId) {
     return controls::SHCreateMenuBar(&info) ? info.hwndMB : nullptr;
 }
 
-void CreateMenuBars(HWND window) {
+void CreateMenuBars(Shell& shell, HWND window) {
     for (int i = 0; i < kMenuBarCount; ++i) {
-        shell.menuBars[size_t(i)] = CreateMenuBarFromResource(window, kMenuBarsInCreationOrder[i]);
+        shell.menuBars[size_t(i)] = CreateMenuBarFromResource(shell, window, kMenuBarsInCreationOrder[i]);
         if (i > 0 && shell.menuBars[size_t(i)]) device::ShowWindow(shell.menuBars[size_t(i)], device::SW_HIDE);
     }
 }
 
-void CreateTreeAndNotice(HWND window) {
+void CreateTreeAndNotice(Shell& shell, HWND window) {
     gdi::RECT c;
     device::GetClientRect(window, &c);
     shell.tree = device::CreateWindow(u"SysTreeView32", u"DirectoryView", kTreeStyle, c.left, c.top, c.width(),
@@ -68,27 +65,18 @@ void CreateTreeAndNotice(HWND window) {
                                           c.left, c.top, c.width(), c.height(), window, kIdNoImages);
 }
 
-// The calls the drawing and listing code make back into the shell.
-void InstallShellHooks() {
-    onFileListRefilled = RefillFileView;
-    onLandscapeCheckChanged = [](bool checked) { CheckToolMenus(IDM_LANDSCAPE, checked); };
-    onHideReportBrowseBar = [] {
-        if (HWND bar = MenuBar(IDR_BAR_REPORT)) device::ShowWindow(bar, device::SW_HIDE);
-    };
-}
-
 void RegisterHotKeys(HWND window) {
     for (int id = kFirstHotKey; id < kFirstHotKey + kHotKeyCount; ++id)
         device::RegisterHotKey(window, id, device::MOD_WIN, uint32_t(id));
 }
 
-void AddBarImages() {
+void AddBarImages(const Shell& shell) {
     for (int i = 0; i < kMenuBarCount; ++i)
         if (HWND bar = shell.menuBars[size_t(i)])
             controls::SetMenuBarImages(bar, shell.instance, MenuBarImages(kMenuBarsInCreationOrder[i]));
 }
 
-controls::ImageListPtr LoadImageList(int bitmapId, int32_t width) {
+controls::ImageListPtr LoadImageList(const Shell& shell, int bitmapId, int32_t width) {
     gdi::BitmapPtr bitmap = controls::LoadBitmap(shell.instance, bitmapId);
     return controls::ImageList_LoadImage(bitmap.get(), width, 1, controls::kTransparentKey);
 }
@@ -98,7 +86,7 @@ void CreateOwnerDrawnButtons(HWND window) {
         device::CreateWindow(u"button", u"", kOwnerDrawnHidden, b.x, b.y, b.size, b.size, window, b.id);
 }
 
-void FetchToolMenus() {
+void FetchToolMenus(Shell& shell) {
     // The view bars follow the three browse bars in creation order.
     for (int i = 0; i < kToolMenuCount; ++i) {
         HWND bar = shell.menuBars[size_t(3 + i)];
@@ -107,10 +95,10 @@ void FetchToolMenus() {
                       device::SendMessage(bar, controls::SHCMBM_GETSUBMENU, 0, IDM_TOOL_MENU))
                 : nullptr;
     }
-    CheckToolMenus(IDM_TITLE_BAR, true);
+    CheckToolMenus(shell, IDM_TITLE_BAR, true);
 }
 
-void SetInitialSplit(HWND window) {
+void SetInitialSplit(Shell& shell, HWND window) {
     device::GetClientRect(window, &shell.viewRect);
     shell.splitRatio = kInitialSplitRatio;
     const int32_t split = SplitRow(shell.viewRect.top, shell.viewRect.bottom, shell.splitRatio);
@@ -125,24 +113,26 @@ void DestroyChild(HWND& child) {
 }  // namespace
 
 device::LRESULT OnCreate(HWND window) {
+    Program& program = ProgramOf(window);
+    Shell& shell = program.shell;
+    shell.instance = ProgramModule();
     shell.mainWindow = window;
-    InstallShellHooks();
-    LoadSettings();
+    LoadSettings(program.settings);
     device::WindowDC dc(window);
-    CreateMenuBars(window);
+    CreateMenuBars(shell, window);
     CreateBrowseViews(window);
     if (shell.fileList)
         device::SendMessage(shell.fileList, controls::LVM_SETEXTENDEDLISTVIEWSTYLE, controls::LVS_EX_FULLROWSELECT,
                             controls::LVS_EX_FULLROWSELECT);
-    CreateTreeAndNotice(window);
-    if (shell.tree) FillFolderTree();
+    CreateTreeAndNotice(shell, window);
+    if (shell.tree) FillFolderTree(program);
     RegisterHotKeys(window);
-    AddBarImages();
-    shell.overlayImages = LoadImageList(IDB_OVERLAY_BUTTONS, kOverlayImageSize);
-    shell.splitImages = LoadImageList(IDB_SPLIT_BUTTONS, kSplitImageSize);
+    AddBarImages(shell);
+    shell.overlayImages = LoadImageList(shell, IDB_OVERLAY_BUTTONS, kOverlayImageSize);
+    shell.splitImages = LoadImageList(shell, IDB_SPLIT_BUTTONS, kSplitImageSize);
     CreateOwnerDrawnButtons(window);
-    FetchToolMenus();
-    SetInitialSplit(window);
+    FetchToolMenus(shell);
+    SetInitialSplit(shell, window);
     device::ShowWindow(device::GetDlgItem(window, kIdSplitTreeHidden), device::SW_SHOW);
     device::ShowWindow(device::GetDlgItem(window, kIdSplitFilesHidden), device::SW_SHOW);
     shell.splitButtonBits |= 3;
@@ -151,12 +141,14 @@ device::LRESULT OnCreate(HWND window) {
 }
 
 void OnDestroy(HWND window) {
+    Program& program = ProgramOf(window);
+    Shell& shell = program.shell;
     // Settings first, so they survive whatever state the viewer is in.
-    SaveSettings();
+    SaveSettings(program.settings, program.currentFolder);
     DestroyChild(shell.menuBars[0]);  // bar 102
-    viewState.currentImage.reset();
-    viewState.imageLoaded = 0;
-    FreeFileList();
+    program.viewState.currentImage.reset();
+    program.viewState.imageLoaded = 0;
+    FreeFileList(program.fileList);
     DestroyChild(shell.fileList);
     DestroyChild(shell.thumbGrid);
     DestroyChild(shell.tree);

@@ -1,17 +1,27 @@
 // Notifications of the file list, the thumbnail grid and the folder tree.
 #include "app/main_window.h"
-#include "app/shell/shell_state.h"
 #include "browse/file_view.h"
 #include "browse/folder_tree.h"
+#include "image/open_image.h"
+#include "shell/shell_windows.h"
 #include "platform/controls/list_view.h"
 #include "platform/controls/notify.h"
 #include "platform/controls/tree_view.h"
 
 namespace ezo {
 
+void OpenFromBrowse(device::HWND window, const std::u16string& path, int kind) {
+    if (OpenImageForView(window, path, kind, 0))
+        device::InvalidateRect(window, nullptr, true);
+    else
+        ShowBrowseWindows(ProgramOf(window).shell, window);
+}
+
 void OnNotify(device::HWND window, device::LPARAM lParam) {
     const auto* header = reinterpret_cast<const controls::NMHDR*>(lParam);
     if (!header) return;
+    Program& program = ProgramOf(window);
+    const Shell& shell = program.shell;
     // Tap-and-hold on any child, or anything from the grid (whose
     // notifications are NMRGINFO records too), offers the pop-up; the tests
     // below still run.
@@ -20,16 +30,19 @@ void OnNotify(device::HWND window, device::LPARAM lParam) {
         ShowFileContextMenu(window, gesture->ptAction.x, gesture->ptAction.y);
     }
     if (header->hwndFrom && header->hwndFrom == shell.fileList) {
-        if (header->code == controls::LVN_ITEMACTIVATE)
-            OnFileActivated(window, reinterpret_cast<const controls::NMITEMACTIVATE*>(lParam)->iItem);
-        else if (header->code == controls::LVN_COLUMNCLICK)
-            OnFileColumnClick();
+        if (header->code == controls::LVN_ITEMACTIVATE) {
+            const int row = reinterpret_cast<const controls::NMITEMACTIVATE*>(lParam)->iItem;
+            const ActivatedFile file = OnFileActivated(program, row);
+            if (!file.path.empty()) OpenFromBrowse(window, file.path, file.kind);
+        } else if (header->code == controls::LVN_COLUMNCLICK) {
+            OnFileColumnClick(program);
+        }
     } else if (header->hwndFrom && header->hwndFrom == shell.tree) {
         const auto* change = reinterpret_cast<const controls::NMTREEVIEWW*>(lParam);
         if (header->code == controls::TVN_ITEMEXPANDINGW)
-            OnFolderExpanding(change->itemNew.hItem, change->action);
+            OnFolderExpanding(program, change->itemNew.hItem, change->action);
         else if (header->code == controls::TVN_SELCHANGEDW)
-            OnFolderSelected(change->itemNew.hItem);
+            OnFolderSelected(program, change->itemNew.hItem);
     }
 }
 

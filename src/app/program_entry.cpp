@@ -1,10 +1,7 @@
 #include "app/program_entry.h"
 
-#include "app/shell/main_layout.h"
 #include "app/main_window.h"
-#include "app/resource_ids.h"
 #include "app/resource_table.h"
-#include "app/shell/shell_state.h"
 #include "app/start_option.h"
 #include "platform/controls/form_classes.h"
 #include "platform/controls/list_classes.h"
@@ -17,15 +14,19 @@
 #include "platform/device/screen.h"
 #include "platform/device/window_api.h"
 #include "settings/settings.h"
+#include "shell/main_layout.h"
+#include "shell/resource_ids.h"
 
 namespace ezo {
 namespace {
 
 constexpr int kNameSize = 100;
 
+controls::HINSTANCE programModule = nullptr;
+
 std::u16string LoadName(uint32_t id) {
     char16_t buffer[kNameSize] = {};
-    controls::LoadString(shell.instance, id, buffer, kNameSize);
+    controls::LoadString(programModule, id, buffer, kNameSize);
     return buffer;
 }
 
@@ -35,6 +36,9 @@ void AddShellDump() {
 }
 
 }  // namespace
+
+void SetProgramModule(controls::HINSTANCE instance) { programModule = instance; }
+controls::HINSTANCE ProgramModule() { return programModule; }
 
 bool RegisterProgramClasses() {
     DefineProgramResources();
@@ -57,14 +61,14 @@ device::HWND CreateMainWindow(int showCommand) {
     gdi::RECT r;
     device::GetWindowRect(window, &r);
     // Keep the window clear of the menu bar at the bottom.
-    if (MenuBar(IDR_BAR_REPORT)) device::MoveWindow(window, r.left, r.top, r.right, r.bottom - kMenuBarHeight, false);
+    if (MenuBar(ProgramOf(window).shell, IDR_BAR_REPORT)) device::MoveWindow(window, r.left, r.top, r.right, r.bottom - kMenuBarHeight, false);
     device::ShowWindow(window, showCommand);
     device::UpdateWindow(window);
     return window;
 }
 
 int EzoMain(HINSTANCE instance, const char16_t* commandLine, int showCommand) {
-    shell.instance = instance;
+    SetProgramModule(instance);
     // The start-up already hands a second start over; this guards a second entry call.
     if (device::HWND running = device::FindWindow(LoadName(IDS_CLASS_NAME), nullptr)) {
         device::SetForegroundWindow(running);

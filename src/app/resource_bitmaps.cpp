@@ -2,7 +2,7 @@
 // what its button does: black outlines, white or sky fills, the accent blue;
 // green and red only for starting and stopping the slide show and for
 // deleting. '.' is transparent.
-#include "app/resource_ids.h"
+#include "shell/resource_ids.h"
 #include "app/resource_pixel_art.h"
 #include "app/resource_table.h"
 

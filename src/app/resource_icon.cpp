@@ -1,5 +1,5 @@
 // The application icon: a framed landscape photograph.
-#include "app/resource_ids.h"
+#include "shell/resource_ids.h"
 #include "app/resource_pixel_art.h"
 #include "app/resource_table.h"
 

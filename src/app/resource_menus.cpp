@@ -2,7 +2,7 @@
 // the accelerator table.
 #include <array>
 
-#include "app/resource_ids.h"
+#include "shell/resource_ids.h"
 #include "app/resource_table.h"
 #include "platform/controls/resources.h"
 #include "platform/device/accelerators.h"

@@ -1,5 +1,5 @@
 // The string table.
-#include "app/resource_ids.h"
+#include "shell/resource_ids.h"
 #include "app/resource_table.h"
 #include "platform/controls/resources.h"
 

@@ -1,7 +1,7 @@
 // Image strips: the full-screen overlay buttons (12 x 12 each), the
 // splitter buttons (8 x 8 each, of which the 7 x 7 button shows the top
 // left), and the thumbnail grid's placeholder.
-#include "app/resource_ids.h"
+#include "shell/resource_ids.h"
 #include "app/resource_pixel_art.h"
 #include "app/resource_table.h"
 

@@ -5,13 +5,9 @@
 #include <cstdio>
 
 #include "app/main_window.h"
-#include "app/shell/shell_state.h"
-#include "browse/current_folder.h"
-#include "image/view_state.h"
 #include "platform/controls/list_view.h"
 #include "platform/device/device.h"
 #include "platform/device/message_loop.h"
-#include "settings/settings.h"
 
 namespace ezo {
 
@@ -37,7 +33,7 @@ std::u16string CellText(device::HWND list, int row, int column) {
     return buffer;
 }
 
-void WriteRows(device::DumpWriter& out) {
+void WriteRows(const Shell& shell, device::DumpWriter& out) {
     device::HWND list = shell.fileList;
     if (!list || !device::IsWindow(list)) return;
     const auto rows = int(device::SendMessage(list, controls::LVM_GETITEMCOUNT, 0, 0));
@@ -51,9 +47,19 @@ void WriteRows(device::DumpWriter& out) {
     }
 }
 
+// The state of the running main window; a fresh one's when there is none.
+const Program& ShownProgram() {
+    static const Program none;
+    device::HWND window = device::FindWindow(kMainWindowClass, nullptr);
+    return window ? ProgramOf(window) : none;
+}
+
 }  // namespace
 
 void DumpShellState(device::DumpWriter& out) {
+    const Program& program = ShownProgram();
+    const Shell& shell = program.shell;
+    const ViewState& viewState = program.viewState;
     const bool alive = shell.mainWindow && device::IsWindow(shell.mainWindow);
     out.write("browseMode", shell.browseMode);
     out.write("BrowseView", shell.BrowseView);
@@ -72,10 +78,10 @@ void DumpShellState(device::DumpWriter& out) {
     out.write("effectRunning", viewState.effectRunning);
     out.write("viewBarBits", shell.viewBarBits);
     out.write("thumbViewActive", shell.thumbViewActive);
-    out.write("currentFolder", DumpText(currentFolder));
+    out.write("currentFolder", DumpText(program.currentFolder));
     out.write("rowCount", shell.rowCount);
-    WriteRows(out);
-    out.write("latestFile", DumpText(settings.latestFile));
+    WriteRows(shell, out);
+    out.write("latestFile", DumpText(program.settings.latestFile));
     out.write("split", shell.separatorRect.top);
     out.write("splitButtonBits", shell.splitButtonBits);
     out.write("listAreaHeight", shell.listAreaHeight);

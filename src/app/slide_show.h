@@ -1,6 +1,8 @@
 #pragma once
 // The slide show: timer 1 steps through the folder, turning at either end;
-// with a cover effect the transition hands the timer back at its end.
+// with a cover effect, timer 2 moves the new picture in and the interval to
+// the next starts once it has arrived. Its tick and the menu that stops it
+// are main-window handlers (main_window.h).
 #include "platform/device/window_api.h"
 
 namespace ezo {
@@ -9,9 +11,5 @@ namespace ezo {
 void StartSlideShow(device::HWND window);
 // Command 40093: always accepted; a running transition completes.
 void StopSlideShow(device::HWND window);
-// WM_TIMER of timer 1.
-void SlideShowTick(device::HWND window);
-// WM_INITMENUPOPUP: stops show and transition and draws the final frame.
-void OnMenuOpened(device::HWND window);
 
 }  // namespace ezo

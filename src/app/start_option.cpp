@@ -4,16 +4,12 @@
 #include "app/start_option.h"
 
 #include "app/main_window.h"
-#include "app/shell/shell_state.h"
-#include "app/shell/shell_windows.h"
-#include "browse/current_folder.h"
 #include "browse/file_list.h"
 #include "browse/folder_tree.h"
 #include "browse/path_text.h"
 #include "image/open_image.h"
-#include "image/view_state.h"
 #include "platform/device/window.h"
-#include "settings/settings.h"
+#include "shell/shell_windows.h"
 
 namespace ezo {
 namespace {
@@ -23,58 +19,64 @@ bool IsFolderPath(std::u16string_view path) { return !path.empty() && path.back(
 // A start file that cannot be opened leaves the browse screen with the
 // empty-folder notice and the report bar.
 void ShowStartFailure(device::HWND window) {
+    Program& program = ProgramOf(window);
+    Shell& shell = program.shell;
     shell.BrowseView = Report;
     shell.thumbViewActive = 0;
     if (shell.noImages) device::ShowWindow(shell.noImages, device::SW_SHOW);
     shell.viewBarBits = 0;
-    HideViewBars();
-    ShowBrowseBar();
+    HideViewBars(shell);
+    ShowBrowseBar(shell);
     if (shell.tree) device::ShowWindow(shell.tree, device::SW_SHOW);
-    ShowSplitButtons(shell.splitButtonBits);
-    viewState.imageLoaded = 0;
+    ShowSplitButtons(shell, shell.splitButtonBits);
+    program.viewState.imageLoaded = 0;
     shell.browseMode = 1;
     device::WindowDC dc(window);
-    ShowSeparator(dc);
+    ShowSeparator(shell, dc);
 }
 
-void RevealStartFolder(std::u16string_view folder) {
-    fileList.scanPath = folder;
-    RevealFolder(folder);
+void RevealStartFolder(Program& program, std::u16string_view folder) {
+    program.fileList.scanPath = folder;
+    RevealFolder(program, folder);
 }
 
 }  // namespace
 
 int OpenStartPicture(device::HWND window, const std::u16string& path) {
-    fileList.scanPath = path;
+    Program& program = ProgramOf(window);
+    Shell& shell = program.shell;
+    program.fileList.scanPath = path;
     if (shell.fileList && !device::IsWindowVisible(shell.fileList)) shell.thumbViewActive = 1;
-    HideBrowseWindows();
+    HideBrowseWindows(shell);
     const int kind = ImageKindOfName(FileNameOfPath(path, 0));
-    currentFolder = FolderOfPath(path);
+    program.currentFolder = FolderOfPath(path);
     shell.BrowseView = Thumbnails;
     if (!OpenImageForView(window, path, kind, 0)) {
         ShowStartFailure(window);
         return 0;
     }
     // The walk ends at the file's folder, as the file name matches no folder.
-    RevealFolder(path);
+    RevealFolder(program, path);
     // A folder without pictures on the way shows its notice; the picture
     // stays in front of all of them.
-    HideBrowseWindows();
+    HideBrowseWindows(shell);
     // Selecting the folder lists it into scanPath; stepping to the next and
     // previous picture finds the current one by its full path there.
-    fileList.scanPath = path;
+    program.fileList.scanPath = path;
     return 1;
 }
 
 void ApplyStartOption(device::HWND window) {
+    Program& program = ProgramOf(window);
+    const Settings& settings = program.settings;
     if (!startPath.empty()) {
         // A path that is not a picture (a folder, or another file) reveals
         // its folder; a picture that fails to open falls back like a stored
         // one, then shows its folder, where the user was heading.
         if (IsFolderPath(startPath) || ImageKindOfName(FileNameOfPath(startPath, 0)) < 0) {
-            RevealStartFolder(FolderOfPath(startPath));
+            RevealStartFolder(program, FolderOfPath(startPath));
         } else if (!OpenStartPicture(window, startPath)) {
-            RevealStartFolder(FolderOfPath(startPath));
+            RevealStartFolder(program, FolderOfPath(startPath));
         }
         return;
     }
@@ -87,7 +89,7 @@ void ApplyStartOption(device::HWND window) {
         break;
     default:
         // The stored folder is kept in latestFile when no file is opened at start.
-        RevealStartFolder(settings.latestFile);
+        RevealStartFolder(program, settings.latestFile);
         break;
     }
 }

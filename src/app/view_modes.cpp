@@ -2,13 +2,12 @@
 // screen and hidden title bar.
 #include "app/view_modes.h"
 
-#include "app/resource_ids.h"
-#include "app/shell/shell_state.h"
-#include "app/shell/shell_windows.h"
-#include "app/shell/thumbnail_thread.h"
 #include "app/view_places.h"
 #include "image/view_recentre.h"
-#include "image/view_state.h"
+#include "shell/program.h"
+#include "shell/resource_ids.h"
+#include "shell/shell_windows.h"
+#include "shell/thumbnail_thread.h"
 #include "platform/device/message_loop.h"
 #include "platform/device/screen.h"
 #include "platform/device/window.h"
@@ -31,6 +30,8 @@ gdi::RECT ClientRect(HWND window) {
 void MoveTo(HWND window, const Placement& p) { device::MoveWindow(window, p.x, p.y, p.width, p.height, true); }
 
 void EnterFullScreen(HWND window) {
+    Program& program = ProgramOf(window);
+    ViewState& viewState = program.viewState;
     const gdi::Bitmap* picture = viewState.currentImage.get();
     const int32_t pictureHeight = picture ? picture->height() : 0;
     if (viewState.effectRunning) return;
@@ -41,28 +42,34 @@ void EnterFullScreen(HWND window) {
     viewState.yOffset =
         FullScreenYOffset(viewState.yOffset, pictureHeight, viewState.zoom, ClientRect(window).bottom);
     device::InvalidateRect(window, nullptr, false);
-    HideViewBars();
-    ShowOverlayButtons(true);
+    HideViewBars(program.shell);
+    ShowOverlayButtons(program.shell, true);
 }
 
 void LeaveFullScreen(HWND window) {
+    Program& program = ProgramOf(window);
+    ViewState& viewState = program.viewState;
     if (!viewState.titleBarHidden) device::SHFullScreen(window, device::SHFS_SHOWTASKBAR);
     viewState.fullScreen = 0;
     MoveTo(window, LeaveFullScreenPlace(ClientRect(window), viewState.titleBarHidden != 0));
     device::InvalidateRect(window, nullptr, false);
-    ShowViewBar();
-    ShowOverlayButtons(false);
+    ShowViewBar(program.shell);
+    ShowOverlayButtons(program.shell, false);
 }
 
 void ShowTitleBar(HWND window) {
-    viewState.titleBarHidden = 0;
-    CheckToolMenus(IDM_TITLE_BAR, true);
+    Program& program = ProgramOf(window);
+    program.viewState.titleBarHidden = 0;
+    CheckToolMenus(program.shell, IDM_TITLE_BAR, true);
     device::SHFullScreen(window, device::SHFS_SHOWTASKBAR);
 }
 
 }  // namespace
 
 void BackToBrowse(HWND window) {
+    Program& program = ProgramOf(window);
+    Shell& shell = program.shell;
+    ViewState& viewState = program.viewState;
     if (shell.browseMode || shell.slideShowRunning || viewState.effectRunning) {
         device::MessageBeep(device::MB_DEFAULT_BEEP);
         return;
@@ -78,16 +85,19 @@ void BackToBrowse(HWND window) {
         StartThumbnailGenerator();
         shell.thumbRestartPending = 0;
     }
-    ShowFileArea();
+    ShowFileArea(shell);
     shell.viewBarBits &= ~1;
-    HideViewBars();
-    ShowBrowseBar();
+    HideViewBars(shell);
+    ShowBrowseBar(shell);
     if (shell.tree) device::ShowWindow(shell.tree, device::SW_SHOW);
-    ShowSeparator(dc);
-    ShowSplitButtons(shell.splitButtonBits);
+    ShowSeparator(shell, dc);
+    ShowSplitButtons(shell, shell.splitButtonBits);
 }
 
 void FullScreenCommand(HWND window) {
+    const Program& program = ProgramOf(window);
+    const ViewState& viewState = program.viewState;
+    const Shell& shell = program.shell;
     if (!viewState.imageLoaded || shell.browseMode) return;
     if (viewState.fullScreen)
         LeaveFullScreen(window);
@@ -96,6 +106,8 @@ void FullScreenCommand(HWND window) {
 }
 
 void TitleBarCommand(HWND window) {
+    Program& program = ProgramOf(window);
+    ViewState& viewState = program.viewState;
     const gdi::RECT client = ClientRect(window);
     if (viewState.titleBarHidden) {
         ShowTitleBar(window);
@@ -103,16 +115,17 @@ void TitleBarCommand(HWND window) {
         return;
     }
     viewState.titleBarHidden = 1;
-    CheckToolMenus(IDM_TITLE_BAR, false);
+    CheckToolMenus(program.shell, IDM_TITLE_BAR, false);
     device::SHFullScreen(window, device::SHFS_HIDETASKBAR);
     MoveTo(window, HideTitleBarPlace(client));
 }
 
 void RestoreTitleBar(HWND window) {
+    ViewState& viewState = ProgramOf(window).viewState;
     if (!viewState.titleBarHidden) return;
     const gdi::RECT client = ClientRect(window);
     ShowTitleBar(window);
-    RecentreView(0);
+    RecentreView(viewState, 0);
     MoveTo(window, ShowTitleBarPlace(client));
 }
 

@@ -1,6 +1,6 @@
 #include "app/view_places.h"
 
-#include "app/resource_ids.h"
+#include "shell/resource_ids.h"
 #include "image/render_layout.h"
 #include "settings/settings.h"
 
@@ -46,14 +46,6 @@ uint16_t KeyActionToCommand(int32_t action, int viewBarBits) {
     case Quit: return IDM_EXIT;
     case SlideShow: return (viewBarBits & 1) ? IDM_SLIDE_STOP : IDM_SLIDE_START;
     default: return 0;
-    }
-}
-
-int32_t PresetSplit(int presetId, bool titleBarHidden) {
-    switch (presetId) {
-    case IDC_SPLIT_TREE_HIDDEN: return -1;
-    case IDC_SPLIT_MIDDLE: return 120;
-    default: return titleBarHidden ? 286 : 260;
     }
 }
 

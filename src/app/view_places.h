@@ -4,7 +4,7 @@
 // puts the separator. Pure arithmetic, so it is checked without a screen.
 #include <cstdint>
 
-#include "app/shell/main_layout.h"
+#include "shell/main_layout.h"
 #include "platform/gdi/types.h"
 
 namespace ezo {
@@ -28,9 +28,5 @@ int32_t FullScreenYOffset(int32_t yOffset, int32_t pictureHeight, float zoom, in
 // show's start or stop (stop while bit 0 of viewBarBits says one runs).
 // 0 for a value that is no action.
 uint16_t KeyActionToCommand(int32_t action, int viewBarBits);
-
-// The separator row of split preset 5303 (tree collapsed), 5304 (middle) or
-// 5305 (file area collapsed, lower when the title bar is hidden).
-int32_t PresetSplit(int presetId, bool titleBarHidden);
 
 }  // namespace ezo

@@ -11,9 +11,6 @@
 
 namespace ezo {
 
-FileList fileList;
-std::function<void()> onFileListRefilled;
-
 namespace {
 
 struct ExtensionRule {
@@ -66,24 +63,15 @@ int ImageKindOfName(std::u16string_view name) {
     return -1;
 }
 
-void FreeFileList() {
-    FileEntry* entry = fileList.head;
-    fileList.head = nullptr;
-    fileList.count = 0;
-    while (entry) {
-        FileEntry* next = entry->next;
-        delete entry;
-        entry = next;
-    }
-}
+void FreeFileList(FileList& fileList) { fileList.Clear(); }
 
-void NumberFileList() {
+void NumberFileList(FileList& fileList) {
     int32_t index = 1;
-    for (FileEntry* entry = fileList.head; entry; entry = entry->next) entry->index = index++;
+    for (FileEntry* entry = fileList.head.get(); entry; entry = entry->next.get()) entry->index = index++;
 }
 
-void ScanFolder() {
-    if (fileList.head) FreeFileList();
+void ScanFolder(FileList& fileList) {
+    if (fileList.head) FreeFileList(fileList);
     const std::u16string pattern = FolderOfPath(fileList.scanPath) + u"*.*";
     files::WIN32_FIND_DATA data;
     files::FindHandle search = files::FindFirstFile(pattern, &data);
@@ -93,27 +81,26 @@ void ScanFolder() {
         const int kind = ImageKindOfName(name);
         if (kind < 0) continue;
         // Out of memory: keep the entries gathered so far.
-        FileEntry* entry = new (std::nothrow) FileEntry;
+        std::unique_ptr<FileEntry> entry(new (std::nothrow) FileEntry);
         if (!entry) break;
-        entry->next = fileList.head;
+        entry->next = std::move(fileList.head);
         entry->index = kept;
         entry->kind = uint32_t(kind);
         entry->name.assign(name.substr(0, kMaxPath - 1));
         entry->nameLength = int32_t(entry->name.size());
         entry->size = data.nFileSizeLow;
         entry->modified = files::FileTimeTicks(data.ftLastWriteTime);
-        fileList.head = entry;
+        fileList.head = std::move(entry);
         ++kept;
     }
     fileList.count = kept;
-    NumberFileList();
-    if (onFileListRefilled) onFileListRefilled();
+    NumberFileList(fileList);
     files::FindClose(search);
 }
 
-void SortFileList() {
+void SortFileList(FileList& fileList) {
     std::vector<FileEntry*> nodes;
-    for (FileEntry* entry = fileList.head; entry; entry = entry->next) nodes.push_back(entry);
+    for (FileEntry* entry = fileList.head.get(); entry; entry = entry->next.get()) nodes.push_back(entry);
     const bool ascending = fileList.ascending != 0;
 
     std::vector<size_t> order(nodes.size());

@@ -3,13 +3,10 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/resource_ids.h"
-#include "app/shell/shell_state.h"
-#include "app/shell/shell_windows.h"
-#include "app/shell/thumbnail_thread.h"
-#include "browse/current_folder.h"
 #include "browse/list_texts.h"
-#include "image/open_image.h"
+#include "shell/resource_ids.h"
+#include "shell/shell_windows.h"
+#include "shell/thumbnail_thread.h"
 #include "platform/controls/list_view.h"
 #include "platform/controls/menu.h"
 #include "platform/device/message_loop.h"
@@ -37,29 +34,29 @@ constexpr ColumnSpec kColumns[] = {
     {u"Date", 90, controls::LVCFMT_LEFT},
 };
 
-device::LRESULT SendToList(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) {
+device::LRESULT SendToList(const Shell& shell, uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) {
     if (!shell.fileList || !device::IsWindow(shell.fileList)) return 0;
     return device::SendMessage(shell.fileList, msg, wParam, lParam);
 }
 
 // The text of a row's column; empty for no such row.
-std::u16string RowText(int row, int column, int maxLength) {
+std::u16string RowText(const Shell& shell, int row, int column, int maxLength) {
     std::u16string buffer(size_t(maxLength) + 1, u'\0');
     controls::LVITEMW item;
     item.iSubItem = column;
     item.pszText = buffer.data();
     item.cchTextMax = maxLength + 1;
-    const auto length = SendToList(controls::LVM_GETITEMTEXTW, device::WPARAM(row),
+    const auto length = SendToList(shell, controls::LVM_GETITEMTEXTW, device::WPARAM(row),
                                    reinterpret_cast<device::LPARAM>(&item));
     buffer.resize(size_t(std::max<device::LRESULT>(length, 0)));
     return buffer;
 }
 
-void SetRowText(int row, int column, std::u16string text) {
+void SetRowText(const Shell& shell, int row, int column, std::u16string text) {
     controls::LVITEMW item;
     item.iSubItem = column;
     item.pszText = text.data();
-    SendToList(controls::LVM_SETITEMTEXTW, device::WPARAM(row), reinterpret_cast<device::LPARAM>(&item));
+    SendToList(shell, controls::LVM_SETITEMTEXTW, device::WPARAM(row), reinterpret_cast<device::LPARAM>(&item));
 }
 
 const char16_t* KindText(uint32_t kind) {
@@ -71,8 +68,8 @@ const char16_t* KindText(uint32_t kind) {
 }
 
 // Deletes a row and keeps rowCount in step with the control.
-bool DeleteRow(int row) {
-    if (row < 0 || !SendToList(controls::LVM_DELETEITEM, device::WPARAM(row), 0)) return false;
+bool DeleteRow(Shell& shell, int row) {
+    if (row < 0 || !SendToList(shell, controls::LVM_DELETEITEM, device::WPARAM(row), 0)) return false;
     if (shell.rowCount > 0) --shell.rowCount;
     return true;
 }
@@ -80,6 +77,7 @@ bool DeleteRow(int row) {
 }  // namespace
 
 int CreateBrowseViews(HWND window) {
+    Shell& shell = ProgramOf(window).shell;
     device::SetCursor(device::Cursor::Wait);
     gdi::RECT c;
     device::GetClientRect(window, &c);
@@ -105,13 +103,13 @@ int CreateBrowseViews(HWND window) {
     return ok;
 }
 
-
-void RefillFileView() {
-    ClearFileView();
-    for (const FileEntry* entry = fileList.head; entry; entry = entry->next) AddFileRow(*entry);
+void RefillFileView(Program& program) {
+    ClearFileView(program.shell);
+    for (const FileEntry* entry = program.fileList.head.get(); entry; entry = entry->next.get())
+        AddFileRow(program.shell, *entry);
 }
 
-void AddFileRow(const FileEntry& entry) {
+void AddFileRow(Shell& shell, const FileEntry& entry) {
     if (!shell.fileList || !device::IsWindow(shell.fileList)) return;
     std::u16string name = entry.name;
     controls::LVITEMW item;
@@ -119,20 +117,22 @@ void AddFileRow(const FileEntry& entry) {
     item.iItem = shell.rowCount;
     item.pszText = name.data();
     item.cchTextMax = kMaxPath;
-    const auto row = SendToList(controls::LVM_INSERTITEMW, 0, reinterpret_cast<device::LPARAM>(&item));
+    const auto row = SendToList(shell, controls::LVM_INSERTITEMW, 0, reinterpret_cast<device::LPARAM>(&item));
     if (row < 0) return;
-    SetRowText(int(row), 1, KindText(entry.kind));
-    SetRowText(int(row), 2, FormatSizeShort(entry.size));
-    SetRowText(int(row), 3, FormatDateShort(entry.modified));
+    SetRowText(shell, int(row), 1, KindText(entry.kind));
+    SetRowText(shell, int(row), 2, FormatSizeShort(entry.size));
+    SetRowText(shell, int(row), 3, FormatDateShort(entry.modified));
     ++shell.rowCount;
 }
 
-void ClearFileView() {
+void ClearFileView(Shell& shell) {
     shell.rowCount = 0;
-    SendToList(controls::LVM_DELETEALLITEMS, 0, 0);
+    SendToList(shell, controls::LVM_DELETEALLITEMS, 0, 0);
 }
 
-void OnFileColumnClick() {
+void OnFileColumnClick(Program& program) {
+    Shell& shell = program.shell;
+    FileList& fileList = program.fileList;
     // A pass still filling thumbnails after a switch to the list writes into
     // the entries the sort exchanges: end it first, and let it start again
     // when the grid is next shown.
@@ -141,23 +141,19 @@ void OnFileColumnClick() {
         shell.thumbRestartPending = 1;
     }
     fileList.ascending = fileList.ascending == 0 ? 1 : 0;
-    ClearFileView();
-    SortFileList();
-    NumberFileList();
-    RefillFileView();
+    ClearFileView(shell);
+    SortFileList(fileList);
+    NumberFileList(fileList);
+    RefillFileView(program);
 }
 
-void OnFileActivated(HWND window, int row) {
-    const std::u16string name = RowText(row, 0, kActivatedNameLength);
-    if (name.empty()) return;
-    const std::u16string path = currentFolder + name;
+ActivatedFile OnFileActivated(Program& program, int row) {
+    Shell& shell = program.shell;
+    const std::u16string name = RowText(shell, row, 0, kActivatedNameLength);
+    if (name.empty()) return {};
     if (!device::IsWindowVisible(shell.fileList)) shell.thumbViewActive = 1;
-    HideBrowseWindows();
-    const int kind = ImageKindOfName(name);
-    if (OpenImageForView(window, path, kind, 0))
-        device::InvalidateRect(window, nullptr, true);
-    else
-        ShowBrowseWindows(window);
+    HideBrowseWindows(shell);
+    return {program.currentFolder + name, ImageKindOfName(name)};
 }
 
 void ShowFileContextMenu(HWND window, int32_t screenX, int32_t screenY) {
@@ -169,23 +165,24 @@ void ShowFileContextMenu(HWND window, int32_t screenX, int32_t screenY) {
                              window, nullptr);
 }
 
-int SelectedFilePath(std::u16string& path) {
-    const auto mark = SendToList(controls::LVM_GETSELECTIONMARK, 0, 0);
+int SelectedFilePath(Program& program, std::u16string& path) {
+    const Shell& shell = program.shell;
+    const auto mark = SendToList(shell, controls::LVM_GETSELECTIONMARK, 0, 0);
     if (mark < 0) return 0;
-    const std::u16string name = RowText(int(mark), 0, kMaxPath - 1);
+    const std::u16string name = RowText(shell, int(mark), 0, kMaxPath - 1);
     if (name.empty()) return 0;
-    path = currentFolder + name;
+    path = program.currentFolder + name;
     return 1;
 }
 
-int SelectedRowCount() { return int(SendToList(controls::LVM_GETSELECTEDCOUNT, 0, 0)); }
+int SelectedRowCount(const Shell& shell) { return int(SendToList(shell, controls::LVM_GETSELECTEDCOUNT, 0, 0)); }
 
-void DeleteMarkedRow() { DeleteRow(int(SendToList(controls::LVM_GETSELECTIONMARK, 0, 0))); }
+void DeleteMarkedRow(Shell& shell) { DeleteRow(shell, int(SendToList(shell, controls::LVM_GETSELECTIONMARK, 0, 0))); }
 
-int DeleteRowNamed(std::u16string_view name) {
-    const int rows = int(SendToList(controls::LVM_GETITEMCOUNT, 0, 0));
+int DeleteRowNamed(Shell& shell, std::u16string_view name) {
+    const int rows = int(SendToList(shell, controls::LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < rows; ++row)
-        if (RowText(row, 0, kMaxPath - 1) == name) return DeleteRow(row) ? 1 : 0;
+        if (RowText(shell, row, 0, kMaxPath - 1) == name) return DeleteRow(shell, row) ? 1 : 0;
     return 0;
 }
 

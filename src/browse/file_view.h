@@ -7,6 +7,7 @@
 
 #include "browse/file_list.h"
 #include "platform/device/window_api.h"
+#include "shell/program.h"
 
 namespace ezo {
 
@@ -15,26 +16,31 @@ namespace ezo {
 // column cannot be made.
 int CreateBrowseViews(device::HWND mainWindow);
 // Removes every row and adds one per FileList entry.
-void RefillFileView();
+void RefillFileView(Program& program);
 // Appends the row of entry at rowCount.
-void AddFileRow(const FileEntry& entry);
+void AddFileRow(Shell& shell, const FileEntry& entry);
 // Removes every row; rowCount 0.
-void ClearFileView();
+void ClearFileView(Shell& shell);
 // LVN_COLUMNCLICK: reverses the sort and refills.
-void OnFileColumnClick();
-// LVN_ITEMACTIVATE of row: opens the row's picture, or shows the browse
-// views again when it cannot be opened.
-void OnFileActivated(device::HWND window, int row);
+void OnFileColumnClick(Program& program);
+// The picture a row names: its full path and its ImageKind (-1: none).
+struct ActivatedFile {
+    std::u16string path;
+    int kind = -1;
+};
+// LVN_ITEMACTIVATE of row: hides the browse windows and names the row's
+// picture for the main window to open; an empty path for no such row.
+ActivatedFile OnFileActivated(Program& program, int row);
 // The "Delete" / "File Info" pop-up at a screen point.
 void ShowFileContextMenu(device::HWND window, int32_t screenX, int32_t screenY);
 // The full path of the row with the selection mark into path: 1, or 0 when
 // no row is selected.
-int SelectedFilePath(std::u16string& path);
+int SelectedFilePath(Program& program, std::u16string& path);
 // How many rows are selected.
-int SelectedRowCount();
+int SelectedRowCount(const Shell& shell);
 // Deletes the row with the selection mark; the next selected row gets it.
-void DeleteMarkedRow();
+void DeleteMarkedRow(Shell& shell);
 // Deletes the row whose name is exactly name; 0 when there is none.
-int DeleteRowNamed(std::u16string_view name);
+int DeleteRowNamed(Shell& shell, std::u16string_view name);
 
 }  // namespace ezo

@@ -2,12 +2,9 @@
 
 #include <vector>
 
-#include "app/shell/shell_state.h"
-#include "app/shell/thumbnail_thread.h"
-#include "browse/current_folder.h"
 #include "browse/file_list.h"
 #include "browse/file_view.h"
-#include "image/view_state.h"
+#include "shell/thumbnail_thread.h"
 #include "platform/device/message_loop.h"
 #include "platform/device/window.h"
 #include "platform/files/find_file.h"
@@ -19,21 +16,21 @@ using controls::HTREEITEM;
 
 constexpr std::u16string_view kAllFiles = u"*.*";
 
-device::LRESULT SendToTree(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) {
-    if (!shell.tree || !device::IsWindow(shell.tree)) return 0;
-    return device::SendMessage(shell.tree, msg, wParam, lParam);
+device::LRESULT SendToTree(Program& program, uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) {
+    if (!program.shell.tree || !device::IsWindow(program.shell.tree)) return 0;
+    return device::SendMessage(program.shell.tree, msg, wParam, lParam);
 }
 
-HTREEITEM NextItem(HTREEITEM item, uint32_t code) {
+HTREEITEM NextItem(Program& program, HTREEITEM item, uint32_t code) {
     return reinterpret_cast<HTREEITEM>(
-        SendToTree(controls::TVM_GETNEXTITEM, code, reinterpret_cast<device::LPARAM>(item)));
+        SendToTree(program, controls::TVM_GETNEXTITEM, code, reinterpret_cast<device::LPARAM>(item)));
 }
 
 // The first child of item; null for no item (the control would answer a
 // null handle with the top level).
-HTREEITEM FirstChild(HTREEITEM item) { return item ? NextItem(item, controls::TVGN_CHILD) : nullptr; }
+HTREEITEM FirstChild(Program& program, HTREEITEM item) { return item ? NextItem(program, item, controls::TVGN_CHILD) : nullptr; }
 
-bool ReadItemText(HTREEITEM item, std::u16string& text) {
+bool ReadItemText(Program& program, HTREEITEM item, std::u16string& text) {
     if (!item) return false;
     char16_t buffer[kMaxPath] = {};
     controls::TVITEMW query;
@@ -41,25 +38,25 @@ bool ReadItemText(HTREEITEM item, std::u16string& text) {
     query.hItem = item;
     query.pszText = buffer;
     query.cchTextMax = kMaxPath;
-    if (!SendToTree(controls::TVM_GETITEMW, 0, reinterpret_cast<device::LPARAM>(&query))) return false;
+    if (!SendToTree(program, controls::TVM_GETITEMW, 0, reinterpret_cast<device::LPARAM>(&query))) return false;
     text = buffer;
     return true;
 }
 
-void SetChildIndicator(HTREEITEM item, int children) {
+void SetChildIndicator(Program& program, HTREEITEM item, int children) {
     controls::TVITEMW change;
     change.mask = controls::TVIF_CHILDREN;
     change.hItem = item;
     change.cChildren = children;
-    SendToTree(controls::TVM_SETITEMW, 0, reinterpret_cast<device::LPARAM>(&change));
+    SendToTree(program, controls::TVM_SETITEMW, 0, reinterpret_cast<device::LPARAM>(&change));
 }
 
 // Deletes the children one by one. Deleting the selected folder moves the
 // selection to item, whose handler may refill it, so this takes the first
 // child until none is left rather than walking stale siblings.
-void DeleteChildItems(HTREEITEM item) {
-    while (HTREEITEM child = FirstChild(item)) {
-        if (!SendToTree(controls::TVM_DELETEITEM, 0, reinterpret_cast<device::LPARAM>(child))) break;
+void DeleteChildItems(Program& program, HTREEITEM item) {
+    while (HTREEITEM child = FirstChild(program, item)) {
+        if (!SendToTree(program, controls::TVM_DELETEITEM, 0, reinterpret_cast<device::LPARAM>(child))) break;
     }
 }
 
@@ -90,7 +87,7 @@ bool HasSubfolder(std::u16string_view pattern) {
     return false;
 }
 
-HTREEITEM InsertFolderIn(HTREEITEM parent, std::u16string_view parentFolder, std::u16string_view name) {
+HTREEITEM InsertFolderIn(Program& program, HTREEITEM parent, std::u16string_view parentFolder, std::u16string_view name) {
     if (name == u"." || name == u"..") return nullptr;
     std::u16string text(name);
     controls::TVINSERTSTRUCTW insert;
@@ -100,28 +97,29 @@ HTREEITEM InsertFolderIn(HTREEITEM parent, std::u16string_view parentFolder, std
     insert.item.pszText = text.data();
     insert.item.cChildren = 1;
     const auto item = reinterpret_cast<HTREEITEM>(
-        SendToTree(controls::TVM_INSERTITEMW, 0, reinterpret_cast<device::LPARAM>(&insert)));
+        SendToTree(program, controls::TVM_INSERTITEMW, 0, reinterpret_cast<device::LPARAM>(&insert)));
     if (!item) return nullptr;
-    if (!HasSubfolder(PatternOfFolder(parentFolder, name))) SetChildIndicator(item, 0);
+    if (!HasSubfolder(PatternOfFolder(parentFolder, name))) SetChildIndicator(program, item, 0);
     return item;
 }
 
 // Inserts the subfolders under item; with listFiles, also scans the folder's
 // pictures before an item without subfolders loses its expand button.
-int FillChildren(std::u16string_view pattern, HTREEITEM item, bool listFiles) {
+int FillChildren(Program& program, std::u16string_view pattern, HTREEITEM item, bool listFiles) {
     const std::u16string folder = FolderOfPattern(pattern);
     int inserted = 0;
     files::WIN32_FIND_DATA data;
     files::FindHandle search = files::FindFirstFile(pattern, &data);
     for (bool more = search != nullptr; more; more = files::FindNextFile(search, &data)) {
-        if (IsFolder(data) && InsertFolderIn(item, folder, data.cFileName)) inserted = 1;
+        if (IsFolder(data) && InsertFolderIn(program, item, folder, data.cFileName)) inserted = 1;
     }
     files::FindClose(search);
     if (listFiles) {
-        fileList.scanPath = pattern;
-        ScanFolder();
+        program.fileList.scanPath = pattern;
+        ScanFolder(program.fileList);
+        RefillFileView(program);
     }
-    if (!inserted) SetChildIndicator(item, 0);
+    if (!inserted) SetChildIndicator(program, item, 0);
     return inserted;
 }
 
@@ -144,103 +142,103 @@ void ShowChild(device::HWND child, bool shown) {
 
 }  // namespace
 
-void FillFolderTree() {
-    HTREEITEM root = InsertFolderItem(nullptr, u"\\");
+void FillFolderTree(Program& program) {
+    HTREEITEM root = InsertFolderItem(program, nullptr, u"\\");
     if (!root) return;
-    SendToTree(controls::TVM_SELECTITEM, controls::TVGN_CARET, reinterpret_cast<device::LPARAM>(root));
-    SendToTree(controls::TVM_EXPAND, controls::TVE_EXPAND, reinterpret_cast<device::LPARAM>(root));
+    SendToTree(program, controls::TVM_SELECTITEM, controls::TVGN_CARET, reinterpret_cast<device::LPARAM>(root));
+    SendToTree(program, controls::TVM_EXPAND, controls::TVE_EXPAND, reinterpret_cast<device::LPARAM>(root));
 }
 
-HTREEITEM InsertFolderItem(HTREEITEM parent, std::u16string_view name) {
+HTREEITEM InsertFolderItem(Program& program, HTREEITEM parent, std::u16string_view name) {
     std::u16string parentFolder;
     if (parent) {
         std::u16string parentPattern;
-        if (!PathOfTreeItem(parent, parentPattern)) return nullptr;
+        if (!PathOfTreeItem(program, parent, parentPattern)) return nullptr;
         parentFolder = FolderOfPattern(parentPattern);
     }
-    return InsertFolderIn(parent, parentFolder, name);
+    return InsertFolderIn(program, parent, parentFolder, name);
 }
 
-int PathOfTreeItem(HTREEITEM item, std::u16string& pattern) {
+int PathOfTreeItem(Program& program, HTREEITEM item, std::u16string& pattern) {
     std::u16string path;
-    if (!ReadItemText(item, path)) return 0;
-    for (HTREEITEM up = NextItem(item, controls::TVGN_PARENT); up; up = NextItem(up, controls::TVGN_PARENT)) {
+    if (!ReadItemText(program, item, path)) return 0;
+    for (HTREEITEM up = NextItem(program, item, controls::TVGN_PARENT); up; up = NextItem(program, up, controls::TVGN_PARENT)) {
         std::u16string text;
-        if (!ReadItemText(up, text)) return 0;
+        if (!ReadItemText(program, up, text)) return 0;
         path = text == u"\\" ? text + path : text + u"\\" + path;
     }
     pattern = path + (path == u"\\" ? u"*.*" : u"\\*.*");
     return 1;
 }
 
-int FillFolderChildren(std::u16string_view pattern, HTREEITEM item) { return FillChildren(pattern, item, false); }
+int FillFolderChildren(Program& program, std::u16string_view pattern, HTREEITEM item) { return FillChildren(program, pattern, item, false); }
 
-int FillFolderChildrenAndFiles(std::u16string_view pattern, HTREEITEM item) {
-    return FillChildren(pattern, item, true);
+int FillFolderChildrenAndFiles(Program& program, std::u16string_view pattern, HTREEITEM item) {
+    return FillChildren(program, pattern, item, true);
 }
 
-void RevealFolder(std::u16string_view path) {
+void RevealFolder(Program& program, std::u16string_view path) {
     const std::vector<std::u16string_view> components = PathComponents(path);
-    HTREEITEM item = FirstChild(NextItem(nullptr, controls::TVGN_ROOT));
+    HTREEITEM item = FirstChild(program, NextItem(program, nullptr, controls::TVGN_ROOT));
     for (size_t next = 0; next < components.size() && item;) {
         std::u16string text;
-        if (!ReadItemText(item, text) || text != components[next]) {
-            item = NextItem(item, controls::TVGN_NEXT);
+        if (!ReadItemText(program, item, text) || text != components[next]) {
+            item = NextItem(program, item, controls::TVGN_NEXT);
             continue;
         }
-        SendToTree(controls::TVM_SELECTITEM, controls::TVGN_CARET, reinterpret_cast<device::LPARAM>(item));
-        SendToTree(controls::TVM_EXPAND, controls::TVE_EXPAND, reinterpret_cast<device::LPARAM>(item));
-        item = FirstChild(item);
+        SendToTree(program, controls::TVM_SELECTITEM, controls::TVGN_CARET, reinterpret_cast<device::LPARAM>(item));
+        SendToTree(program, controls::TVM_EXPAND, controls::TVE_EXPAND, reinterpret_cast<device::LPARAM>(item));
+        item = FirstChild(program, item);
         ++next;
     }
 }
 
-void OnFolderExpanding(HTREEITEM item, uint32_t action) {
+void OnFolderExpanding(Program& program, HTREEITEM item, uint32_t action) {
     if ((action & controls::TVE_TOGGLE) != controls::TVE_EXPAND || !item) return;
-    DeleteChildItems(item);
+    DeleteChildItems(program, item);
     std::u16string pattern;
-    if (!PathOfTreeItem(item, pattern)) return;
-    FillFolderChildren(pattern, item);
+    if (!PathOfTreeItem(program, item, pattern)) return;
+    FillFolderChildren(program, pattern, item);
     // The file rows belong to the selected folder: opening or deleting a row
-    // builds its path from currentFolder, so expanding some other folder must
+    // builds its path from program.currentFolder, so expanding some other folder must
     // not move it away from the folder the rows came from.
-    const HTREEITEM selected = NextItem(nullptr, controls::TVGN_CARET);
-    if (!selected || selected == item) currentFolder = FolderOfPattern(pattern);
+    const HTREEITEM selected = NextItem(program, nullptr, controls::TVGN_CARET);
+    if (!selected || selected == item) program.currentFolder = FolderOfPattern(pattern);
     // The thumbnail grid's scrollY goes back to 0 here once the grid exists.
 }
 
-void OnFolderSelected(HTREEITEM item) {
+void OnFolderSelected(Program& program, HTREEITEM item) {
     // The generator must not walk the FileList while it is rebuilt. A pass
     // can outlive a switch from the grid to the list, so it is ended whatever
     // the browse view (stopping no pass does nothing).
     StopThumbnailGenerator();
-    if (item) DeleteChildItems(item);
-    ClearFileView();
+    if (item) DeleteChildItems(program, item);
+    ClearFileView(program.shell);
     std::u16string pattern;
-    if (PathOfTreeItem(item, pattern)) {
-        FillFolderChildrenAndFiles(pattern, item);
-        currentFolder = FolderOfPattern(pattern);
+    if (PathOfTreeItem(program, item, pattern)) {
+        FillFolderChildrenAndFiles(program, pattern, item);
+        program.currentFolder = FolderOfPattern(pattern);
     }
     // The thumbnail grid's scrollY goes back to 0 and its selection clears
     // here once the grid exists.
-    if (shell.rowCount > 0) {
-        ShowChild(shell.noImages, false);
-        if (!viewState.imageLoaded) {
-            ShowChild(shell.thumbGrid, shell.thumbViewActive != 0);
-            ShowChild(shell.fileList, !shell.thumbViewActive);
+    if (program.shell.rowCount > 0) {
+        ShowChild(program.shell.noImages, false);
+        if (!program.viewState.imageLoaded) {
+            ShowChild(program.shell.thumbGrid, program.shell.thumbViewActive != 0);
+            ShowChild(program.shell.fileList, !program.shell.thumbViewActive);
         }
-        if (shell.thumbViewActive) {
-            if (shell.thumbGrid) device::InvalidateRect(shell.thumbGrid, nullptr, true);
+        if (program.shell.thumbViewActive) {
+            if (program.shell.thumbGrid) device::InvalidateRect(program.shell.thumbGrid, nullptr, true);
             StartThumbnailGenerator();
         } else {
-            shell.thumbRestartPending = 1;
+            program.shell.thumbRestartPending = 1;
         }
         return;
     }
-    FreeFileList();
-    ShowChild(shell.thumbGrid, false);
-    ShowChild(shell.fileList, false);
-    ShowChild(shell.noImages, true);
+    FreeFileList(program.fileList);
+    ShowChild(program.shell.thumbGrid, false);
+    ShowChild(program.shell.fileList, false);
+    ShowChild(program.shell.noImages, true);
 }
 
 }  // namespace ezo

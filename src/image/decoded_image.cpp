@@ -1,19 +1,28 @@
 #include "image/decoded_image.h"
 
-#include "browse/file_list.h"
-#include "image/image_kind.h"
 #include "image/jpeg_decoder.h"
-#include "image/view_state.h"
+#include "shell/image_kind.h"
+#include "shell/program.h"
 
 namespace ezo {
 
 int LoadImageFile(device::HWND window, const std::u16string& path, uint32_t kind) {
     // BMP and GIF go to the platform decoder, which is not there yet.
     if (!IsJpegKind(kind)) return 0;
+    Program& program = ProgramOf(window);
+    ViewState& viewState = program.viewState;
     // The viewer never holds two pictures: the old one goes before decoding.
     viewState.currentImage.reset();
-    if (!DecodeJpeg(window, path)) return 0;
-    fileList.scanPath = path;
+    JpegDecode decoded = DecodeJpeg(window, path);
+    // A decode that fails part way still leaves what it made on view, with
+    // the facts that match it.
+    if (decoded.bitmap) {
+        const gdi::Bitmap& made = *decoded.bitmap;
+        RecordImageFacts(viewState, LargeBounds::Jpeg, made.width(), made.height());
+        viewState.currentImage = std::move(decoded.bitmap);
+    }
+    if (!decoded.complete) return 0;
+    program.fileList.scanPath = path;
     viewState.imageLoaded = 1;
     return 1;
 }
@@ -42,7 +51,7 @@ bool IsLargeImage(LargeBounds bounds, int32_t width, int32_t height) {
     return int64_t(width) * 280 > 184800 || int64_t(height) * 220 > 188540;
 }
 
-void RecordImageFacts(LargeBounds bounds, int32_t width, int32_t height) {
+void RecordImageFacts(ViewState& viewState, LargeBounds bounds, int32_t width, int32_t height) {
     viewState.landscapeApplied = 0;
     if (IsLargeImage(bounds, width, height)) {
         viewState.fitZoom = ComputeFitZoom(width, height);

@@ -1,6 +1,6 @@
 #pragma once
-// The current picture: loading a file into the current-image slot of
-// `viewState`, the facts recorded with it (large or not, the zoom that fits
+// The current picture: loading a file into the current-image slot of the
+// view's state, the facts recorded with it (large or not, the zoom that fits
 // it), and the probe that reads a picture's dimensions.
 //
 // A decoded picture is nothing but its bitmap: width, height, depth, stride
@@ -12,6 +12,7 @@
 
 #include "platform/device/window_api.h"
 #include "platform/gdi/types.h"
+#include "shell/view_state.h"
 
 namespace ezo {
 
@@ -42,7 +43,7 @@ bool IsLargeImage(LargeBounds bounds, int32_t width, int32_t height);
 // Records the facts of a bitmap just put into the slot: not turned for
 // landscape, whether it is large and, if so, the zoom that fits it (fitZoom
 // keeps its old value otherwise).
-void RecordImageFacts(LargeBounds bounds, int32_t width, int32_t height);
+void RecordImageFacts(ViewState& viewState, LargeBounds bounds, int32_t width, int32_t height);
 
 // The header of a 24-bit bottom-up picture of width x height: what the JPEG
 // decoder and the turns create their bitmaps from.

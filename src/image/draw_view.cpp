@@ -3,9 +3,10 @@
 #include "image/render.h"
 #include "image/render_layout.h"
 #include "image/turn.h"
-#include "image/view_hooks.h"
 #include "image/view_recentre.h"
-#include "image/view_state.h"
+#include "shell/program.h"
+#include "shell/resource_ids.h"
+#include "shell/shell_windows.h"
 #include "platform/gdi/blit.h"
 #include "platform/gdi/paint.h"
 
@@ -16,23 +17,25 @@ namespace {
 // Landscape display shows every picture turned to the left; a new picture
 // is turned at its first draw.
 void ApplyLandscape(device::HWND window, gdi::HDC target) {
-    ViewState& v = viewState;
+    Program& program = ProgramOf(window);
+    ViewState& v = program.viewState;
     if (!v.effectRunning) device::SetCursor(device::Cursor::Wait);
     if (TurnImage(window, target, 0)) {
         v.landscapeMode = 1;
         v.landscapeApplied = 1;
     } else {
         v.landscapeApplied = 0;
-        SwitchLandscapeOff();
+        SwitchLandscapeOff(program);
     }
     device::SetCursor(device::Cursor::Arrow);
-    RecentreView(0);
+    RecentreView(v, 0);
 }
 
 }  // namespace
 
 int DrawImage(device::HWND window, gdi::HDC target, int32_t dx, int32_t dy, int erase) {
-    ViewState& v = viewState;
+    Program& program = ProgramOf(window);
+    ViewState& v = program.viewState;
     gdi::RECT client{};
     device::GetClientRect(window, &client);
     if (v.currentImage && v.landscapeMode && !v.landscapeApplied) ApplyLandscape(window, target);
@@ -42,7 +45,9 @@ int DrawImage(device::HWND window, gdi::HDC target, int32_t dx, int32_t dy, int 
     if (!gdi::GetObject(v.currentImage.get(), sizeof description, &description)) return 0;
     gdi::DeviceContextPtr memory = gdi::CreateCompatibleDC(target);
     gdi::SelectScope<gdi::HBITMAP> select(memory.get(), v.currentImage.get());
-    return RenderImage(target, memory.get(), client, description, dx, dy);
+    // Full screen covers the browse bar that the view bar replaced.
+    if (v.fullScreen) HideReportBar(program.shell);
+    return RenderImage(v, target, memory.get(), client, description, dx, dy);
 }
 
 int DrawView(device::HWND window, int32_t x, int32_t y) {

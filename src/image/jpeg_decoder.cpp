@@ -6,7 +6,6 @@
 #include "image/decoded_image.h"
 #include "image/jpeg_rows.h"
 #include "image/jpeg_session.h"
-#include "image/view_state.h"
 #include "platform/files/file_io.h"
 
 namespace ezo {
@@ -43,21 +42,19 @@ bool HasPlaceableOutput(const jpeg_decompress_struct& cinfo) {
     }
 }
 
-// Creates the picture's bitmap in the slot, a tenth of the file's size
-// smaller each time memory is short. Returns the size made, or none with the
-// slot empty.
-std::optional<JpegSize> CreateSlotBitmap(device::HWND window, JpegSize file) {
+// Creates the picture's bitmap, a tenth of the file's size smaller each
+// time memory is short. Null when even the smallest size does not fit.
+gdi::BitmapPtr CreatePictureBitmap(device::HWND window, JpegSize file) {
     device::WindowDC dc(window);
-    viewState.currentImage.reset();
     JpegSize size = file;
     for (;;) {
         const gdi::BITMAPINFO info = Make24BitImageInfo(size.width, size.height);
         void* bits = nullptr;
-        viewState.currentImage = gdi::CreateDIBSection(dc, &info, gdi::DIB_RGB_COLORS, &bits);
-        if (bits) return size;
-        viewState.currentImage.reset();
+        gdi::BitmapPtr bitmap = gdi::CreateDIBSection(dc, &info, gdi::DIB_RGB_COLORS, &bits);
+        if (bits) return bitmap;
+        bitmap.reset();
         const std::optional<JpegSize> smaller = NextShrinkSize(size, file);
-        if (!smaller) return std::nullopt;
+        if (!smaller) return nullptr;
         size = *smaller;
     }
 }
@@ -117,29 +114,28 @@ void ReadHeader(ProbeRun& run) { OpenJpegSource(*run.session, run.file); }
 
 }  // namespace
 
-int DecodeJpeg(device::HWND window, const std::u16string& path) {
+JpegDecode DecodeJpeg(device::HWND window, const std::u16string& path) {
+    JpegDecode result;
     files::FilePtr file = files::_wfopen(path, u"rb");
-    if (!file) return 0;
+    if (!file) return result;
     JpegSession session;  // destroyed before the file is closed
     DecodeRun run;
     run.session = &session;
     run.file = file.get();
-    if (!RunJpegStep(session, StartDecode, run)) return 0;
-    if (!HasPlaceableOutput(session.cinfo)) return 0;
+    if (!RunJpegStep(session, StartDecode, run)) return result;
+    if (!HasPlaceableOutput(session.cinfo)) return result;
 
     const JpegSize fileSize{int32_t(session.cinfo.image_width), int32_t(session.cinfo.image_height)};
-    if (!CreateSlotBitmap(window, fileSize)) return 0;
+    result.bitmap = CreatePictureBitmap(window, fileSize);
+    if (!result.bitmap) return result;
     gdi::BITMAP made;
-    gdi::GetObject(viewState.currentImage.get(), sizeof made, &made);
+    gdi::GetObject(result.bitmap.get(), sizeof made, &made);
     run.pixels = static_cast<uint8_t*>(made.bmBits);
     run.width = made.bmWidth;
     run.height = made.bmHeight;
     run.stride = made.bmWidthBytes;
-    // Recorded now, so that the facts match the bitmap in the slot even if
-    // the decode fails part way and leaves it there.
-    RecordImageFacts(LargeBounds::Jpeg, run.width, run.height);
-
-    return RunJpegStep(session, ReadRows, run) ? 1 : 0;
+    result.complete = RunJpegStep(session, ReadRows, run) ? 1 : 0;
+    return result;
 }
 
 int ProbeJpeg(const std::u16string& path, int32_t& width, int32_t& height, int32_t& colourSpace) {

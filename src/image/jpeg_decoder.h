@@ -5,17 +5,22 @@
 #include <string>
 
 #include "platform/device/window_api.h"
+#include "platform/gdi/bitmap.h"
 
 namespace ezo {
 
-// Decodes the file at path into a new 24-bit bottom-up blue-green-red bitmap
-// in the current-image slot, destroying any bitmap still there first. When
-// memory is short the picture is decoded smaller, in tenths of its size.
-// Records isLarge, fitZoom and landscapeApplied for the bitmap it creates.
-// A file whose data ends early succeeds with the missing part mid-grey.
-// On a library error returns 0 and leaves whatever bitmap was made in the
-// slot, partly filled. Returns 1 on success.
-int DecodeJpeg(device::HWND window, const std::u16string& path);
+// A decode's result: the picture, and whether it was decoded to the end.
+struct JpegDecode {
+    gdi::BitmapPtr bitmap;
+    int complete = 0;
+};
+
+// Decodes the file at path into a new 24-bit bottom-up blue-green-red
+// bitmap; window lends its device context. When memory is short the picture
+// is decoded smaller, in tenths of its size. A file whose data ends early is
+// complete with the missing part mid-grey. On a library error the bitmap
+// made so far comes back partly filled, and complete is 0.
+JpegDecode DecodeJpeg(device::HWND window, const std::u16string& path);
 
 // Reads only the header: the image width, height and colour-space code
 // (1 grayscale, 2 RGB, 3 YCbCr, 4 CMYK, 5 YCCK, 0 unknown). Outputs are left

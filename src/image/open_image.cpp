@@ -2,20 +2,16 @@
 
 #include <vector>
 
-#include "app/shell/shell_state.h"
-#include "app/shell/shell_windows.h"
-#include "app/shell/slide_timer.h"
-#include "app/shell/thumbnail_thread.h"
-#include "browse/file_list.h"
 #include "browse/path_text.h"
 #include "image/decoded_image.h"
 #include "image/draw_view.h"
 #include "image/transition.h"
 #include "image/view_recentre.h"
-#include "image/view_state.h"
 #include "platform/device/window.h"
 #include "platform/files/name_case.h"
-#include "settings/settings.h"
+#include "shell/program.h"
+#include "shell/shell_windows.h"
+#include "shell/thumbnail_thread.h"
 
 namespace ezo {
 
@@ -24,18 +20,17 @@ namespace {
 bool IsImageKind(int kind) { return kind >= int(Bmp) && kind <= int(Jpeg); }
 
 // Brings the loaded picture in: at once, or through the slide show's cover
-// transition, which restarts the slide timer itself when it ends.
-void ShowOpenedImage(device::HWND window, int withEffect) {
-    const int effect = settings.slideEffect;
+// transition, whose ticks the slide show drives.
+void ShowOpenedImage(device::HWND window, Program& program, int withEffect) {
+    const int effect = program.settings.slideEffect;
     if (withEffect && effect >= CoverDown && effect <= CoverUp) {
         StartTransition(window);
         return;
     }
     // A transition still animating would go on drawing this picture.
-    if (viewState.effectRunning) StopTransition(window);
+    if (program.viewState.effectRunning) EndTransition(program);
     if (!withEffect) device::SetCursor(device::Cursor::Arrow);
     DrawView(window, 0, 0);
-    if (withEffect && shell.slideShowRunning) StartSlideTimer(window);
 }
 
 // The picture on view as an entry of the list: the entry whose full path
@@ -47,11 +42,11 @@ struct CurrentEntry {
     std::u16string path;  // the picture's path as it was opened
 };
 
-CurrentEntry FindCurrentEntry() {
+CurrentEntry FindCurrentEntry(const FileList& fileList) {
     CurrentEntry current;
     current.path = fileList.scanPath;
     current.folder = FolderOfPath(current.path);
-    for (const FileEntry* e = fileList.head; e; e = e->next) {
+    for (const FileEntry* e = fileList.head.get(); e; e = e->next.get()) {
         if (current.folder.size() + e->name.size() != current.path.size()) continue;
         if (files::EqualNoCase(current.folder + e->name, current.path)) {
             current.entry = e;
@@ -68,7 +63,8 @@ int OpenFirstThatLoads(device::HWND window, const std::vector<const FileEntry*>&
                        const CurrentEntry& current, int withEffect) {
     for (const FileEntry* e : candidates)
         if (OpenImageForView(window, current.folder + e->name, int(e->kind), withEffect)) return 1;
-    if (!candidates.empty() && !viewState.currentImage && !shell.browseMode)
+    const Program& program = ProgramOf(window);
+    if (!candidates.empty() && !program.viewState.currentImage && !program.shell.browseMode)
         OpenImageForView(window, current.path, int(current.entry->kind), 0);
     return 0;
 }
@@ -88,12 +84,14 @@ int OpenImageForView(device::HWND window, std::u16string_view path, int kind, in
     // Only the four known formats have a decoder; anything else is refused
     // before the picture on view is touched.
     if (!IsImageKind(kind)) return 0;
+    Program& program = ProgramOf(window);
+    Shell& shell = program.shell;
+    ViewState& viewState = program.viewState;
     if (ThumbnailGeneratorRunning()) {
         shell.thumbRestartPending = 1;
         StopThumbnailGenerator();
     }
     if (!withEffect) device::SetCursor(device::Cursor::Wait);
-    if (shell.slideShowRunning) StopSlideTimer(window);
 
     const std::u16string file(path);
     if (!LoadImageFile(window, file, uint32_t(kind))) {
@@ -104,29 +102,30 @@ int OpenImageForView(device::HWND window, std::u16string_view path, int kind, in
     }
 
     shell.browseMode = 0;
-    HideBrowseBars();
-    if (!viewState.fullScreen) ShowViewBar();
-    RecentreView(0);
-    settings.latestFile = file;
+    HideBrowseBars(shell);
+    if (!viewState.fullScreen) ShowViewBar(shell);
+    RecentreView(viewState, 0);
+    program.settings.latestFile = file;
     device::SetWindowText(window, ViewTitle(file));
-    ShowOpenedImage(window, withEffect);
+    ShowOpenedImage(window, program, withEffect);
     return 1;
 }
 
 int StepToNextImage(device::HWND window, int withEffect) {
-    const CurrentEntry current = FindCurrentEntry();
+    const CurrentEntry current = FindCurrentEntry(ProgramOf(window).fileList);
     if (!current.entry) return 0;
     std::vector<const FileEntry*> after;
-    for (const FileEntry* e = current.entry->next; e; e = e->next) after.push_back(e);
+    for (const FileEntry* e = current.entry->next.get(); e; e = e->next.get()) after.push_back(e);
     return OpenFirstThatLoads(window, after, current, withEffect);
 }
 
 int StepToPreviousImage(device::HWND window, int withEffect) {
-    const CurrentEntry current = FindCurrentEntry();
+    const FileList& fileList = ProgramOf(window).fileList;
+    const CurrentEntry current = FindCurrentEntry(fileList);
     if (!current.entry) return 0;
     // The list is singly linked: collect what comes before, nearest first.
     std::vector<const FileEntry*> before;
-    for (const FileEntry* e = fileList.head; e != current.entry; e = e->next) before.push_back(e);
+    for (const FileEntry* e = fileList.head.get(); e != current.entry; e = e->next.get()) before.push_back(e);
     return OpenFirstThatLoads(window, {before.rbegin(), before.rend()}, current, withEffect);
 }
 

@@ -1,15 +1,13 @@
 #include "image/render.h"
 
 #include "image/render_layout.h"
-#include "image/view_hooks.h"
-#include "image/view_state.h"
+#include "shell/view_state.h"
 #include "platform/gdi/blit.h"
 
 namespace ezo {
 
-int RenderImage(gdi::HDC target, gdi::HDC source, const gdi::RECT& client,
+int RenderImage(ViewState& v, gdi::HDC target, gdi::HDC source, const gdi::RECT& client,
                 const gdi::BITMAP& description, int32_t dx, int32_t dy) {
-    ViewState& v = viewState;
     RenderInput in;
     in.W = description.bmWidth;
     in.H = description.bmHeight;
@@ -27,7 +25,6 @@ int RenderImage(gdi::HDC target, gdi::HDC source, const gdi::RECT& client,
     v.yOffset = plan.offsets.y;
     v.zoom = plan.zoom;
 
-    if (v.fullScreen) NotifyHideReportBrowseBar();
     const Transfer& t = plan.transfer;
     switch (t.kind) {
     case Transfer::Block:

@@ -4,6 +4,7 @@
 
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/types.h"
+#include "shell/view_state.h"
 
 namespace ezo {
 
@@ -12,7 +13,7 @@ namespace ezo {
 // as the view's mode asks: centred, zoomed, mirrored or fitted (fit mode also
 // sets the zoom). Makes exactly one transfer; none for a bitmap without
 // pixels. Returns 1 when a transfer was made.
-int RenderImage(gdi::HDC target, gdi::HDC source, const gdi::RECT& client,
+int RenderImage(ViewState& v, gdi::HDC target, gdi::HDC source, const gdi::RECT& client,
                 const gdi::BITMAP& description, int32_t dx, int32_t dy);
 
 }  // namespace ezo

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "image/view_state.h"
+#include "shell/view_state.h"
 
 namespace ezo {
 

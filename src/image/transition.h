@@ -1,20 +1,13 @@
 #pragma once
 // The slide show's cover transitions: the new picture's frame slides in
-// over the old one in 50 ms steps on timer 2 of the main window.
+// over the old one, one step a tick. The slide show owns the timer that
+// ticks; the cover says when it has arrived.
 #include <cstdint>
 
 #include "platform/device/window_api.h"
+#include "shell/program.h"
 
 namespace ezo {
-
-constexpr uint32_t kEffectPeriodMs = 50;
-
-struct TransitionState {
-    int32_t effect = -1;       // the SlideEffect being animated
-    int32_t effectOffset = 0;  // the frame's offset along the moving axis
-    int32_t effectTravel = 0;  // client width or height
-};
-extern TransitionState transition;
 
 // How a cover effect moves the frame: along y or x, from where, by how much
 // a tick; the frame has arrived once the offset passes 0.
@@ -27,12 +20,13 @@ struct CoverMotion {
 bool CoverMotionFor(int32_t effect, int32_t cw, int32_t ch, CoverMotion& motion);
 
 // Starts the transition of settings.slideEffect (0..3) on the picture just
-// loaded; draws nothing yet. Other codes start nothing.
-void StartTransition(device::HWND window);
-// One step: draws the frame at the offset, or the final frame at (0, 0) and
-// hands over to the slide timer.
-void TransitionTick(device::HWND window);
-// Kills timer 2 and clears effectRunning (the caller redraws).
-void StopTransition(device::HWND window);
+// loaded; draws nothing yet. 1 when one started; other codes start nothing.
+int StartTransition(device::HWND window);
+// One step: draws the frame at the offset and returns 0, or draws the final
+// frame at (0, 0), ends the transition and returns 1. A tick with no
+// transition running returns 1 too, so that its timer stops.
+int TransitionTick(device::HWND window);
+// Ends the transition where it is (the caller redraws).
+void EndTransition(Program& program);
 
 }  // namespace ezo

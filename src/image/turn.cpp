@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "image/view_hooks.h"
-#include "image/view_state.h"
+#include "shell/program.h"
+#include "shell/resource_ids.h"
+#include "shell/shell_windows.h"
 
 namespace ezo {
 
@@ -83,7 +84,15 @@ bool TurnPixels(const gdi::Bitmap& source, gdi::Bitmap& destination, bool clockw
     }
 }
 
+void SwitchLandscapeOff(Program& program) {
+    if (!program.viewState.landscapeMode) return;
+    program.viewState.landscapeMode = 0;
+    CheckToolMenus(program.shell, IDM_LANDSCAPE, false);
+}
+
 int TurnImage(device::HWND window, gdi::HDC dc, int clockwise) {
+    Program& program = ProgramOf(window);
+    ViewState& viewState = program.viewState;
     const gdi::Bitmap* current = viewState.currentImage.get();
     if (!current || !current->programVisible()) return 0;
     const int32_t depth = current->bitsPerPixel();
@@ -94,7 +103,7 @@ int TurnImage(device::HWND window, gdi::HDC dc, int clockwise) {
     gdi::BitmapPtr turned = CreateTurnedBitmap(dc, current->height(), current->width());
     if (!turned) {
         device::SetCursor(device::Cursor::Arrow);
-        SwitchLandscapeOff();
+        SwitchLandscapeOff(program);
         device::MessageBox(window, kTurnNoMemoryText, kTurnNoMemoryCaption,
                            device::MB_ICONSTOP | device::MB_OK);
         return 0;

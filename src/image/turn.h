@@ -5,6 +5,7 @@
 
 #include "platform/device/window_api.h"
 #include "platform/gdi/bitmap.h"
+#include "shell/program.h"
 
 namespace ezo {
 
@@ -23,5 +24,8 @@ bool TurnPixels(const gdi::Bitmap& source, gdi::Bitmap& destination, bool clockw
 // picture unchanged. 0 without a message for an empty slot or a depth other
 // than 16 or 24 bits.
 int TurnImage(device::HWND window, gdi::HDC dc, int clockwise);
+
+// Turns landscape display off if it is on, and takes the menus' check mark off.
+void SwitchLandscapeOff(Program& program);
 
 }  // namespace ezo

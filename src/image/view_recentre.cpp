@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "image/view_state.h"
+#include "shell/view_state.h"
 
 namespace ezo {
 
@@ -45,8 +45,7 @@ Offsets RecentredOffsets(int32_t W, int32_t H, float zoom, float previousZoom, O
     return Offsets{ClampOffset(cx, sW - float(kScreenWidth)), ClampOffset(cy, sH - float(vh))};
 }
 
-void RecentreView(int keepCentre) {
-    ViewState& v = viewState;
+void RecentreView(ViewState& v, int keepCentre) {
     const gdi::Bitmap* image = v.currentImage.get();
     if (!image || !keepCentre) {
         v.xOffset = 0;

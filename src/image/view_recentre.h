@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "image/render_layout.h"
+#include "shell/view_state.h"
 
 namespace ezo {
 
@@ -18,7 +19,7 @@ Offsets RecentredOffsets(int32_t W, int32_t H, float zoom, float previousZoom, O
                          const ViewMode& mode);
 
 // Resets (keepCentre 0) or re-centres (keepCentre 1) the offsets of the
-// current picture in viewState; resetting also forgets the last stylus point.
-void RecentreView(int keepCentre);
+// current picture; resetting also forgets the last stylus point.
+void RecentreView(ViewState& v, int keepCentre);
 
 }  // namespace ezo

@@ -2,19 +2,21 @@
 
 #include "image/draw_view.h"
 #include "image/turn.h"
-#include "image/view_hooks.h"
 #include "image/view_recentre.h"
-#include "image/view_state.h"
+#include "shell/program.h"
+#include "shell/resource_ids.h"
+#include "shell/shell_windows.h"
 
 namespace ezo {
 
 namespace {
 
 int TurnWithCursor(device::HWND window, gdi::HDC dc, int clockwise) {
+    ViewState& viewState = ProgramOf(window).viewState;
     if (!viewState.effectRunning) device::SetCursor(device::Cursor::Wait);
     const int turned = TurnImage(window, dc, clockwise);
     device::SetCursor(device::Cursor::Arrow);
-    RecentreView(0);
+    RecentreView(viewState, 0);
     return turned;
 }
 
@@ -28,18 +30,19 @@ int TurnCommand(device::HWND window, int clockwise) {
 }
 
 int LandscapeCommand(device::HWND window) {
-    ViewState& v = viewState;
+    Program& program = ProgramOf(window);
+    ViewState& v = program.viewState;
     if (!v.imageLoaded || !v.currentImage || v.effectRunning) return 0;
     if (!v.landscapeMode) {
         v.landscapeMode = 1;
         v.landscapeApplied = 0;
-        NotifyLandscapeCheckChanged(true);
-        RecentreView(0);
+        CheckToolMenus(program.shell, IDM_LANDSCAPE, true);
+        RecentreView(v, 0);
         DrawView(window, 0, 0);  // the draw turns the picture
         return 1;
     }
     v.landscapeMode = 0;
-    NotifyLandscapeCheckChanged(false);
+    CheckToolMenus(program.shell, IDM_LANDSCAPE, false);
     if (!v.landscapeApplied) return 1;
     v.landscapeApplied = 0;
     {

@@ -2,7 +2,7 @@
 
 #include "image/draw_view.h"
 #include "image/view_recentre.h"
-#include "image/view_state.h"
+#include "shell/program.h"
 
 namespace ezo {
 
@@ -33,36 +33,40 @@ float NextZoomOut(float zoom, bool isLarge, float fitZoom) {
 
 namespace {
 
-void StepZoom(float next) {
+void StepZoom(ViewState& viewState, float next) {
     viewState.fitToggle = 0;
     viewState.previousZoom = viewState.zoom;
     viewState.zoom = next;
-    RecentreView(1);
+    RecentreView(viewState, 1);
 }
 
 }  // namespace
 
 void ZoomIn(device::HWND window) {
-    StepZoom(NextZoomIn(viewState.zoom, viewState.isLarge != 0));
+    ViewState& viewState = ProgramOf(window).viewState;
+    StepZoom(viewState, NextZoomIn(viewState.zoom, viewState.isLarge != 0));
     device::InvalidateRect(window, nullptr, false);
 }
 
 void ZoomOut(device::HWND window) {
-    StepZoom(NextZoomOut(viewState.zoom, viewState.isLarge != 0, viewState.fitZoom));
+    ViewState& viewState = ProgramOf(window).viewState;
+    StepZoom(viewState, NextZoomOut(viewState.zoom, viewState.isLarge != 0, viewState.fitZoom));
     DrawView(window, 0, 0);
 }
 
 void ZoomActual(device::HWND window) {
+    ViewState& viewState = ProgramOf(window).viewState;
     viewState.fitToggle = 0;
     viewState.zoom = 1.0f;
-    RecentreView(0);
+    RecentreView(viewState, 0);
     DrawView(window, 0, 0);
 }
 
 void ToggleFit(device::HWND window) {
+    ViewState& viewState = ProgramOf(window).viewState;
     viewState.fitToggle = !viewState.fitToggle;
     viewState.zoom = 1.0f;
-    RecentreView(0);
+    RecentreView(viewState, 0);
     DrawView(window, 0, 0);
 }
 

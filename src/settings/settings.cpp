@@ -3,12 +3,9 @@
 #include <cstring>
 #include <vector>
 
-#include "browse/current_folder.h"
 #include "platform/registry/registry.h"
 
 namespace ezo {
-
-Settings settings;
 
 namespace {
 
@@ -82,7 +79,7 @@ int WriteSettingString(std::u16string_view valueName, std::u16string_view text) 
     return WriteSetting(valueName, registry::REG_SZ, data.data(), uint32_t(data.size()));
 }
 
-void LoadSettings() {
+void LoadSettings(Settings& settings) {
     settings.slideSeconds = ReadSettingDword(u"Slide", 0);
     if (settings.slideSeconds == 0) settings.slideSeconds = 3;
 
@@ -103,7 +100,7 @@ void LoadSettings() {
     }
 }
 
-void SaveSettings() {
+void SaveSettings(const Settings& settings, std::u16string_view currentFolder) {
     const int32_t mode = settings.openMode;
     const bool fileMode = mode == OpenLatestFile || mode == OpenSelectedFile;
     WriteSettingDword(u"OpenMode", fileMode ? mode : OpenNothing);

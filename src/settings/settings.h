@@ -3,7 +3,7 @@
 // "Software\Morvex\Ezo" of the current user: start option and its file,
 // the five hardware buttons' actions and the slide-show interval. Loaded once
 // when the main window is created, saved once when it is destroyed; in
-// between only `settings` changes.
+// between only the program's Settings change.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -32,8 +32,6 @@ struct Settings {
     int32_t slideEffect = NoEffect;  // for this run only, never stored
 };
 
-extern Settings settings;
-
 // A REG_DWORD value; defaultValue when it is missing or not a 4-byte
 // REG_DWORD, 0 when the key cannot be opened.
 int32_t ReadSettingDword(std::u16string_view valueName, int32_t defaultValue);
@@ -47,7 +45,8 @@ int WriteSettingDword(std::u16string_view valueName, int32_t value);
 // Stores the characters without a terminating zero.
 int WriteSettingString(std::u16string_view valueName, std::u16string_view text);
 
-void LoadSettings();
-void SaveSettings();
+void LoadSettings(Settings& settings);
+// The folder on view is kept as the start folder unless a file is.
+void SaveSettings(const Settings& settings, std::u16string_view currentFolder);
 
 }  // namespace ezo

@@ -3,43 +3,105 @@
 // and shown as opening it would, and a driver that plays steps from inside
 // a modal loop (a message box's).
 #include <deque>
+#include <filesystem>
 #include <functional>
 
-#include <QColor>
+#include <QImage>
 
-#include "platform/gdi/bitmap.h"
+#include "image/draw_test_support.h"
+#include "image/view_recentre.h"
+#include "platform/device/message_loop.h"
+#include "shell/resource_ids.h"
+#include "shell/shell_windows.h"
 #include "support/main_window_fixture.h"
 
 namespace modes_test {
 
+using namespace ezo;
 using device::HWND;
+using gdi::COLORREF;
+
+constexpr COLORREF kRed = gdi::RGB(255, 0, 0), kBlue = gdi::RGB(0, 0, 255), kGrey = gdi::RGB(128, 128, 128);
 
 // Plays its steps one per posted message, so that they run inside whatever
 // loop is running.
 class Driver final : public device::Window {
 public:
-    device::LRESULT WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) override;
+    static constexpr uint32_t kStep = device::WM_USER + 1;
+    device::LRESULT WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) override {
+        if (msg != kStep) return device::DefWindowProc(this, msg, wParam, lParam);
+        if (steps.empty()) return 0;
+        auto step = std::move(steps.front());
+        steps.pop_front();
+        step();
+        if (!steps.empty()) device::PostMessage(this, kStep, 0, 0);
+        return 0;
+    }
     std::deque<std::function<void()>> steps;
 };
 
 class ModesTest : public test_support::MainWindowTest {
 protected:
-    void SetUp() override;
-    gdi::RECT WindowRect(HWND window) const;
-    bool Shown(HWND window) const { return window && device::IsWindowVisible(window); }
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        Start();
+        auto driver = std::make_unique<Driver>();
+        driver_ = driver.get();
+        ASSERT_TRUE(device::CreateWindowFor(std::move(driver), u"ModesDriver", 0, u"", 0, 0, 0, 0, 0, nullptr, 0));
+        device_->processPending();
+    }
+    static gdi::RECT WindowRect(HWND window) {
+        gdi::RECT r;
+        return device::GetWindowRect(window, &r), r;
+    }
+    static bool Shown(HWND window) { return window && device::IsWindowVisible(window); }
     // The one view or browse bar that shows, or 0 when none or several do.
-    int ShownBar() const;
-    // Puts the picture in the slot and switches to the view screen.
-    void View(gdi::BitmapPtr picture);
-    QColor ScreenPixel(int x, int y);
+    int ShownBar() const {
+        int shown = 0;
+        for (int i = 0; i < kMenuBarCount; ++i) {
+            if (!Shown(program().shell.menuBars[size_t(i)])) continue;
+            if (shown) return 0;
+            shown = kMenuBarsInCreationOrder[i];
+        }
+        return shown;
+    }
+    // A w x h picture of colour(x, y), y from the top, put in the slot and
+    // shown on the view screen.
+    void View(int32_t w, int32_t h, std::function<COLORREF(int, int)> colour = [](int, int) { return kGrey; }) {
+        Program& p = program();
+        p.viewState.currentImage = draw_test::MakePicture(w, h, 24, colour);
+        p.viewState.imageLoaded = 1;
+        p.viewState.landscapeApplied = 0;
+        p.viewState.zoom = 1.0f;
+        p.shell.browseMode = 0;
+        RecentreView(p.viewState, 0);
+        HideBrowseWindows(p.shell);
+        HideBrowseBars(p.shell);
+        ShowViewBar(p.shell);
+        device::SetWindowText(window_, u"Ezo - picture");
+        device::InvalidateRect(window_, nullptr, true);
+        device_->processPending();
+    }
+    COLORREF ScreenPixel(int x, int y) {
+        const QColor c = device_->grabScreen().pixelColor(x, y);
+        return gdi::RGB(uint8_t(c.red()), uint8_t(c.green()), uint8_t(c.blue()));
+    }
+    void Command(uint16_t id) { dev().command(id), dev().processPending(); }
+    // A tap in the middle of a child of the main window.
+    void TapChild(int id) {
+        const gdi::RECT r = WindowRect(Child(id));
+        dev().advance(1000);
+        dev().tap((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        dev().processPending();
+    }
     // Steps to play inside the next modal loop.
-    void Play(std::deque<std::function<void()>> steps);
+    void Play(std::deque<std::function<void()>> steps) {
+        driver_->steps = std::move(steps);
+        device::PostMessage(driver_, Driver::kStep, 0, 0);
+    }
     static bool HostFileExists(const std::string& name) { return std::filesystem::exists(HostPath(name)); }
 
     Driver* driver_ = nullptr;
 };
-
-// A bottom-up 24-bit w x h picture painted with colour(x, y), y from the top.
-gdi::BitmapPtr Picture(int32_t w, int32_t h, std::function<QColor(int, int)> colour);
 
 }  // namespace modes_test

@@ -1,33 +1,24 @@
 // The view screen's switches on the real main window: full screen, the
-// title bar, back to browsing, hardware keys, arrows and the stylus.
-#include "modes_fixture.h"
-
-#include "app/resource_ids.h"
+// title bar, back to browsing, hardware keys and the stylus.
 #include "app/view_modes.h"
-#include "app/shell/shell_state.h"
-#include "image/view_state.h"
+#include "modes_fixture.h"
 #include "platform/controls/menu.h"
-#include "platform/device/message_loop.h"
 #include "platform/device/messages.h"
-#include "settings/settings.h"
 
 namespace modes_test {
 namespace {
 
-using namespace ezo;
-
-QColor Grey(int, int) { return QColor(128, 128, 128); }
-
-bool TitleBarChecked() {
-    bool all = true;
-    for (controls::HMENU menu : shell.toolMenus)
-        all = all && (controls::GetMenuState(menu, IDM_TITLE_BAR, controls::MF_BYCOMMAND) & controls::MF_CHECKED);
-    return all;
-}
+constexpr uint16_t kActivate = 1, kDeactivate = 2;  // activation changes instead of a command
 
 class ViewModesTest : public ModesTest {
 protected:
-    bool OverlaysShown() {
+    bool MenusChecked(uint16_t command) const {
+        bool all = true;
+        for (controls::HMENU menu : program().shell.toolMenus)
+            all = all && (controls::GetMenuState(menu, command, controls::MF_BYCOMMAND) & controls::MF_CHECKED);
+        return all;
+    }
+    bool OverlaysShown() const {
         int shown = 0;
         for (int id : {kIdLeaveFullScreen, kIdOverlayZoomIn, kIdOverlayZoomOut, kIdOverlayFit}) shown += Shown(Child(id));
         EXPECT_TRUE(shown == 0 || shown == 4) << shown;
@@ -35,238 +26,185 @@ protected:
     }
 };
 
-TEST_F(ViewModesTest, FullScreenAndTitleBarMoveTheWindowAndTheTaskBar) {
-    View(Picture(40, 20, Grey));
-    struct Step {
-        uint16_t command;
-        gdi::RECT window;
-        bool taskBar, overlays, titleChecked;
-        int bar;
-    } steps[] = {
+// The first three steps browse, the rest view. Leaving the program, even
+// for a moment, leaves full screen for the view's usual place (bar -1: the
+// bars are not checked).
+TEST_F(ViewModesTest, FullScreenTitleBarAndActivationMoveTheWindowAndTheTaskBar) {
+    struct Step { uint16_t command; gdi::RECT window; bool taskBar, overlays, titleChecked; int bar; } steps[] = {
+        {IDM_TITLE_BAR, {0, 0, 240, 294}, false, false, false, IDR_BAR_REPORT},
+        {kActivate, {0, 0, 240, 294}, false, false, false, IDR_BAR_REPORT},
+        {IDM_TITLE_BAR, {0, 26, 240, 294}, true, false, true, IDR_BAR_REPORT},
         {IDM_FULL_SCREEN, {0, -26, 240, 320}, false, true, true, 0},
         {IDM_FULL_SCREEN, {0, 26, 240, 294}, true, false, true, IDR_BAR_VIEW},
         {IDM_TITLE_BAR, {0, 0, 240, 294}, false, false, false, IDR_BAR_VIEW},
         {IDM_FULL_SCREEN, {0, -26, 240, 320}, false, true, false, 0},
         {IDM_FULL_SCREEN, {0, 0, 240, 294}, false, false, false, IDR_BAR_VIEW},
-        {IDM_TITLE_BAR, {0, 26, 240, 294}, true, false, true, IDR_BAR_VIEW},
+        {IDM_FULL_SCREEN, {0, -26, 240, 320}, false, true, false, 0},
+        {kDeactivate, {0, 26, 240, 294}, true, false, true, -1},
+        {IDM_FULL_SCREEN, {0, -26, 240, 320}, false, true, true, 0},
+        {kDeactivate, {0, 26, 240, 294}, true, false, true, -1},
     };
     for (const Step& s : steps) {
-        SCOPED_TRACE(testing::Message() << s.command << " to " << s.window.top);
-        dev().command(s.command);
-        dev().processPending();
+        SCOPED_TRACE(testing::Message() << "step " << &s - steps);
+        if (&s == &steps[3]) View(40, 20);
+        if (s.command > kDeactivate) Command(s.command);
+        else
+            device::SendMessage(window_, device::WM_ACTIVATE, s.command == kActivate ? device::WA_ACTIVE : device::WA_INACTIVE, 0);
         EXPECT_EQ(WindowRect(window_), s.window);
+        EXPECT_EQ(program().viewState.fullScreen, int(s.overlays));
+        EXPECT_EQ(program().viewState.titleBarHidden, int(!s.titleChecked));
         EXPECT_EQ(dev().taskBarShown(), s.taskBar);
         EXPECT_EQ(OverlaysShown(), s.overlays);
-        EXPECT_EQ(TitleBarChecked(), s.titleChecked);
-        EXPECT_EQ(ShownBar(), s.bar);
+        EXPECT_EQ(MenusChecked(IDM_TITLE_BAR), s.titleChecked);
+        if (s.bar >= 0) EXPECT_EQ(ShownBar(), s.bar);
     }
-    // The picture is centred on the whole screen in full screen, and below
-    // the task bar again afterwards.
-    dev().command(IDM_FULL_SCREEN);
-    dev().processPending();
-    EXPECT_EQ(ScreenPixel(120, 160), QColor(128, 128, 128));
-    EXPECT_EQ(ScreenPixel(120, 140), QColor(Qt::white));
+    // The picture is centred on the whole screen in full screen.
+    Command(IDM_FULL_SCREEN);
+    EXPECT_EQ(ScreenPixel(120, 160), kGrey);
+    EXPECT_EQ(ScreenPixel(120, 140), gdi::RGB(255, 255, 255));
 }
 
+// Full screen by command, key or double tap needs a picture on the view
+// screen and no transition; leaving is always possible.
 TEST_F(ViewModesTest, FullScreenNeedsAPictureOnTheViewScreenAndNoTransition) {
-    dev().command(IDM_FULL_SCREEN);  // browsing
-    EXPECT_EQ(viewState.fullScreen, 0);
-    View(Picture(40, 20, Grey));
-    viewState.effectRunning = 1;
-    dev().command(IDM_FULL_SCREEN);
-    EXPECT_EQ(viewState.fullScreen, 0);
-    EXPECT_TRUE(dev().taskBarShown());
-    viewState.effectRunning = 0;
-    dev().command(IDM_FULL_SCREEN);
-    EXPECT_EQ(viewState.fullScreen, 1);
-    viewState.effectRunning = 1;  // leaving is always possible
-    dev().command(IDM_FULL_SCREEN);
-    EXPECT_EQ(viewState.fullScreen, 0);
+    const std::function<void()> ways[] = {
+        [&] { Command(IDM_FULL_SCREEN); },
+        [&] { dev().appKey(2), dev().processPending(); },  // Key2 is full screen by default
+        [&] { dev().advance(1000), dev().doubleTap(120, 200), dev().processPending(); },
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(&way - ways);
+        TearDown();
+        SetUp();
+        way();  // browsing
+        EXPECT_EQ(program().viewState.fullScreen, 0);
+        View(40, 20);
+        program().viewState.effectRunning = 1;
+        way();
+        EXPECT_EQ(program().viewState.fullScreen, 0);
+        EXPECT_TRUE(dev().taskBarShown());
+        program().viewState.effectRunning = 0;
+        way();
+        EXPECT_EQ(program().viewState.fullScreen, 1);
+    }
+    program().viewState.effectRunning = 1;
+    Command(IDM_FULL_SCREEN);
+    EXPECT_EQ(program().viewState.fullScreen, 0);
 }
 
+// The view grows to 320 rows: the offset goes no further than the zoomed
+// picture allows, and never below 0.
 TEST_F(ViewModesTest, EnteringFullScreenKeepsTheVerticalOffsetOnThePicture) {
-    View(Picture(100, 200, Grey));
-    viewState.zoom = 2.0f;
-    viewState.yOffset = 130;  // the bottom edge on a 268-pixel view
-    dev().command(IDM_FULL_SCREEN);
-    EXPECT_EQ(viewState.yOffset, 80);
+    struct Case { int32_t pictureHeight; float zoom; int32_t yOffset, expected; } cases[] = {
+        {200, 2.0f, 130, 80},  // the bottom edge on a 268-row view
+        {200, 2.0f, 50, 50},   // already inside
+        {200, 1.0f, 30, 0},    // the picture fits the screen
+        {901, 0.5f, 200, 130},  // 450.5 - 320, truncated
+    };
+    ViewState& v = program().viewState;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.yOffset);
+        View(100, c.pictureHeight);
+        v.zoom = c.zoom;
+        v.yOffset = c.yOffset;
+        Command(IDM_FULL_SCREEN);
+        EXPECT_EQ(v.yOffset, c.expected);
+        Command(IDM_FULL_SCREEN);
+    }
 }
 
-TEST_F(ViewModesTest, DoubleTapsAndTheStylusInFullScreen) {
-    dev().doubleTap(120, 200);  // browsing: nothing
-    dev().processPending();
-    EXPECT_EQ(viewState.fullScreen, 0);
-    View(Picture(40, 20, Grey));
-    dev().advance(1000);
-    dev().doubleTap(120, 200);
-    dev().processPending();
-    ASSERT_EQ(viewState.fullScreen, 1);
-    ASSERT_TRUE(OverlaysShown());
+// The stylus and double taps leave the overlay buttons to do their work;
+// the bar that comes back follows the fit button as the overlay left it.
+TEST_F(ViewModesTest, TheOverlayButtonsWorkInFullScreen) {
+    View(40, 20);
+    const ViewState& v = program().viewState;
+    Command(IDM_FULL_SCREEN);
     // The stylus on the picture hides the overlay buttons until it is lifted.
     dev().advance(1000);
     dev().stylusDown(120, 160);
     EXPECT_FALSE(OverlaysShown());
-    EXPECT_EQ(shell.panning, 1);
+    EXPECT_EQ(program().shell.panning, 1);
     dev().stylusUp(120, 160);
     EXPECT_TRUE(OverlaysShown());
-    EXPECT_EQ(shell.panning, 0);
-    // A double tap in full screen stays there; the overlay button leaves.
+    EXPECT_EQ(program().shell.panning, 0);
     dev().advance(1000);
     dev().doubleTap(120, 160);
     dev().processPending();
-    EXPECT_EQ(viewState.fullScreen, 1);
-    gdi::RECT leave = WindowRect(Child(kIdLeaveFullScreen));
-    dev().advance(1000);
-    dev().tap((leave.left + leave.right) / 2, (leave.top + leave.bottom) / 2);
-    dev().processPending();
-    EXPECT_EQ(viewState.fullScreen, 0);
+    EXPECT_EQ(v.fullScreen, 1);
+    TapChild(kIdOverlayZoomIn);
+    EXPECT_FLOAT_EQ(v.zoom, 1.5f);
+    TapChild(kIdOverlayFit);
+    EXPECT_EQ(v.fitToggle + v.fitButtonOn, 2);
+    TapChild(kIdLeaveFullScreen);
+    EXPECT_EQ(ShownBar(), IDR_BAR_VIEW_FIT);
+    Command(IDM_FULL_SCREEN);
+    TapChild(kIdOverlayFit);
+    EXPECT_EQ(v.fitToggle + v.fitButtonOn, 0);
+    TapChild(kIdLeaveFullScreen);
+    EXPECT_EQ(v.fullScreen, 0);
     EXPECT_EQ(ShownBar(), IDR_BAR_VIEW);
-}
-
-TEST_F(ViewModesTest, HidingTheTitleBarWhileBrowsingGivesTheChildrenItsPixels) {
-    dev().command(IDM_TITLE_BAR);
-    dev().processPending();
-    EXPECT_EQ(WindowRect(window_), (gdi::RECT{0, 0, 240, 294}));
-    EXPECT_FALSE(dev().taskBarShown());
-    EXPECT_EQ(shell.viewRect.bottom, 294);
-    EXPECT_EQ(ShownBar(), IDR_BAR_REPORT);
-    // Activation changes keep the task bar hidden.
-    device::SendMessage(window_, device::WM_ACTIVATE, device::WA_ACTIVE, 0);
-    EXPECT_FALSE(dev().taskBarShown());
-    dev().command(IDM_TITLE_BAR);
-    EXPECT_EQ(WindowRect(window_), (gdi::RECT{0, 26, 240, 294}));
-    EXPECT_TRUE(dev().taskBarShown());
-}
-
-// Any activation change leaves full screen for the view's usual place, even
-// when the title bar was hidden before.
-TEST_F(ViewModesTest, ActivationLeavesFullScreenForTheViewsPlace) {
-    View(Picture(40, 20, Grey));
-    for (bool hideTitleFirst : {false, true}) {
-        SCOPED_TRACE(hideTitleFirst);
-        if (hideTitleFirst) dev().command(IDM_TITLE_BAR);
-        dev().command(IDM_FULL_SCREEN);
-        ASSERT_EQ(viewState.fullScreen, 1);
-        device::SendMessage(window_, device::WM_ACTIVATE, device::WA_INACTIVE, 0);
-        EXPECT_EQ(viewState.fullScreen, 0);
-        EXPECT_EQ(viewState.titleBarHidden, 0);
-        EXPECT_EQ(WindowRect(window_), (gdi::RECT{0, 26, 240, 294}));
-        EXPECT_TRUE(dev().taskBarShown());
-        EXPECT_FALSE(OverlaysShown());
-    }
 }
 
 // Before a dialog the title bar comes back, the view re-centred.
 TEST_F(ViewModesTest, RestoringTheTitleBarBringsBackTheTaskBarAndRecentres) {
-    View(Picture(100, 600, Grey));
+    View(100, 600);
     RestoreTitleBar(window_);  // shown already: nothing moves
     EXPECT_EQ(WindowRect(window_), (gdi::RECT{0, 26, 240, 294}));
-    dev().command(IDM_TITLE_BAR);
-    viewState.yOffset = 300;
+    Command(IDM_TITLE_BAR);
+    program().viewState.yOffset = 300;
     RestoreTitleBar(window_);
-    EXPECT_EQ(viewState.titleBarHidden, 0);
+    EXPECT_EQ(program().viewState.titleBarHidden, 0);
     EXPECT_EQ(WindowRect(window_), (gdi::RECT{0, 26, 240, 294}));
     EXPECT_TRUE(dev().taskBarShown());
-    EXPECT_TRUE(TitleBarChecked());
-    EXPECT_EQ(viewState.yOffset, 140);  // the middle of 600 rows on the 320-row screen
+    EXPECT_TRUE(MenusChecked(IDM_TITLE_BAR));
+    EXPECT_EQ(program().viewState.yOffset, 140);  // the middle of 600 rows on the 320-row screen
 }
 
-TEST_F(ViewModesTest, BackToBrowsingShowsTheBrowseScreenAndFreesThePicture) {
-    View(Picture(40, 20, Grey));
-    shell.viewBarBits = 2;
-    dev().command(IDM_BACK_TO_BROWSE);
-    dev().processPending();
-    EXPECT_EQ(shell.browseMode, 1);
-    EXPECT_EQ(device::GetWindowText(window_), u"Ezo");
-    EXPECT_EQ(viewState.imageLoaded, 0);
-    EXPECT_FALSE(viewState.currentImage);
-    EXPECT_EQ(shell.viewBarBits, 2);
-    EXPECT_EQ(ShownBar(), IDR_BAR_REPORT);
-    EXPECT_TRUE(Shown(shell.tree));
-    EXPECT_TRUE(Shown(shell.noImages));  // no rows
-    EXPECT_EQ(dev().beepCount(), 0);
-}
+TEST_F(ViewModesTest, BackToBrowsingIsRefusedWithABeepOrFreesThePicture) {
+    Program& p = program();
 
-TEST_F(ViewModesTest, BackToBrowsingIsRefusedWithABeep) {
-    struct Case {
-        const char* name;
-        bool viewing;
-        int slideShow, effect;
-    } cases[] = {
-        {"already browsing", false, 0, 0},
-        {"slide show", true, 1, 0},
-        {"transition", true, 0, 1},
-    };
-    int beeps = 0;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        if (c.viewing) View(Picture(40, 20, Grey));
-        shell.slideShowRunning = c.slideShow;
-        viewState.effectRunning = c.effect;
-        dev().command(IDM_BACK_TO_BROWSE);
-        EXPECT_EQ(dev().beepCount(), ++beeps);
-        EXPECT_EQ(shell.browseMode, c.viewing ? 0 : 1);
-        EXPECT_EQ(viewState.imageLoaded, c.viewing ? 1 : 0);
+    struct Case { bool viewing; int slideShow, effect; } refused[] = {{false, 0, 0}, {true, 1, 0}, {true, 0, 1}};  // browsing, slide show, transition
+    for (const Case& c : refused) {
+        SCOPED_TRACE(&c - refused);
+        if (c.viewing) View(40, 20);
+        p.shell.slideShowRunning = c.slideShow;
+        p.viewState.effectRunning = c.effect;
+        Command(IDM_BACK_TO_BROWSE);
+        EXPECT_EQ(dev().beepCount(), &c - refused + 1);
+        EXPECT_EQ(p.shell.browseMode + p.viewState.imageLoaded, 1);
     }
+    p.shell.slideShowRunning = p.viewState.effectRunning = 0;
+    p.shell.viewBarBits = 2;
+    Command(IDM_BACK_TO_BROWSE);
+    EXPECT_EQ(dev().beepCount(), 3);
+    EXPECT_EQ(p.shell.browseMode, 1);
+    EXPECT_EQ(device::GetWindowText(window_), u"Ezo");
+    EXPECT_EQ(p.viewState.imageLoaded, 0);
+    EXPECT_FALSE(p.viewState.currentImage);
+    EXPECT_EQ(p.shell.viewBarBits, 2);
+    EXPECT_EQ(ShownBar(), IDR_BAR_REPORT);
+    EXPECT_TRUE(Shown(p.shell.tree));
+    EXPECT_TRUE(Shown(p.shell.noImages));  // no rows
 }
 
-TEST_F(ViewModesTest, HardwareKeysActOnlyWhileViewing) {
-    // The default map: Key1 LandScape, Key2 FullScreen.
-    dev().appKey(2);
-    dev().processPending();
-    EXPECT_EQ(viewState.fullScreen, 0);
-    View(Picture(40, 20, Grey));
-    dev().appKey(2);
-    dev().processPending();
-    EXPECT_EQ(viewState.fullScreen, 1);
-    dev().command(IDM_FULL_SCREEN);
-    dev().appKey(1);
-    dev().processPending();
-    EXPECT_EQ(viewState.landscapeMode, 1);
-    EXPECT_TRUE(controls::GetMenuState(shell.toolMenus[0], IDM_LANDSCAPE, controls::MF_BYCOMMAND) &
+// The default map: Key1 landscape, Key3 starts and stops the slide show.
+TEST_F(ViewModesTest, HardwareKeysRunTheirActions) {
+    const Program& p = program();
+    const auto key = [this](int n) { dev().appKey(n), dev().processPending(); };
+    View(40, 20);
+    key(1);
+    EXPECT_EQ(p.viewState.landscapeMode, 1);
+    EXPECT_TRUE(controls::GetMenuState(p.shell.toolMenus[0], IDM_LANDSCAPE, controls::MF_BYCOMMAND) &
                 controls::MF_CHECKED);
+    key(3);
+    EXPECT_EQ(p.shell.slideShowRunning, 1);
+    key(3);
+    EXPECT_EQ(p.shell.slideShowRunning, 0);
     // An action that is no action does nothing.
-    settings.keyActions[4] = 9;
-    dev().appKey(5);
-    dev().processPending();
+    program().settings.keyActions[4] = 9;
+    key(5);
     EXPECT_EQ(dev().beepCount(), 0);
     EXPECT_TRUE(device::IsWindow(window_));
-}
-
-TEST_F(ViewModesTest, TheQuitKeyEndsTheProgramAfterSavingTheSettings) {
-    View(Picture(40, 20, Grey));
-    settings.slideSeconds = 9;
-    dev().appKey(4);  // Key4 is Quit by default
-    dev().processPending();
-    EXPECT_FALSE(device::IsWindow(window_));
-    EXPECT_EQ(dev().quitCode(), 0);
-    EXPECT_NE(RegistryText().find("\"Slide\"=dword:00000009"), std::string::npos) << RegistryText();
-}
-
-TEST_F(ViewModesTest, ArrowKeysBeepWhereNoPictureFollows) {
-    struct Case {
-        const char* name;
-        uint32_t key;
-        bool viewing;
-        int slideShow;
-        int beeps;
-    } cases[] = {
-        {"left while browsing", device::VK_LEFT, false, 0, 1},
-        {"up during a slide show", device::VK_UP, true, 1, 1},
-        {"right with no next picture", device::VK_RIGHT, true, 0, 1},
-        {"left with no previous picture", device::VK_LEFT, true, 0, 1},
-        {"another key", device::VK_RETURN, true, 0, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        shell.browseMode = c.viewing ? 0 : 1;
-        viewState.imageLoaded = c.viewing ? 1 : 0;
-        shell.slideShowRunning = c.slideShow;
-        const int before = dev().beepCount();
-        ASSERT_TRUE(dev().virtualKey(c.key));
-        dev().processPending();
-        EXPECT_EQ(dev().beepCount() - before, c.beeps);
-    }
 }
 
 }  // namespace

@@ -4,82 +4,45 @@
 #include <filesystem>
 #include <functional>
 
-#include <QString>
-
-#include "app/shell/shell_state.h"
-#include "browse/current_folder.h"
-#include "browse/file_list.h"
 #include "browse/file_view.h"
 #include "browse/folder_tree.h"
 #include "browse_fixture.h"
-#include "platform/controls/list_view.h"
-#include "platform/device/message_loop.h"
-#include "platform/device/window.h"
 
 namespace browse_test {
 namespace {
 
-using ezo::currentFolder;
-using ezo::shell;
-using Texts = std::vector<std::u16string>;
-
-bool Visible(HWND window) { return device::IsWindowVisible(window); }
-
-TEST_F(BrowseViewsTest, StartsWithTheRootSelectedExpandedAndItsFoldersSorted) {
-    MakeFolder("b/inner");
-    MakeFolder("A");
-    MakeFolder("c d/deeper/deepest");
-    MakeFolder("a.jpg");  // a folder with a picture's name
-    WriteFile("top.jpg");
-    WriteFile("readme.txt");
+// Folders are read only when opened; a folder named like a picture is
+// listed with the pictures.
+TEST_F(BrowseViewsTest, TheRootStartsSelectedAndEachSelectedFolderIsListed) {
+    for (const char* folder : {"b/inner", "A", "c d/deeper", "a.jpg", "My Documents/Pictures/Old", "Fotos à Noël"})
+        MakeFolder(folder);
+    for (const char* file : {"top.jpg", "readme.txt", "My Documents/Pictures/sea.JPG", "My Documents/Pictures/Sky.gif",
+                             "My Documents/Pictures/Old/old.bmp", "My Documents/letter.doc",
+                             "Fotos à Noël/Été 2024 plage.jpeg"})
+        WriteFile(file);
     Start();
-
     const HTREEITEM root = RootItem();
     ASSERT_TRUE(root);
     EXPECT_EQ(Text(root), u"\\");
     EXPECT_EQ(Selected(), root);
     EXPECT_TRUE(IsExpanded(root));
-    EXPECT_EQ(ChildTexts(root), (Texts{u"A", u"a.jpg", u"b", u"c d"}));
-    struct Case {
-        const char16_t* path;
-        bool button;
-    } cases[] = {{u"\\A", false}, {u"\\a.jpg", false}, {u"\\b", true}, {u"\\c d", true}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(QString::fromStdU16String(c.path).toStdString()));
-        ASSERT_TRUE(Item(c.path));
-        EXPECT_EQ(HasButton(Item(c.path)), c.button);
-        EXPECT_TRUE(ChildTexts(Item(c.path)).empty());  // read only when opened
+    const Texts top = {u"A", u"a.jpg", u"b", u"c d", U16("Fotos à Noël"), u"My Documents"};
+    EXPECT_EQ(ChildTexts(root), top);
+    for (auto [path, button] : {std::pair{u"\\A", false}, {u"\\a.jpg", false}, {u"\\b", true}, {u"\\c d", true}}) {
+        SCOPED_TRACE(QString::fromStdU16String(path).toStdString());
+        ASSERT_TRUE(Item(path));
+        EXPECT_EQ(HasButton(Item(path)), button);
+        EXPECT_TRUE(ChildTexts(Item(path)).empty());
     }
-    EXPECT_EQ(currentFolder, u"\\");
-    // The folder named a.jpg is listed with the root's pictures.
-    auto names = RowNames();
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (Texts{u"a.jpg", u"top.jpg"}));
-    EXPECT_TRUE(Visible(shell.fileList));
-}
+    EXPECT_EQ(program().currentFolder, u"\\");
+    EXPECT_TRUE(Visible(List()));
 
-TEST_F(BrowseViewsTest, SelectingAFolderMakesItCurrentAndListsItsPictures) {
-    MakeFolder("My Documents/Pictures/Old");
-    WriteFile("My Documents/Pictures/sea.JPG");
-    WriteFile("My Documents/Pictures/Sky.gif");
-    WriteFile("My Documents/Pictures/Old/old.bmp");
-    WriteFile("My Documents/letter.doc");
-    MakeFolder("Fotos à Noël");
-    WriteFile("Fotos à Noël/Été 2024 plage.jpeg");
-    WriteFile("root.bmp");
-    Start();
-
-    struct Case {
-        std::string path;  // UTF-8 device path
-        std::string current;
-        Texts rows;
-        Texts children;
-    } cases[] = {
+    struct Case { std::string path, current; Texts rows, children; } cases[] = {  // UTF-8 device paths
         {"\\My Documents", "\\My Documents\\", {}, {u"Pictures"}},
         {"\\My Documents\\Pictures", "\\My Documents\\Pictures\\", {u"Sky.gif", u"sea.JPG"}, {u"Old"}},
         {"\\My Documents\\Pictures\\Old", "\\My Documents\\Pictures\\Old\\", {u"old.bmp"}, {}},
         {"\\Fotos à Noël", "\\Fotos à Noël\\", {U16("Été 2024 plage.jpeg")}, {}},
-        {"\\", "\\", {u"root.bmp"}, {u"Fotos à Noël", u"My Documents"}},
+        {"\\", "\\", {u"a.jpg", u"top.jpg"}, top},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
@@ -90,14 +53,14 @@ TEST_F(BrowseViewsTest, SelectingAFolderMakesItCurrentAndListsItsPictures) {
         HTREEITEM item = Item(path);
         ASSERT_TRUE(item);
         Select(item);
-        EXPECT_EQ(currentFolder, U16(c.current));
+        EXPECT_EQ(program().currentFolder, U16(c.current));
         auto rows = RowNames();
         std::sort(rows.begin(), rows.end());
         EXPECT_EQ(rows, c.rows);
-        EXPECT_EQ(shell.rowCount, int(c.rows.size()));
+        EXPECT_EQ(program().shell.rowCount, int(c.rows.size()));
         EXPECT_EQ(ChildTexts(item), c.children);
-        EXPECT_EQ(Visible(shell.noImages), c.rows.empty());
-        EXPECT_EQ(Visible(shell.fileList), !c.rows.empty());
+        EXPECT_EQ(Visible(program().shell.noImages), c.rows.empty());
+        EXPECT_EQ(Visible(List()), !c.rows.empty());
     }
 }
 
@@ -107,10 +70,7 @@ TEST_F(BrowseViewsTest, AFolderThatVanishedOrBecameAFileShowsTheNoticeAndLosesIt
     MakeFolder("Now a file/Sub");
     WriteFile("Kept.jpg");
     Start();
-    struct Case {
-        const char16_t* path;
-        std::function<void()> breakIt;
-    } cases[] = {
+    struct Case { const char16_t* path; std::function<void()> breakIt; } cases[] = {
         {u"\\Gone", [&] { std::filesystem::remove_all(HostPath("Gone")); }},
         {u"\\Now a file", [&] {
              std::filesystem::remove_all(HostPath("Now a file"));
@@ -126,19 +86,28 @@ TEST_F(BrowseViewsTest, AFolderThatVanishedOrBecameAFileShowsTheNoticeAndLosesIt
         c.breakIt();
         Select(item);
         EXPECT_TRUE(RowNames().empty());
-        EXPECT_EQ(ezo::fileList.head, nullptr);
-        EXPECT_TRUE(Visible(shell.noImages));
-        EXPECT_FALSE(Visible(shell.fileList));
+        EXPECT_EQ(program().fileList.head, nullptr);
+        EXPECT_TRUE(Visible(program().shell.noImages));
+        EXPECT_FALSE(Visible(List()));
         EXPECT_FALSE(HasButton(item));
         EXPECT_TRUE(ChildTexts(item).empty());
-        EXPECT_EQ(currentFolder, std::u16string(c.path) + u"\\");
+        EXPECT_EQ(program().currentFolder, std::u16string(c.path) + u"\\");
         Select(RootItem());
     }
 }
 
-TEST_F(BrowseViewsTest, CollapsingKeepsTheChildrenAndExpandingAgainRereadsThem) {
+// Collapsing keeps a folder's children; expanding again re-reads them.
+// Opening another folder leaves the listed folder current, as the rows'
+// paths are built from it. Re-reading the folder that holds the selected one
+// moves the selection up to it, and the list follows.
+TEST_F(BrowseViewsTest, ExpandingRereadsTheFolderAndKeepsTheListedOneCurrent) {
     MakeFolder("A/one");
+    MakeFolder("P/Child");
+    for (const char* file : {"A/child.jpg", "P/parent.jpg", "P/Child/child.jpg"}) WriteFile(file);
     Start();
+    Expand(Item(u"\\P"), controls::TVE_EXPAND);
+    Select(Item(u"\\P\\Child"));
+    ASSERT_EQ(RowNames(), (Texts{u"child.jpg"}));
     HTREEITEM a = Item(u"\\A");
     Expand(a, controls::TVE_EXPAND);
     EXPECT_EQ(ChildTexts(a), (Texts{u"one"}));
@@ -151,45 +120,18 @@ TEST_F(BrowseViewsTest, CollapsingKeepsTheChildrenAndExpandingAgainRereadsThem) 
     EXPECT_EQ(ChildTexts(a), (Texts{u"one", u"two"}));
     EXPECT_FALSE(HasButton(Item(u"\\A\\one")));
     EXPECT_TRUE(HasButton(Item(u"\\A\\two")));
-}
-
-// The rows belong to the selected folder, and their paths are built from
-// currentFolder: opening some other folder in the tree must not point them
-// at that folder.
-TEST_F(BrowseViewsTest, ExpandingAnotherFolderKeepsTheListedFolderCurrent) {
-    MakeFolder("Listed");
-    WriteFile("Listed/same.jpg");
-    MakeFolder("Other/Sub");
-    WriteFile("Other/same.jpg");
-    Start();
-    Select(Item(u"\\Listed"));
-    Expand(Item(u"\\Other"), controls::TVE_EXPAND);
-    EXPECT_EQ(ChildTexts(Item(u"\\Other")), (Texts{u"Sub"}));
-    EXPECT_EQ(currentFolder, u"\\Listed\\");
-    controls::LVITEMW select;
-    select.stateMask = select.state = controls::LVIS_SELECTED;
-    device::SendMessage(shell.fileList, controls::LVM_SETITEMSTATE, 0, reinterpret_cast<device::LPARAM>(&select));
+    EXPECT_EQ(program().currentFolder, u"\\P\\Child\\");
+    SelectRows({0});
     std::u16string path;
-    ASSERT_TRUE(ezo::SelectedFilePath(path));
-    EXPECT_EQ(path, u"\\Listed\\same.jpg");
-}
+    ASSERT_TRUE(ezo::SelectedFilePath(program(), path));
+    EXPECT_EQ(path, u"\\P\\Child\\child.jpg");
 
-// Re-reading a folder that holds the selected one moves the selection up to
-// it, and the list follows.
-TEST_F(BrowseViewsTest, RereadingTheParentOfTheSelectedFolderListsTheParent) {
-    MakeFolder("P/Child");
-    WriteFile("P/parent.jpg");
-    WriteFile("P/Child/child.jpg");
-    Start();
-    Expand(Item(u"\\P"), controls::TVE_EXPAND);
-    Select(Item(u"\\P\\Child"));
-    ASSERT_EQ(RowNames(), (Texts{u"child.jpg"}));
     Expand(Item(u"\\P"), controls::TVE_COLLAPSE);
     Expand(Item(u"\\P"), controls::TVE_EXPAND);
     EXPECT_EQ(Selected(), Item(u"\\P"));
     EXPECT_EQ(ChildTexts(Item(u"\\P")), (Texts{u"Child"}));
     EXPECT_EQ(RowNames(), (Texts{u"parent.jpg"}));
-    EXPECT_EQ(currentFolder, u"\\P\\");
+    EXPECT_EQ(program().currentFolder, u"\\P\\");
 }
 
 TEST_F(BrowseViewsTest, RevealFolderWalksTheExactNamesAndStopsAtTheFirstMismatch) {
@@ -197,11 +139,8 @@ TEST_F(BrowseViewsTest, RevealFolderWalksTheExactNamesAndStopsAtTheFirstMismatch
     MakeFolder("Storage Card/Music");
     WriteFile("Storage Card/Photos/p.jpg");
     Start();
-    struct Case {
-        const char16_t* path;
-        const char16_t* selected;  // the folder selected afterwards
-        bool expanded;
-    } cases[] = {
+    // The folder selected afterwards, and whether it is expanded.
+    struct Case { const char16_t* path; const char16_t* selected; bool expanded; } cases[] = {
         {u"\\Storage Card\\Photos\\", u"\\Storage Card\\Photos", true},
         {u"\\Storage Card\\Photos\\p.jpg", u"\\Storage Card\\Photos", true},
         {u"\\\\Storage Card\\\\Photos\\2024", u"\\Storage Card\\Photos\\2024", false},
@@ -213,13 +152,13 @@ TEST_F(BrowseViewsTest, RevealFolderWalksTheExactNamesAndStopsAtTheFirstMismatch
     for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromStdU16String(c.path).toStdString());
         Select(RootItem());
-        ezo::RevealFolder(c.path);
+        ezo::RevealFolder(program(), c.path);
         HTREEITEM selected = Item(c.selected);
         ASSERT_TRUE(selected);
         EXPECT_EQ(Selected(), selected);
         EXPECT_EQ(IsExpanded(selected), c.expanded);
         const std::u16string folder = c.selected == std::u16string(u"\\") ? u"\\" : std::u16string(c.selected) + u"\\";
-        EXPECT_EQ(currentFolder, folder);
+        EXPECT_EQ(program().currentFolder, folder);
     }
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 // Test support for the picture view: a window backend that records what the
 // drawing code asks of it and draws into a readable 24-bit backing store, and
-// small pictures to put straight into the current-image slot.
+// small pictures to put straight into a program's current-image slot.
 #include <string>
 #include <vector>
 
-#include "image/view_state.h"
 #include "platform/device/window_api.h"
+#include "platform/gdi/bitmap.h"
 
 namespace draw_test {
 
@@ -83,12 +83,6 @@ public:
 
 private:
     device::Backend* previous_;
-};
-
-// Empties viewState (the slot too) for a test and again at its end.
-struct FreshViewState {
-    FreshViewState() { ezo::viewState = ezo::ViewState{}; }
-    ~FreshViewState() { ezo::viewState = ezo::ViewState{}; }
 };
 
 }  // namespace draw_test

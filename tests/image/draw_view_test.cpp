@@ -1,16 +1,18 @@
+// Whole frames of the view: where a small picture lands for each mode, and
+// the landscape turn a draw makes.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "draw_test_support.h"
 #include "image/draw_view.h"
-#include "image/view_hooks.h"
 #include "platform/gdi/memory_budget.h"
+#include "shell/program.h"
 
 namespace {
 
 using namespace draw_test;
-using ezo::viewState;
+using Cursors = std::vector<device::Cursor>;
 
 constexpr gdi::COLORREF kWhite = gdi::RGB(255, 255, 255), kBlack = 0, kGrey = gdi::RGB(128, 128, 128);
 constexpr gdi::COLORREF kTL = gdi::RGB(248, 0, 0), kTR = gdi::RGB(0, 248, 0);
@@ -33,93 +35,77 @@ struct Probe {
 // A 4 x 3 picture in the 240 x 268 window: centred at (118, 132), or at
 // (118, 184) in full screen; fitted to (0, 44, 240, 180).
 TEST(DrawView, FramesOfASmallPicture) {
-    struct Case {
-        const char* what;
-        bool picture;
-        int flipBits, fit, fullScreen;
-        float zoom;
-        int32_t frameX;
-        std::vector<Probe> probes;
-    };
-    const Case cases[] = {
+    const struct { const char* what; bool picture; int flipBits, fit, fullScreen; float zoom; int32_t frameX; std::vector<Probe> probes; } cases[] = {
         {"centred", true, 0, 0, 0, 1.0f, 0,
          {{118, 132, kTL}, {121, 134, kBR}, {117, 132, kWhite}, {122, 134, kWhite}, {0, 0, kWhite}}},
-        {"mirrored", true, 2, 0, 0, 1.0f, 0, {{118, 132, kTR}, {121, 132, kTL}, {117, 132, kWhite}}},
         {"upside down", true, 1, 0, 0, 1.0f, 0, {{118, 132, kBL}, {121, 134, kTR}, {118, 135, kWhite}}},
         {"both flips at zoom 2", true, 3, 0, 0, 2.0f, 0,
          {{116, 131, kBR}, {117, 132, kBR}, {123, 136, kTL}, {115, 131, kWhite}, {124, 136, kWhite}}},
         {"fitted", true, 0, 1, 0, 1.0f, 0,
          {{0, 44, kTL}, {239, 223, kBR}, {120, 100, kGrey}, {0, 43, kWhite}, {0, 224, kWhite}}},
-        {"fitted and mirrored", true, 2, 1, 0, 1.0f, 0, {{0, 44, kTR}, {239, 223, kBL}}},
         {"full screen", true, 0, 0, 1, 1.0f, 0, {{118, 184, kTL}, {118, 183, kWhite}}},
         {"frame moved right by 10", true, 0, 0, 0, 1.0f, 10, {{128, 132, kTL}, {9, 100, kBlack}, {10, 100, kWhite}}},
         {"empty slot: white alone", false, 0, 0, 0, 1.0f, 0, {{0, 0, kWhite}, {120, 133, kWhite}, {239, 267, kWhite}}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        FreshViewState fresh;
+        ezo::ProgramWindow window;
+        ezo::ViewState& v = window.program.viewState;
         RecordingBackend backend;
-        int hides = 0;
-        ezo::onHideReportBrowseBar = [&] { ++hides; };
-        if (c.picture) viewState.currentImage = Corners(4, 3);
-        viewState.flipBits = c.flipBits;
-        viewState.zoom = c.zoom;
-        viewState.fitToggle = c.fit;
-        viewState.fullScreen = c.fullScreen;
+        if (c.picture) v.currentImage = Corners(4, 3);
+        v.flipBits = c.flipBits;
+        v.zoom = c.zoom;
+        v.fitToggle = c.fit;
+        v.fullScreen = c.fullScreen;
         const uint64_t memoryBefore = gdi::MemoryInUse();
-
-        EXPECT_EQ(ezo::DrawView(nullptr, c.frameX, 0), c.picture ? 1 : 0);
-        ezo::onHideReportBrowseBar = nullptr;
+        EXPECT_EQ(ezo::DrawView(&window, c.frameX, 0), c.picture ? 1 : 0);
         for (const Probe& p : c.probes) EXPECT_EQ(backend.Pixel(p.x, p.y), p.colour) << p.x << ", " << p.y;
-        EXPECT_EQ(hides, c.fullScreen);
         EXPECT_EQ(backend.contextsOut, 0);
         EXPECT_EQ(gdi::MemoryInUse(), memoryBefore);
-        EXPECT_FLOAT_EQ(viewState.zoom, c.fit ? 60.0f : c.zoom);
+        EXPECT_FLOAT_EQ(v.zoom, c.fit ? 60.0f : c.zoom);
     }
 }
 
 TEST(DrawView, LandscapeTurnsEachNewPictureOnce) {
-    FreshViewState fresh;
+    ezo::ProgramWindow window;
+    ezo::ViewState& v = window.program.viewState;
     RecordingBackend backend;
-    viewState.landscapeMode = 1;
+    v.landscapeMode = 1;
     for (int load = 0; load < 3; ++load) {
         SCOPED_TRACE(load);
-        viewState.currentImage = Corners(4 + load, 3, load == 1 ? 16 : 24);  // what a load does
-        viewState.landscapeApplied = 0;
+        v.currentImage = Corners(4 + load, 3, load == 1 ? 16 : 24);  // what a load does
+        v.landscapeApplied = 0;
         backend.cursors.clear();
-        for (int draw = 0; draw < 2; ++draw) EXPECT_EQ(ezo::DrawView(nullptr, 0, 0), 1);
-        ASSERT_EQ(viewState.currentImage->width(), 3);
-        EXPECT_EQ(viewState.landscapeApplied, 1);
-        EXPECT_EQ(backend.cursors, (std::vector<device::Cursor>{device::Cursor::Wait, device::Cursor::Arrow}));
+        for (int draw = 0; draw < 2; ++draw) EXPECT_EQ(ezo::DrawView(&window, 0, 0), 1);
+        ASSERT_EQ(v.currentImage->width(), 3);
+        EXPECT_EQ(v.landscapeApplied, 1);
+        EXPECT_EQ(backend.cursors, (Cursors{device::Cursor::Wait, device::Cursor::Arrow}));
         // Turned to the left: the top-right corner comes to the top left.
         const int32_t x0 = (240 - 3) / 2, y0 = (320 - (4 + load)) / 2 - 26;
         EXPECT_EQ(backend.Pixel(x0, y0), kTR);
         EXPECT_EQ(backend.Pixel(x0 + 2, y0 + 3 + load), kBL);
     }
-    EXPECT_EQ(viewState.landscapeMode, 1);
+    EXPECT_EQ(v.landscapeMode, 1);
     EXPECT_TRUE(backend.messages.empty());
 }
 
 TEST(DrawView, FailedLandscapeTurnDrawsThePictureUnturned) {
-    FreshViewState fresh;
+    ezo::ProgramWindow window;
+    ezo::ViewState& v = window.program.viewState;
     RecordingBackend backend;
-    std::vector<bool> checks;
-    ezo::onLandscapeCheckChanged = [&](bool checked) { checks.push_back(checked); };
-    viewState.currentImage = Corners(100, 80);
-    viewState.landscapeMode = 1;
-    viewState.effectRunning = 1;  // no wait cursor during a transition
+    v.currentImage = Corners(100, 80);
+    v.landscapeMode = 1;
+    v.effectRunning = 1;  // no wait cursor during a transition
     const uint64_t frameBytes = 240 * 268 * 4, turnedBytes = gdi::DibStride(80, 24) * 100;
     {
         gdi::ScopedMemoryBudget budget(gdi::MemoryInUse() + frameBytes + turnedBytes - 1);
-        EXPECT_EQ(ezo::DrawView(nullptr, 0, 0), 1);
+        EXPECT_EQ(ezo::DrawView(&window, 0, 0), 1);
     }
-    ezo::onLandscapeCheckChanged = nullptr;
-    EXPECT_EQ(viewState.currentImage->width(), 100);
-    EXPECT_EQ(viewState.landscapeMode, 0);
-    EXPECT_EQ(viewState.landscapeApplied, 0);
-    EXPECT_EQ(checks, std::vector<bool>{false});
+    EXPECT_EQ(v.currentImage->width(), 100);
+    EXPECT_EQ(v.landscapeMode, 0);
+    EXPECT_EQ(v.landscapeApplied, 0);
     EXPECT_EQ(backend.messages.size(), 1u);
-    EXPECT_EQ(backend.cursors, (std::vector<device::Cursor>{device::Cursor::Arrow, device::Cursor::Arrow}));
+    EXPECT_EQ(backend.cursors, (Cursors{device::Cursor::Arrow, device::Cursor::Arrow}));
     EXPECT_EQ(backend.Pixel(70, 94), kTL);
     EXPECT_EQ(backend.Pixel(169, 173), kBR);
 }

@@ -7,8 +7,6 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "browse/file_list.h"
-#include "image/view_state.h"
 #include "platform/files/device_paths.h"
 
 namespace jpeg_test {
@@ -107,14 +105,9 @@ int CountingBackend::MessageBox(device::HWND, std::u16string_view, std::u16strin
     return device::IDOK;
 }
 
-std::array<uint8_t, 3> SlotPixel(int32_t x, int32_t y) {
-    const uint8_t* p = ezo::viewState.currentImage->row(y) + size_t(x) * 3;
+std::array<uint8_t, 3> SlotPixel(const ezo::Program& program, int32_t x, int32_t y) {
+    const uint8_t* p = program.viewState.currentImage->row(y) + size_t(x) * 3;
     return {p[0], p[1], p[2]};
-}
-
-void ResetSlot() {
-    ezo::viewState = {};
-    ezo::fileList.scanPath.clear();
 }
 
 }  // namespace jpeg_test

@@ -1,7 +1,7 @@
 #pragma once
 // Test support for JPEG loading: small JPEG files made with libjpeg's
 // compressor in a temporary folder that is the device root, a window backend
-// that counts borrowed device contexts, and the slot's pixels.
+// that counts borrowed device contexts, and the pixels of a program's picture.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -12,6 +12,7 @@
 #include <jpeglib.h>
 
 #include "platform/device/window_api.h"
+#include "shell/program.h"
 
 namespace jpeg_test {
 
@@ -75,23 +76,19 @@ private:
     device::Backend* previous_;
 };
 
-// Blue, green, red of the slot's pixel (x, y), y counted from the top.
-std::array<uint8_t, 3> SlotPixel(int32_t x, int32_t y);
+// Blue, green, red of the pixel (x, y) of the program's current picture, y
+// counted from the top.
+std::array<uint8_t, 3> SlotPixel(const ezo::Program& program, int32_t x, int32_t y);
 
-// Empties the current-image slot and its facts.
-void ResetSlot();
-
-// An empty slot, a device folder and a counting backend for each test; every
-// borrowed device context is given back.
+// A fresh program on a main window of its own, a device folder and a counting
+// backend for each test; every borrowed device context is given back.
 class SlotTest : public ::testing::Test {
 protected:
-    void SetUp() override { ResetSlot(); }
-    void TearDown() override {
-        EXPECT_EQ(backend.taken, backend.released);
-        ResetSlot();
-    }
+    void TearDown() override { EXPECT_EQ(backend.taken, backend.released); }
     DeviceFolder folder;
     CountingBackend backend;
+    ezo::ProgramWindow window;
+    ezo::Program& program = window.program;
 };
 
 }  // namespace jpeg_test

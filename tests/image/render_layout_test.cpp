@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "image/render_layout.h"
-#include "image/view_state.h"
+#include "shell/view_state.h"
 
 namespace ezo {
 // Readable failures; internal so no other test program sees it.
@@ -27,17 +29,12 @@ Transfer Block(int32_t x, int32_t y, int32_t w, int32_t h, int32_t sx, int32_t s
 Transfer Stretch(int32_t x, int32_t y, int32_t w, int32_t h) { return {Transfer::Stretch, x, y, w, h, 0, 0}; }
 
 TEST(RenderLayout, CentringMargins) {
-    struct Case {
-        float sW, sH;
-        ViewMode mode;
-        int32_t mx, my;
-    };
-    for (const Case& c : {Case{100, 100, kTwoBars, 70, 84}, Case{100, 100, kHidden, 70, 97},
-                          Case{100, 100, kFull, 70, 110}, Case{50.5f, 25.5f, kTwoBars, 94, 121},
-                          Case{240, 294, kTwoBars, 0, 0}, Case{5000, 5000, kFull, 0, 0}}) {
+    const struct { float sW, sH; ViewMode mode; ezo::Margins expected; } cases[] = {
+        {100, 100, kTwoBars, {70, 84}},   {100, 100, kHidden, {70, 97}},  {100, 100, kFull, {70, 110}},
+        {50.5f, 25.5f, kTwoBars, {94, 121}}, {240, 294, kTwoBars, {0, 0}}, {5000, 5000, kFull, {0, 0}}};
+    for (const auto& c : cases) {
         const ezo::Margins m = ezo::CentringMargins(c.sW, c.sH, c.mode);
-        EXPECT_EQ(m.mx, c.mx) << c.sW;
-        EXPECT_EQ(m.my, c.my) << c.sH;
+        EXPECT_EQ((std::array{m.mx, m.my}), (std::array{c.expected.mx, c.expected.my})) << c.sW << "x" << c.sH;
     }
 }
 

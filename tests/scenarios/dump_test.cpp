@@ -7,14 +7,11 @@
 #include "app/dump_text.h"
 #include "app/main_window.h"
 #include "app/program_entry.h"
-#include "app/shell/shell_state.h"
-#include "image/view_state.h"
 #include "platform/controls/list_view.h"
 #include "platform/device/device.h"
 #include "platform/device/message_loop.h"
 #include "platform/registry/registry.h"
 #include "scenario.h"
-#include "settings/settings.h"
 
 namespace ezo {
 namespace {
@@ -42,15 +39,15 @@ TEST(ShellDump, RowsComeFromTheListControlInOrder) {
     {
         auto device = device::Device::start({.scale = 1, .headless = true, .virtualClock = true});
         ASSERT_TRUE(device);
-        viewState = ViewState{};
-        settings = Settings{};
-        shell = Shell{};
         static char module;
-        shell.instance = &module;
+        SetProgramModule(&module);
         RegisterProgramClasses();
-        ASSERT_TRUE(CreateMainWindow(device::SW_SHOW));
+        device::HWND window = CreateMainWindow(device::SW_SHOW);
+        ASSERT_TRUE(window);
+        Program& program = ProgramOf(window);
         device->addDumpSource(DumpShellState);
-        device::SendMessage(shell.fileList, controls::LVM_DELETEALLITEMS, 0, 0);
+        const device::HWND list = program.shell.fileList;
+        device::SendMessage(list, controls::LVM_DELETEALLITEMS, 0, 0);
         const char16_t* rows[][4] = {{u"b b.gif", u"GIF", u"1K", u"2024/01/02"},
                                      {u"a\nb.jpg", u"JPEG", u"2M", u"2023/12/31"}};
         for (int r = 0; r < 2; ++r) {
@@ -58,15 +55,15 @@ TEST(ShellDump, RowsComeFromTheListControlInOrder) {
             item.mask = controls::LVIF_TEXT;
             item.iItem = r;
             item.pszText = const_cast<char16_t*>(rows[r][0]);
-            device::SendMessage(shell.fileList, controls::LVM_INSERTITEMW, 0, reinterpret_cast<device::LPARAM>(&item));
+            device::SendMessage(list, controls::LVM_INSERTITEMW, 0, reinterpret_cast<device::LPARAM>(&item));
             for (int column = 1; column < 4; ++column) {
                 item.iSubItem = column;
                 item.pszText = const_cast<char16_t*>(rows[r][column]);
-                device::SendMessage(shell.fileList, controls::LVM_SETITEMTEXTW, device::WPARAM(r),
+                device::SendMessage(list, controls::LVM_SETITEMTEXTW, device::WPARAM(r),
                                     reinterpret_cast<device::LPARAM>(&item));
             }
         }
-        settings.latestFile = u"\\a\\b.jpg";
+        program.settings.latestFile = u"\\a\\b.jpg";
         const scenario::Dump dump = scenario::ParseDump(device->dumpState());
         ASSERT_EQ(dump.rows.size(), 2u) << dump.text;
         EXPECT_EQ(dump.rows[0], "b b.gif | GIF | 1K | 2024/01/02");

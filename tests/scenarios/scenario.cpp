@@ -7,15 +7,10 @@
 #include "app/entry.h"
 #include "app/options.h"
 #include "app/program_entry.h"
-#include "app/shell/shell_state.h"
-#include "app/start_option.h"
-#include "browse/current_folder.h"
-#include "browse/file_list.h"
 #include "demo/bmp_writer.h"
 #include "demo/gif_writer.h"
 #include "demo/jpeg_writer.h"
 #include "demo/scenes.h"
-#include "image/view_state.h"
 #include "platform/files/device_paths.h"
 #include "platform/registry/registry.h"
 #include "settings/settings.h"
@@ -125,14 +120,6 @@ std::u16string ScenarioTest::StoredString(const std::u16string& name) {
 int ScenarioTest::Run(const std::string& script, const std::string& path) {
     std::ofstream(folder_ / "script.ezs") << script;
     UseConfigFolder(folder_ / "config");
-    // One process runs many scenarios: each starts from the program's initial state.
-    ezo::settings = ezo::Settings{};
-    ezo::viewState = ezo::ViewState{};
-    ezo::shell = ezo::Shell{};
-    ezo::FreeFileList();
-    ezo::fileList = ezo::FileList{};
-    ezo::currentFolder.clear();
-    ezo::startPath.clear();
     std::vector<std::string> args = {"--headless", "--scale", "1", "--root", root_.string(), "--script",
                                      (folder_ / "script.ezs").string()};
     if (!path.empty()) args.push_back(path);

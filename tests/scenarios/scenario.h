@@ -29,6 +29,8 @@ struct Dump {
     }
     // Whether a window line holding every part (e.g. "id=1000", "visible=1") exists.
     bool HasWindow(std::initializer_list<std::string> parts) const;
+    // Whether the window or menu bar of that id shows.
+    bool Shown(int id) const { return HasWindow({" id=" + std::to_string(id) + " ", "visible=1"}); }
 };
 
 Dump ParseDump(const std::string& text);

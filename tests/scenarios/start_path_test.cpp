@@ -5,9 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/entry.h"
 #include "app/start_path.h"
-#include "platform/files/device_paths.h"
 
 namespace ezo {
 namespace {
@@ -30,13 +28,7 @@ protected:
 };
 
 TEST_F(StartPathTest, PathsBecomeDevicePathsAndOutsidePathsBringTheirRoot) {
-    struct Case {
-        const char* name;
-        std::string path;
-        std::string cwd;
-        std::u16string devicePath;
-        std::string root;
-    } cases[] = {
+    struct Case { const char* name; std::string path, cwd; std::u16string devicePath; std::string root; } cases[] = {
         {"picture below the root", At("root/My Pictures/Trip/Plage d'été.jpg"), "/", u"\\My Pictures\\Trip\\Plage d'été.jpg",
          At("root")},
         {"folder ends in a backslash", At("root/My Pictures/Trip/"), "/", u"\\My Pictures\\Trip\\", At("root")},
@@ -60,10 +52,7 @@ TEST_F(StartPathTest, PathsThatCannotBeShownAreRefusedWithTheirReason) {
     fs::create_directories(folder_ / "root" / std::string(250, 'd'));
     std::ofstream(folder_ / "root" / std::string(250, 'd') / "long name.jpg") << "x";
     std::ofstream(folder_ / "root/bad\x01name.jpg") << "x";
-    struct Case {
-        std::string path;
-        const char* reason;
-    } cases[] = {
+    struct Case { std::string path; const char* reason; } cases[] = {
         {At("root/missing.jpg"), "does not exist"},
         {"", "is not a file or a folder"},
         {"/dev/null", "is not a file or a folder"},
@@ -76,30 +65,6 @@ TEST_F(StartPathTest, PathsThatCannotBeShownAreRefusedWithTheirReason) {
         EXPECT_NE(start.error.find(c.reason), std::string::npos) << start.error;
         EXPECT_TRUE(start.devicePath.empty());
     }
-}
-
-std::u16string seenCommandLine;
-std::string seenRoot;
-
-int RecordsItsStart(HINSTANCE, const char16_t* commandLine, int) {
-    seenCommandLine = commandLine;
-    seenRoot = files::DeviceRoot();
-    return 0;
-}
-
-// The program's entry receives PATH as a device path, on the root that holds it.
-TEST_F(StartPathTest, TheEntryGetsTheDevicePathOnItsRoot) {
-    std::ofstream(folder_ / "s.ezs") << "quit\n";
-    Options options;
-    options.headless = true;
-    options.script = (folder_ / "s.ezs").string();
-    options.root = At("root");
-    options.path = At("outside/Album/x.gif");
-    testing::internal::CaptureStderr();
-    RunProgram(options, RecordsItsStart);
-    testing::internal::GetCapturedStderr();
-    EXPECT_EQ(seenCommandLine, u"\\x.gif");
-    EXPECT_EQ(fs::path(seenRoot), fs::path(At("outside/Album")));
 }
 
 }  // namespace

@@ -4,18 +4,18 @@
 
 #include <vector>
 
-#include "browse/current_folder.h"
 #include "files/temp_folder.h"
 #include "platform/registry/registry.h"
 
 namespace {
 
-using ezo::settings;
 using testing_support::ReadWholeFile;
 using testing_support::TempFolder;
+using Keys = std::vector<int32_t>;
 
 constexpr const char* kStoreStart =
     "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Morvex\\Ezo]\n";
+const Keys kDefaultKeys{1, 0, 3, 2, 3};
 
 std::string Dword(const char* name, uint32_t value) {
     char line[64];
@@ -23,18 +23,12 @@ std::string Dword(const char* name, uint32_t value) {
     return line;
 }
 
+Keys KeysOf(const ezo::Settings& s) { return Keys(s.keyActions, s.keyActions + ezo::kKeyCount); }
+
 class SettingsStore : public ::testing::Test {
 protected:
-    void SetUp() override {
-        registry::SetRegistryFile(file());
-        settings = ezo::Settings();
-        ezo::currentFolder.clear();
-    }
-    void TearDown() override {
-        registry::SetRegistryFile("");
-        settings = ezo::Settings();
-        ezo::currentFolder.clear();
-    }
+    void SetUp() override { registry::SetRegistryFile(file()); }
+    void TearDown() override { registry::SetRegistryFile(""); }
     std::string file() const { return folder / "registry.reg"; }
     void WriteStore(const std::string& values) {
         folder.WriteFile("registry.reg", kStoreStart + values);
@@ -44,22 +38,18 @@ protected:
 };
 
 TEST_F(SettingsStore, AFirstRunGivesTheDefaultsAndSavesThemInOrder) {
-    ezo::LoadSettings();
-    EXPECT_EQ(settings.slideSeconds, 3);
-    EXPECT_EQ(settings.openMode, ezo::OpenNothingLoaded);
+    ezo::Settings settings;
+    ezo::LoadSettings(settings);
+    EXPECT_EQ((Keys{settings.openMode, settings.slideSeconds, settings.slideEffect}),
+              (Keys{ezo::OpenNothingLoaded, 3, ezo::NoEffect}));
     EXPECT_EQ(settings.latestFile, u"");
-    EXPECT_EQ(std::vector<int32_t>(settings.keyActions, settings.keyActions + 5),
-              (std::vector<int32_t>{1, 0, 3, 2, 3}));
-    EXPECT_EQ(settings.slideEffect, ezo::NoEffect);
+    EXPECT_EQ(KeysOf(settings), kDefaultKeys);
 
-    ezo::currentFolder = u"\\My Documents\\";
-    ezo::SaveSettings();
-    EXPECT_EQ(ReadWholeFile(file()),
-              std::string(kStoreStart) + Dword("OpenMode", 0) +
-                  "\"OpenFile\"=\"\\\\My Documents\\\\\"\n" + Dword("refine", 1) +
-                  Dword("Key1", 1) + Dword("Key2", 0) + Dword("Key3", 3) + Dword("Key4", 2) +
-                  Dword("Key5", 3) + Dword("Slide", 3));
-
+    ezo::SaveSettings(settings, u"\\My Documents\\");
+    EXPECT_EQ(ReadWholeFile(file()), std::string(kStoreStart) + Dword("OpenMode", 0) +
+                                         "\"OpenFile\"=\"\\\\My Documents\\\\\"\n" + Dword("refine", 1) +
+                                         Dword("Key1", 1) + Dword("Key2", 0) + Dword("Key3", 3) +
+                                         Dword("Key4", 2) + Dword("Key5", 3) + Dword("Slide", 3));
     // The folder is stored as its 14 characters, 28 bytes, without a zero.
     registry::RegKey key;
     ASSERT_EQ(registry::RegOpenKeyEx(registry::HKEY_CURRENT_USER, u"Software\\Morvex\\Ezo", 0,
@@ -68,113 +58,81 @@ TEST_F(SettingsStore, AFirstRunGivesTheDefaultsAndSavesThemInOrder) {
     uint32_t type = 0, size = 0;
     ASSERT_EQ(registry::RegQueryValueEx(key.get(), u"OpenFile", nullptr, &type, nullptr, &size),
               registry::ERROR_SUCCESS);
-    EXPECT_EQ(type, registry::REG_SZ);
-    EXPECT_EQ(size, 28u);
+    EXPECT_EQ(std::pair(type, size), std::pair(uint32_t(registry::REG_SZ), 28u));
 }
 
 TEST_F(SettingsStore, LoadsWhatTheStoreHolds) {
-    const std::u16string longPath = u"\\" + std::u16string(299, u'p');
+    const auto openFile = [](const std::string& text) { return "\"OpenFile\"=\"\\\\" + text + "\"\n"; };
     const std::u16string fullPath = u"\\" + std::u16string(258, u'p');
-    const std::string longText = "\"OpenFile\"=\"\\\\" + std::string(299, 'p') + "\"\n";
-    const std::string fullText = "\"OpenFile\"=\"\\\\" + std::string(258, 'p') + "\"\n";
-    struct Case {
-        const char* name;
-        std::string values;
-        int32_t openMode, slideSeconds;
-        std::u16string latestFile, selectedFile;
-        std::vector<int32_t> keys;
-    } cases[] = {
-        {"refine without Key2 reads it as 0",
-         Dword("refine", 1) + Dword("Key1", 3) + Dword("Key3", 2) + Dword("Key4", 1) +
-             Dword("Key5", 0),
-         4, 3, u"", u"", {3, 0, 2, 1, 0}},
-        {"keys without refine are ignored",
-         Dword("refine", 0) + Dword("Key1", 3) + Dword("Key2", 3), 4, 3, u"", u"", {1, 0, 3, 2, 3}},
-        {"keys with a missing refine are ignored", Dword("Key1", 3), 4, 3, u"", u"",
-         {1, 0, 3, 2, 3}},
-        {"a stored Slide of 0 reads as 3", Dword("Slide", 0), 4, 3, u"", u"", {1, 0, 3, 2, 3}},
-        {"no range test on Slide or keys", Dword("Slide", 100) + Dword("refine", 1) +
-             Dword("Key1", 9) + Dword("Key2", 0xFFFFFFFF),
-         4, 100, u"", u"", {9, -1, 0, 0, 0}},
-        {"OpenMode 7 loads as 4", Dword("OpenMode", 7) + "\"OpenFile\"=\"\\\\Pics\\\\\"\n", 4, 3,
-         u"\\Pics\\", u"", {1, 0, 3, 2, 3}},
-        {"OpenMode 1 reads the latest file",
-         Dword("OpenMode", 1) + "\"OpenFile\"=\"\\\\a.jpg\"\n", 1, 3, u"\\a.jpg", u"",
-         {1, 0, 3, 2, 3}},
-        {"OpenMode 2 reads the selected file",
-         Dword("OpenMode", 2) + "\"OpenFile\"=\"\\\\b.jpg\"\n", 2, 3, u"", u"\\b.jpg",
-         {1, 0, 3, 2, 3}},
-        {"an OpenFile of 259 characters is read", Dword("OpenMode", 1) + fullText, 1, 3,
-         fullPath, u"", {1, 0, 3, 2, 3}},
-        {"an OpenFile of 300 characters is not read", Dword("OpenMode", 1) + longText, 1, 3, u"",
-         u"", {1, 0, 3, 2, 3}},
+    const struct { const char* name; std::string values; int32_t openMode, slideSeconds; std::u16string latest, selected; Keys keys; } cases[] = {
+        {"refine without Key2 reads it as 0", Dword("refine", 1) + Dword("Key1", 3) + Dword("Key3", 2) +
+             Dword("Key4", 1) + Dword("Key5", 0), 4, 3, u"", u"", {3, 0, 2, 1, 0}},
+        {"keys without refine are ignored", Dword("refine", 0) + Dword("Key1", 3) + Dword("Key2", 3), 4, 3, u"", u"", kDefaultKeys},
+        {"keys with a missing refine are ignored", Dword("Key1", 3), 4, 3, u"", u"", kDefaultKeys},
+        {"a stored Slide of 0 reads as 3", Dword("Slide", 0), 4, 3, u"", u"", kDefaultKeys},
+        {"no range test on Slide or keys", Dword("Slide", 100) + Dword("refine", 1) + Dword("Key1", 9) +
+             Dword("Key2", 0xFFFFFFFF), 4, 100, u"", u"", {9, -1, 0, 0, 0}},
+        {"OpenMode 7 loads as 4", Dword("OpenMode", 7) + openFile("Pics\\\\"), 4, 3, u"\\Pics\\", u"", kDefaultKeys},
+        {"OpenMode 1 reads the latest file", Dword("OpenMode", 1) + openFile("a.jpg"), 1, 3, u"\\a.jpg", u"", kDefaultKeys},
+        {"OpenMode 2 reads the selected file", Dword("OpenMode", 2) + openFile("b.jpg"), 2, 3, u"", u"\\b.jpg", kDefaultKeys},
+        {"an OpenFile of 259 characters is read", Dword("OpenMode", 1) + openFile(std::string(258, 'p')), 1, 3, fullPath, u"", kDefaultKeys},
+        {"an OpenFile of 300 characters is not read", Dword("OpenMode", 1) + openFile(std::string(299, 'p')), 1, 3, u"", u"", kDefaultKeys},
         {"a stored terminating zero is not part of the text",
-         Dword("OpenMode", 1) + "\"OpenFile\"=hex(1):5c,00,61,00,00,00\n", 1, 3, u"\\a", u"",
-         {1, 0, 3, 2, 3}},
+         Dword("OpenMode", 1) + "\"OpenFile\"=hex(1):5c,00,61,00,00,00\n", 1, 3, u"\\a", u"", kDefaultKeys},
         {"values of the wrong type count as missing",
-         "\"Slide\"=\"7\"\n\"OpenMode\"=hex(3):01,00,00,00\n\"OpenFile\"=dword:0000005c\n" +
-             Dword("refine", 1) + "\"Key1\"=hex(4):02,00\n\"Key2\"=\"\"\n",
-         4, 3, u"", u"", {0, 0, 0, 0, 0}},
+         "\"Slide\"=\"7\"\n\"OpenMode\"=hex(3):01,00,00,00\n\"OpenFile\"=dword:0000005c\n" + Dword("refine", 1) +
+             "\"Key1\"=hex(4):02,00\n\"Key2\"=\"\"\n", 4, 3, u"", u"", {0, 0, 0, 0, 0}},
     };
-    for (const Case& c : cases) {
-        SetUp();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         WriteStore(c.values);
-        ezo::LoadSettings();
-        EXPECT_EQ(settings.openMode, c.openMode) << c.name;
-        EXPECT_EQ(settings.slideSeconds, c.slideSeconds) << c.name;
-        EXPECT_EQ(settings.latestFile, c.latestFile) << c.name;
-        EXPECT_EQ(settings.selectedFile, c.selectedFile) << c.name;
-        EXPECT_EQ(std::vector<int32_t>(settings.keyActions, settings.keyActions + 5), c.keys)
-            << c.name;
+        ezo::Settings settings;
+        ezo::LoadSettings(settings);
+        EXPECT_EQ((Keys{settings.openMode, settings.slideSeconds}), (Keys{c.openMode, c.slideSeconds}));
+        EXPECT_EQ(settings.latestFile, c.latest);
+        EXPECT_EQ(settings.selectedFile, c.selected);
+        EXPECT_EQ(KeysOf(settings), c.keys);
     }
 }
 
 TEST_F(SettingsStore, SavesTheFileThatGoesWithTheStartOption) {
-    struct { int32_t openMode; int32_t storedMode; std::string storedFile; } cases[] = {
-        {ezo::OpenLatestFile, 1, "\\\\latest.jpg"},
-        {ezo::OpenSelectedFile, 2, "\\\\selected.jpg"},
-        {ezo::OpenNothing, 0, "\\\\Folder\\\\"},
-        {ezo::OpenNothingLoaded, 0, "\\\\Folder\\\\"},
+    const struct { int32_t openMode; int32_t storedMode; std::string storedFile; } cases[] = {
+        {ezo::OpenLatestFile, 1, "\\\\latest.jpg"}, {ezo::OpenSelectedFile, 2, "\\\\selected.jpg"},
+        {ezo::OpenNothing, 0, "\\\\Folder\\\\"},    {ezo::OpenNothingLoaded, 0, "\\\\Folder\\\\"},
         {7, 0, "\\\\Folder\\\\"},
     };
     for (const auto& c : cases) {
-        SetUp();
+        ezo::Settings settings;
         settings.openMode = c.openMode;
         settings.latestFile = u"\\latest.jpg";
         settings.selectedFile = u"\\selected.jpg";
-        ezo::currentFolder = u"\\Folder\\";
-        ezo::SaveSettings();
+        ezo::SaveSettings(settings, u"\\Folder\\");
         const std::string text = ReadWholeFile(file());
         EXPECT_NE(text.find(Dword("OpenMode", c.storedMode)), std::string::npos) << c.openMode;
-        EXPECT_NE(text.find("\"OpenFile\"=\"" + c.storedFile + "\"\n"), std::string::npos)
-            << c.openMode;
+        EXPECT_NE(text.find("\"OpenFile\"=\"" + c.storedFile + "\"\n"), std::string::npos) << c.openMode;
     }
 }
 
-TEST_F(SettingsStore, AKeyThatCannotBeCreatedGivesTheBuiltInSettings) {
+TEST_F(SettingsStore, MissingValuesAndAnUnreachableKeyGiveDefaults) {
+    std::u16string buffer = u"old";
+    EXPECT_EQ(ezo::ReadSettingString(u"OpenFile", u"\\default\\", buffer), 0);
+    EXPECT_EQ(buffer, u"\\default\\");
+    EXPECT_EQ(ezo::ReadSettingDword(u"Missing", -7), -7);
+
+    // A key that cannot be created: nothing read or written, the built-in settings.
     folder.WriteFile("blocker", "");
     registry::SetRegistryFile(folder / "blocker/registry.reg");
-    std::u16string buffer = u"unchanged";
+    buffer = u"unchanged";
     EXPECT_EQ(ezo::ReadSettingDword(u"Slide", 42), 0);
     EXPECT_EQ(ezo::ReadSettingString(u"OpenFile", u"default", buffer), 0);
     EXPECT_EQ(buffer, u"unchanged");
     EXPECT_EQ(ezo::WriteSettingDword(u"Slide", 5), 0);
     EXPECT_EQ(ezo::WriteSettingString(u"OpenFile", u"x"), 0);
-    ezo::LoadSettings();
-    EXPECT_EQ(settings.slideSeconds, 3);
-    EXPECT_EQ(settings.openMode, ezo::OpenNothingLoaded);
-    EXPECT_EQ(std::vector<int32_t>(settings.keyActions, settings.keyActions + 5),
-              (std::vector<int32_t>{1, 0, 3, 2, 3}));
-}
-
-TEST_F(SettingsStore, AMissingStringGivesTheDefaultText) {
-    std::u16string buffer = u"old";
-    EXPECT_EQ(ezo::ReadSettingString(u"OpenFile", u"\\default\\", buffer), 0);
-    EXPECT_EQ(buffer, u"\\default\\");
-    EXPECT_EQ(ezo::WriteSettingString(u"OpenFile", u"\\saved\\"), 1);
-    EXPECT_EQ(ezo::ReadSettingString(u"OpenFile", u"\\default\\", buffer), 1);
-    EXPECT_EQ(buffer, u"\\saved\\");
-    EXPECT_EQ(ezo::ReadSettingDword(u"Missing", -7), -7);
+    ezo::Settings settings;
+    settings.slideSeconds = 9;
+    ezo::LoadSettings(settings);
+    EXPECT_EQ((Keys{settings.openMode, settings.slideSeconds}), (Keys{ezo::OpenNothingLoaded, 3}));
+    EXPECT_EQ(KeysOf(settings), kDefaultKeys);
 }
 
 }  // namespace

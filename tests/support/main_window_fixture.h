@@ -1,7 +1,8 @@
 #pragma once
 // The real main window on a headless device with the virtual clock, a device
-// root and a registry file in temporary folders, and the program's state
-// fresh for each test. Programs using it build tests/image/jpeg_test_support.cpp.
+// root and a registry file in temporary folders. Each test makes its own main
+// window, and a new main window is a fresh program state: nothing is reset by
+// hand. Programs using it build tests/image/jpeg_test_support.cpp.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,21 +11,17 @@
 #include <optional>
 #include <string>
 
+#include "app/main_window.h"
 #include "app/program_entry.h"
-#include "app/shell/shell_state.h"
-#include "browse/current_folder.h"
-#include "browse/file_list.h"
 #include "files/temp_folder.h"
 #include "image/jpeg_test_support.h"
-#include "image/transition.h"
-#include "image/view_state.h"
 #include "platform/device/device.h"
 #include "platform/device/timers.h"
 #include "platform/device/window.h"
 #include "platform/files/device_paths.h"
 #include "platform/files/utf.h"
 #include "platform/registry/registry.h"
-#include "settings/settings.h"
+#include "shell/program.h"
 
 namespace test_support {
 
@@ -39,21 +36,12 @@ protected:
         registry::SetRegistryFile(settingsFolder_ / "registry.reg");
         device_ = device::Device::start({.scale = 1, .headless = true, .virtualClock = true});
         ASSERT_TRUE(device_);
-        ezo::viewState = ezo::ViewState{};
-        ezo::settings = ezo::Settings{};
-        ezo::shell = ezo::Shell{};
-        ezo::transition = ezo::TransitionState{};
-        ezo::shell.instance = &theModule;
-        ezo::FreeFileList();
-        ezo::fileList = ezo::FileList{};
-        ezo::currentFolder.clear();
+        ezo::SetProgramModule(&theModule);
         ezo::RegisterProgramClasses();
     }
     void TearDown() override {
-        device_.reset();
-        ezo::FreeFileList();
-        ezo::fileList = ezo::FileList{};
-        ezo::viewState = ezo::ViewState{};
+        device_.reset();  // takes the main window, and its state, with it
+        window_ = nullptr;
         registry::SetRegistryFile("");
         pictures_.reset();
     }
@@ -63,6 +51,8 @@ protected:
         ASSERT_TRUE(window_);
         device_->processPending();
     }
+    // The state of the window Start() made; only while that window lives.
+    ezo::Program& program() const { return ezo::ProgramOf(window_); }
 
     device::Device& dev() { return *device_; }
     device::HWND Child(int id) const { return device::GetDlgItem(window_, id); }

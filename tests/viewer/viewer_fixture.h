@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "browse/file_list.h"
 #include "browse/path_text.h"
 #include "image/draw_test_support.h"
 #include "image/open_image.h"
@@ -26,9 +27,11 @@ protected:
     }
 
 public:
-    // Writes each name into \Folder\ (a 16 x 16 picture, or text for a name
-    // starting with "bad") and lists the folder sorted by name.
+    // Makes \Folder\ hold just these names (a 16 x 16 picture, or text for a
+    // name starting with "bad") and lists it sorted by name.
     void ListFolder(std::initializer_list<const char*> names) {
+        fs::remove_all(HostPath("Folder"));
+        MakeFolder("Folder");
         for (const char* name : names) {
             const std::string file = std::string("Folder/") + name;
             if (std::string_view(name).starts_with("bad"))
@@ -36,15 +39,16 @@ public:
             else
                 pictures_->Write(file, jpeg_test::Samples(16, 16, JCS_RGB, {250, 0, 0}));
         }
-        fileList.scanPath = u"\\Folder\\";
-        ScanFolder();
-        SortFileList();
-        NumberFileList();
+        FileList& list = program().fileList;
+        list.scanPath = u"\\Folder\\";
+        ScanFolder(list);
+        SortFileList(list);
+        NumberFileList(list);
     }
     static std::u16string PathOf(const char* name) { return u"\\Folder\\" + *files::Utf8ToUtf16(name); }
     int Open(const char* name) { return OpenImageForView(window_, PathOf(name), ImageKindOfName(PathOf(name)), 0); }
     // The file name of the picture loaded last.
-    std::u16string Showing() const { return FileNameOfPath(fileList.scanPath, 0); }
+    std::u16string Showing() const { return FileNameOfPath(program().fileList.scanPath, 0); }
     gdi::COLORREF Pixel(int32_t x, int32_t y) const {
         return draw_test::PixelAt(*device::BackingStore(window_), x, y);
     }

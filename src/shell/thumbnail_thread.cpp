@@ -1,4 +1,4 @@
-#include "app/shell/thumbnail_thread.h"
+#include "shell/thumbnail_thread.h"
 
 namespace ezo {
 

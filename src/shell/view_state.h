@@ -1,7 +1,7 @@
 #pragma once
-// The current picture and everything about how it is shown. One instance,
-// `viewState`, owned by the program; the loaders fill the first group, the
-// drawing code and the shell the rest.
+// The current picture and everything about how it is shown, and the slide
+// show's cover transition. Part of the program's state (shell/program.h);
+// the loaders fill the first group, the drawing code and the shell the rest.
 #include <cstdint>
 
 #include "platform/gdi/bitmap.h"
@@ -37,6 +37,12 @@ struct ViewState {
 constexpr int kFlipVertical = 1;
 constexpr int kFlipHorizontal = 2;
 
-extern ViewState viewState;
+// The cover transition of the slide show: the new picture's frame slides in
+// over the old one on timer 2 of the main window.
+struct TransitionState {
+    int32_t effect = -1;       // the SlideEffect being animated
+    int32_t effectOffset = 0;  // the frame's offset along the moving axis
+    int32_t effectTravel = 0;  // client width or height
+};
 
 }  // namespace ezo

@@ -1,17 +1,13 @@
 // Where a separator drag leaves the separator.
-#include "image/stylus_drag.h"
 #include "platform/device/activation.h"
+#include "shell/separator.h"
 #include "viewer_fixture.h"
 
 namespace viewer_test {
 namespace {
 
 TEST(SplitterRelease, WhereTheSeparatorStops) {
-    struct Case {
-        uint16_t y;
-        int titleBarHidden;
-        SplitterRelease release;
-    } cases[] = {
+    struct Case { uint16_t y; int titleBarHidden; SplitterRelease release; } cases[] = {
         {100, 0, {100, kIdSplitMiddle}},          {260, 0, {260, kIdSplitMiddle}},
         {261, 0, {260, kIdSplitFilesHidden}},     {300, 1, {286, kIdSplitFilesHidden}},
         {0xFFF6, 0, {-1, kIdSplitTreeHidden}},    {0xFFE6, 1, {-1, kIdSplitTreeHidden}},
@@ -20,20 +16,29 @@ TEST(SplitterRelease, WhereTheSeparatorStops) {
     for (const Case& c : cases) EXPECT_EQ(SplitterReleaseAt(c.y, c.titleBarHidden), c.release) << c.y;
 }
 
+// The stylus on the separator band drags it (client rows are screen rows
+// less 26); a release above the window collapses the tree.
 TEST_F(ViewerTest, OnlyADragFromTheBandMovesTheSeparator) {
+    const Shell& shell = program().shell;
     const gdi::RECT band = shell.separatorRect;
     SplitterDown(window_, 100, band.top - 1);
     SplitterUp(window_, 150);
     EXPECT_EQ(shell.separatorRect, band);
 
-    SplitterDown(window_, 100, band.top + 4);
+    dev().stylusDown(100, 26 + band.top + 4);
     EXPECT_EQ(device::GetCapture(), window_);
-    SplitterMove(window_, 150);
-    SplitterUp(window_, 100);
+    dev().stylusMove(100, 26 + 150);
+    dev().stylusUp(100, 26 + 100);
     EXPECT_EQ(device::GetCapture(), nullptr);
     EXPECT_EQ(shell.separatorRect, (gdi::RECT{0, 100, 240, 109}));
     EXPECT_EQ(shell.tree->data().rect.height(), 101);
     EXPECT_EQ(shell.splitButtonBits, 3);
+
+    dev().advance(1000);
+    dev().stylusDown(100, 26 + 104);
+    dev().stylusUp(100, 10);
+    EXPECT_EQ(shell.separatorRect.top, -1);
+    EXPECT_EQ(shell.splitButtonBits, 6);
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
-#include "image/stylus_drag.h"
+#include "shell/separator.h"
 
-#include "app/shell/shell_state.h"
-#include "app/shell/shell_windows.h"
-#include "image/draw_view.h"
-#include "image/view_state.h"
 #include "platform/device/activation.h"
 #include "platform/gdi/paint.h"
+#include "shell/program.h"
+#include "shell/resource_ids.h"
+#include "shell/shell_windows.h"
 
 namespace ezo {
 
@@ -13,10 +12,7 @@ namespace {
 
 constexpr int32_t kDragLineWidth = 5;
 
-// y of the drag line on the screen now.
-int32_t dragLineY = 0;
-
-bool InSeparator(int32_t x, int32_t y) {
+bool InSeparator(const Shell& shell, int32_t x, int32_t y) {
     const gdi::RECT& r = shell.separatorRect;
     return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
 }
@@ -32,14 +28,17 @@ SplitterRelease SplitterReleaseAt(uint16_t y, int titleBarHidden) {
     return {y, kIdSplitMiddle};
 }
 
-void PanStep(device::HWND window, int32_t x, int32_t y) {
-    ViewState& v = viewState;
-    {
-        device::WindowDC dc(window);
-        DrawImage(window, dc, x - v.panLastX, y - v.panLastY, 0);
+int32_t PresetSplit(int presetId, bool titleBarHidden) {
+    switch (presetId) {
+    case IDC_SPLIT_TREE_HIDDEN: return -1;
+    case IDC_SPLIT_MIDDLE: return 120;
+    default: return titleBarHidden ? kSplitMaximumNoTitleBar : kSplitMaximum;
     }
-    v.panLastX = x;
-    v.panLastY = y;
+}
+
+void SplitPreset(device::HWND window, int presetId) {
+    Program& program = ProgramOf(window);
+    PlaceSeparator(program.shell, PresetSplit(presetId, program.viewState.titleBarHidden != 0), presetId);
 }
 
 void DrawDragLine(device::HWND window, int32_t y) {
@@ -55,25 +54,28 @@ void DrawDragLine(device::HWND window, int32_t y) {
 }
 
 void SplitterDown(device::HWND window, int32_t x, int32_t y) {
-    if (!InSeparator(x, y)) return;
+    Shell& shell = ProgramOf(window).shell;
+    if (!InSeparator(shell, x, y)) return;
     device::SetCapture(window);
     DrawDragLine(window, y);
-    dragLineY = y;
+    shell.dragLineY = y;
 }
 
 void SplitterMove(device::HWND window, int32_t y) {
     if (!DragRunning(window)) return;
-    DrawDragLine(window, dragLineY);
+    Shell& shell = ProgramOf(window).shell;
+    DrawDragLine(window, shell.dragLineY);
     DrawDragLine(window, y);
-    dragLineY = y;
+    shell.dragLineY = y;
 }
 
 void SplitterUp(device::HWND window, uint16_t y) {
     if (!DragRunning(window)) return;
+    Program& program = ProgramOf(window);
     device::ReleaseCapture();
-    DrawDragLine(window, dragLineY);
-    const SplitterRelease release = SplitterReleaseAt(y, viewState.titleBarHidden);
-    PlaceSeparator(release.split, release.hiddenButtonId);
+    DrawDragLine(window, program.shell.dragLineY);
+    const SplitterRelease release = SplitterReleaseAt(y, program.viewState.titleBarHidden);
+    PlaceSeparator(program.shell, release.split, release.hiddenButtonId);
 }
 
 }  // namespace ezo

@@ -1,6 +1,7 @@
 #pragma once
-// The stylus on the main window: panning the viewed picture, and dragging
-// the separator between the folder tree and the file area.
+// The separator between the folder tree and the file area: dragged with the
+// stylus (an inverted line follows it until release) or set by the three
+// split buttons' presets.
 #include <cstdint>
 
 #include "platform/device/window_api.h"
@@ -24,8 +25,13 @@ struct SplitterRelease {
 // included, stops at the maximum.
 SplitterRelease SplitterReleaseAt(uint16_t y, int titleBarHidden);
 
-// One pan step to stylus position (x, y), drawn straight on the window.
-void PanStep(device::HWND window, int32_t x, int32_t y);
+// The separator row of split preset 5303 (tree collapsed), 5304 (middle) or
+// 5305 (file area collapsed, lower when the title bar is hidden).
+int32_t PresetSplit(int presetId, bool titleBarHidden);
+
+// 5303, 5304 or 5305 on the main window: the separator to its preset row.
+void SplitPreset(device::HWND window, int presetId);
+
 // A 5-pixel inverted line across the client area at y; twice restores.
 void DrawDragLine(device::HWND window, int32_t y);
 // Stylus down in browse mode: a drag starts only on the separator band.

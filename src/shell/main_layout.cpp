@@ -1,11 +1,11 @@
-#include "app/shell/main_layout.h"
+#include "shell/main_layout.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "app/resource_ids.h"
-#include "app/shell/shell_state.h"
+#include "shell/resource_ids.h"
+#include "shell/shell_state.h"
 
 namespace ezo {
 namespace {

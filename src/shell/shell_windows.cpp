@@ -1,8 +1,8 @@
-#include "app/shell/shell_windows.h"
+#include "shell/shell_windows.h"
 
-#include "app/resource_ids.h"
-#include "app/shell/main_layout.h"
-#include "app/shell/shell_state.h"
+#include "shell/resource_ids.h"
+#include "shell/main_layout.h"
+#include "shell/shell_state.h"
 #include "platform/controls/menu.h"
 #include "platform/device/window.h"
 #include "platform/gdi/paint.h"
@@ -19,14 +19,14 @@ void Place(HWND window, const Placement& p) {
 }
 
 // The grid's own scroll bar, its first child.
-HWND GridScrollBar() {
+HWND GridScrollBar(Shell& shell) {
     if (!shell.thumbGrid || !device::IsWindow(shell.thumbGrid)) return nullptr;
     const auto& children = shell.thumbGrid->data().children;
     return children.empty() ? nullptr : children.front();
 }
 
-void ShowBar(int barId, bool shown) {
-    if (HWND bar = MenuBar(barId)) device::ShowWindow(bar, shown ? device::SW_SHOW : device::SW_HIDE);
+void ShowBar(Shell& shell, int barId, bool shown) {
+    if (HWND bar = MenuBar(shell, barId)) device::ShowWindow(bar, shown ? device::SW_SHOW : device::SW_HIDE);
 }
 
 void ShowChild(HWND child, bool shown) {
@@ -38,82 +38,84 @@ constexpr int kOverlayButtons[] = {kIdLeaveFullScreen, kIdOverlayZoomIn, kIdOver
 
 }  // namespace
 
-HWND ShellChild(int id) {
+HWND ShellChild(Shell& shell, int id) {
     return shell.mainWindow && device::IsWindow(shell.mainWindow) ? device::GetDlgItem(shell.mainWindow, id) : nullptr;
 }
 
-void LayoutChildren(int32_t split) {
+void LayoutChildren(Shell& shell, int32_t split) {
     const MainLayout l = LayoutAtSplit(shell.viewRect.top, shell.viewRect.bottom, split);
     Place(shell.tree, l.tree);
     Place(shell.fileList, l.fileArea);
     Place(shell.thumbGrid, l.fileArea);
     Place(shell.noImages, l.fileArea);
-    Place(GridScrollBar(), l.scrollBar);
-    Place(ShellChild(kIdSplitTreeHidden), l.splitTreeHidden);
-    Place(ShellChild(kIdSplitFilesHidden), l.splitFilesHidden);
-    Place(ShellChild(kIdSplitMiddle), l.splitMiddle);
+    Place(GridScrollBar(shell), l.scrollBar);
+    Place(ShellChild(shell, kIdSplitTreeHidden), l.splitTreeHidden);
+    Place(ShellChild(shell, kIdSplitFilesHidden), l.splitFilesHidden);
+    Place(ShellChild(shell, kIdSplitMiddle), l.splitMiddle);
     shell.listAreaHeight = l.listAreaHeight;
 }
 
-void ShowBrowseBar() { ShowBar(BrowseBarFor(shell.BrowseView), true); }
+void ShowBrowseBar(Shell& shell) { ShowBar(shell, BrowseBarFor(shell.BrowseView), true); }
 
-void ShowViewBar() { ShowBar(ViewBarFor(shell.viewBarBits), true); }
+void ShowViewBar(Shell& shell) { ShowBar(shell, ViewBarFor(shell.viewBarBits), true); }
 
-void HideBrowseBars() {
-    for (int bar : {IDR_BAR_REPORT, IDR_BAR_THUMBNAILS, IDR_BAR_LIST}) ShowBar(bar, false);
+void HideBrowseBars(Shell& shell) {
+    for (int bar : {IDR_BAR_REPORT, IDR_BAR_THUMBNAILS, IDR_BAR_LIST}) ShowBar(shell, bar, false);
 }
 
-void HideViewBars() {
-    for (int bar : {IDR_BAR_VIEW, IDR_BAR_VIEW_SLIDE, IDR_BAR_VIEW_FIT, IDR_BAR_VIEW_FIT_SLIDE}) ShowBar(bar, false);
+void HideReportBar(Shell& shell) { ShowBar(shell, IDR_BAR_REPORT, false); }
+
+void HideViewBars(Shell& shell) {
+    for (int bar : {IDR_BAR_VIEW, IDR_BAR_VIEW_SLIDE, IDR_BAR_VIEW_FIT, IDR_BAR_VIEW_FIT_SLIDE}) ShowBar(shell, bar, false);
 }
 
-void ShowSplitButtons(int bits) {
-    if (bits & 4) device::ShowWindow(ShellChild(kIdSplitMiddle), device::SW_SHOW);
-    if (bits & 2) device::ShowWindow(ShellChild(kIdSplitFilesHidden), device::SW_SHOW);
-    if (bits & 1) device::ShowWindow(ShellChild(kIdSplitTreeHidden), device::SW_SHOW);
+void ShowSplitButtons(Shell& shell, int bits) {
+    if (bits & 4) device::ShowWindow(ShellChild(shell, kIdSplitMiddle), device::SW_SHOW);
+    if (bits & 2) device::ShowWindow(ShellChild(shell, kIdSplitFilesHidden), device::SW_SHOW);
+    if (bits & 1) device::ShowWindow(ShellChild(shell, kIdSplitTreeHidden), device::SW_SHOW);
 }
 
-void ShowSeparator(gdi::HDC dc) {
+void ShowSeparator(Shell& shell, gdi::HDC dc) {
     gdi::RECT r = shell.separatorRect;
     gdi::DrawEdge(dc, &r, gdi::EDGE_BUMP, gdi::BF_TOP | gdi::BF_BOTTOM | gdi::BF_MIDDLE);
 }
 
-void CheckToolMenus(uint16_t command, bool checked) {
+void CheckToolMenus(Shell& shell, uint16_t command, bool checked) {
     const uint32_t flags = controls::MF_BYCOMMAND | (checked ? controls::MF_CHECKED : controls::MF_UNCHECKED);
     for (int i = 0; i < kToolMenuCount; ++i)
-        if (controls::HMENU menu = ToolMenu(i)) controls::CheckMenuItem(menu, command, flags);
+        if (controls::HMENU menu = ToolMenu(shell, i)) controls::CheckMenuItem(menu, command, flags);
 }
 
-void HideSplitButtons() {
-    for (int id : kSplitButtons) ShowChild(ShellChild(id), false);
+void HideSplitButtons(Shell& shell) {
+    for (int id : kSplitButtons) ShowChild(ShellChild(shell, id), false);
 }
 
-void ShowOverlayButtons(bool shown) {
-    for (int id : kOverlayButtons) ShowChild(ShellChild(id), shown);
+void ShowOverlayButtons(Shell& shell, bool shown) {
+    for (int id : kOverlayButtons) ShowChild(ShellChild(shell, id), shown);
 }
 
-void HideBrowseWindows() {
+void HideBrowseWindows(Shell& shell) {
     for (HWND child : {shell.fileList, shell.tree, shell.thumbGrid, shell.noImages}) ShowChild(child, false);
-    HideSplitButtons();
+    HideSplitButtons(shell);
 }
 
-void ShowFileArea() {
+void ShowFileArea(Shell& shell) {
     const bool empty = shell.rowCount == 0;
     ShowChild(shell.noImages, empty);
     ShowChild(shell.thumbGrid, !empty && shell.thumbViewActive);
     ShowChild(shell.fileList, !empty && !shell.thumbViewActive);
 }
 
-void ShowBrowseWindows(HWND window) {
-    ShowFileArea();
-    HideViewBars();
-    ShowBrowseBar();
+void ShowBrowseWindows(Shell& shell, HWND window) {
+    ShowFileArea(shell);
+    HideViewBars(shell);
+    ShowBrowseBar(shell);
     ShowChild(shell.tree, true);
     {
         device::WindowDC dc(window);
-        ShowSeparator(dc);
+        ShowSeparator(shell, dc);
     }
-    ShowSplitButtons(shell.splitButtonBits);
+    ShowSplitButtons(shell, shell.splitButtonBits);
 }
 
 namespace {
@@ -133,17 +135,17 @@ constexpr SplitButtonPlaces kSplitPlaces[] = {
 
 }  // namespace
 
-void PlaceSeparator(int32_t split, int hiddenButtonId) {
+void PlaceSeparator(Shell& shell, int32_t split, int hiddenButtonId) {
     const SplitButtonPlaces* places = &kSplitPlaces[1];
     for (const SplitButtonPlaces& p : kSplitPlaces)
         if (p.hidden == hiddenButtonId) places = &p;
     shell.separatorRect = SeparatorRectAt(split);
-    LayoutChildren(split);
+    LayoutChildren(shell, split);
     const std::pair<int, int32_t> buttons[] = {{kIdSplitTreeHidden, places->xTreeHidden},
                                                {kIdSplitMiddle, places->xMiddle},
                                                {kIdSplitFilesHidden, places->xFilesHidden}};
     for (auto [id, x] : buttons) {
-        HWND button = ShellChild(id);
+        HWND button = ShellChild(shell, id);
         if (!button) continue;
         device::MoveWindow(button, x, split + 1, kSplitButtonSize, kSplitButtonSize, true);
         ShowChild(button, id != places->hidden);

@@ -1,7 +1,8 @@
 #pragma once
 // The shell's state: the main window's children, menu bars, pop-ups and
-// image lists, and the flags that say which screen shows. One instance,
-// `shell`; other subsystems read and write the parts they need.
+// image lists, and the flags that say which screen shows. Part of the
+// program's state (shell/program.h); each subsystem reads and writes the
+// parts it needs.
 #include <array>
 #include <cstdint>
 
@@ -74,15 +75,15 @@ struct Shell {
     // Whether timers 1 and 2 were ever set, so destruction kills only those.
     int slideTimerSet = 0;
     int effectTimerSet = 0;
+    // Row of the inverted line while the separator is dragged.
+    int32_t dragLineY = 0;
 };
 
-extern Shell shell;
-
 // The bar of a resource id, null when it was not made or is gone.
-device::HWND MenuBar(int barId);
+device::HWND MenuBar(const Shell& shell, int barId);
 // The Tool pop-up of view bar index (0..3 in creation order), null once its
 // bar is gone: the bars go before the main window's WM_DESTROY.
-controls::HMENU ToolMenu(int index);
+controls::HMENU ToolMenu(const Shell& shell, int index);
 
 
 }  // namespace ezo

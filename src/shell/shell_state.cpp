@@ -1,13 +1,11 @@
-#include "app/shell/shell_state.h"
+#include "shell/shell_state.h"
 
-#include "app/resource_ids.h"
+#include "shell/resource_ids.h"
 #include "platform/device/window_api.h"
 
 namespace ezo {
 
-Shell shell;
-
-device::HWND MenuBar(int barId) {
+device::HWND MenuBar(const Shell& shell, int barId) {
     for (int i = 0; i < kMenuBarCount; ++i) {
         if (kMenuBarsInCreationOrder[i] != barId) continue;
         device::HWND bar = shell.menuBars[size_t(i)];
@@ -16,10 +14,10 @@ device::HWND MenuBar(int barId) {
     return nullptr;
 }
 
-controls::HMENU ToolMenu(int index) {
+controls::HMENU ToolMenu(const Shell& shell, int index) {
     if (index < 0 || index >= kToolMenuCount) return nullptr;
     // The view bars follow the three browse bars; a pop-up goes with its bar.
-    return MenuBar(kMenuBarsInCreationOrder[3 + index]) ? shell.toolMenus[size_t(index)] : nullptr;
+    return MenuBar(shell, kMenuBarsInCreationOrder[3 + index]) ? shell.toolMenus[size_t(index)] : nullptr;
 }
 
 }  // namespace ezo

@@ -1,5 +1,0 @@
-#include "image/view_state.h"
-
-namespace ezo {
-ViewState viewState;
-}
