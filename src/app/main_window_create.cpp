@@ -17,6 +17,7 @@
 #include "shell/main_layout.h"
 #include "shell/resource_ids.h"
 #include "shell/shell_windows.h"
+#include "shell/thumbnail_thread.h"
 
 namespace ezo {
 namespace {
@@ -144,7 +145,9 @@ void OnDestroy(HWND window) {
     Program& program = ProgramOf(window);
     Shell& shell = program.shell;
     // Settings first, so they survive whatever state the viewer is in.
-    SaveSettings(program.settings, program.currentFolder);
+    const int saved = SaveSettings(program.settings, program.currentFolder);
+    // No pass may walk the file list or the picture slot freed below.
+    StopThumbnailGenerator();
     DestroyChild(shell.menuBars[0]);  // bar 102
     program.viewState.currentImage.reset();
     program.viewState.imageLoaded = 0;
@@ -162,7 +165,8 @@ void OnDestroy(HWND window) {
     shell.toolMenus.fill(nullptr);
     shell.noImages = nullptr;
     shell.mainWindow = nullptr;
-    device::PostQuitMessage(0);
+    // Settings that could not be saved make the run end as a failure.
+    device::PostQuitMessage(saved ? 0 : 1);
 }
 
 }  // namespace ezo

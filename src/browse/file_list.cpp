@@ -77,6 +77,8 @@ void ScanFolder(FileList& fileList) {
     files::FindHandle search = files::FindFirstFile(pattern, &data);
     int32_t kept = 0;
     for (bool more = search != nullptr; more; more = files::FindNextFile(search, &data)) {
+        // Only files are listed: a folder named like a picture is not one.
+        if (data.dwFileAttributes & files::FILE_ATTRIBUTE_DIRECTORY) continue;
         const std::u16string_view name(data.cFileName);
         const int kind = ImageKindOfName(name);
         if (kind < 0) continue;
@@ -88,7 +90,7 @@ void ScanFolder(FileList& fileList) {
         entry->kind = uint32_t(kind);
         entry->name.assign(name.substr(0, kMaxPath - 1));
         entry->nameLength = int32_t(entry->name.size());
-        entry->size = data.nFileSizeLow;
+        entry->size = (uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
         entry->modified = files::FileTimeTicks(data.ftLastWriteTime);
         fileList.head = std::move(entry);
         ++kept;

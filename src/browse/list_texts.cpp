@@ -20,12 +20,12 @@ constexpr uint32_t kMega = 1'024'000;  // the column's own megabyte
 
 }  // namespace
 
-std::u16string FormatSizeShort(uint32_t size) {
+std::u16string FormatSizeShort(uint64_t size) {
     char text[16];
     if (size <= kMega) {
-        std::snprintf(text, sizeof text, "%uK", std::max<uint32_t>(size / kKilo, 1));
+        std::snprintf(text, sizeof text, "%lluK", static_cast<unsigned long long>(std::max<uint64_t>(size / kKilo, 1)));
     } else {
-        std::snprintf(text, sizeof text, "%uM", size / kMega);
+        std::snprintf(text, sizeof text, "%lluM", static_cast<unsigned long long>(size / kMega));
     }
     return Widen(text);
 }

@@ -1,5 +1,6 @@
 #include "image/render_layout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -67,9 +68,12 @@ Margins CentringMargins(float sW, float sH, const ViewMode& mode) {
     }
     // Outside full screen the window starts below the top bar (or half of
     // it when the title bar is hidden), so the screen centre moves up.
+    // A picture only a little shorter than the screen would get a negative
+    // margin and lose its top rows out of reach of panning: it starts at the
+    // top instead.
     const int32_t t = mode.titleBarHidden ? kBarHeight / 2 : kBarHeight;
     if (sH < float(kScreenHeight - t)) {
-        m.my = TruncToInt((float(kScreenHeight) - sH) * 0.5f - float(t));
+        m.my = std::max(0, TruncToInt((float(kScreenHeight) - sH) * 0.5f - float(t)));
     }
     return m;
 }

@@ -103,7 +103,10 @@ int TurnImage(device::HWND window, gdi::HDC dc, int clockwise) {
     gdi::BitmapPtr turned = CreateTurnedBitmap(dc, current->height(), current->width());
     if (!turned) {
         device::SetCursor(device::Cursor::Arrow);
-        SwitchLandscapeOff(program);
+        // A picture already turned for landscape stays so, and landscape
+        // with it: switching it off here would leave a turned picture that
+        // the next landscape turns a second time.
+        if (!viewState.landscapeApplied) SwitchLandscapeOff(program);
         device::MessageBox(window, kTurnNoMemoryText, kTurnNoMemoryCaption,
                            device::MB_ICONSTOP | device::MB_OK);
         return 0;

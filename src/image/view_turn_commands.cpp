@@ -41,13 +41,19 @@ int LandscapeCommand(device::HWND window) {
         DrawView(window, 0, 0);  // the draw turns the picture
         return 1;
     }
-    v.landscapeMode = 0;
-    CheckToolMenus(program.shell, IDM_LANDSCAPE, false);
-    if (!v.landscapeApplied) return 1;
-    v.landscapeApplied = 0;
+    if (!v.landscapeApplied) {
+        SwitchLandscapeOff(program);
+        return 1;
+    }
+    int turnedBack = 0;
     {
         device::WindowDC dc(window);
-        TurnWithCursor(window, dc, 1);
+        turnedBack = TurnWithCursor(window, dc, 1);
+    }
+    // Landscape ends only once the picture is turned back.
+    if (turnedBack) {
+        v.landscapeApplied = 0;
+        SwitchLandscapeOff(program);
     }
     DrawView(window, 0, 0);
     return 1;

@@ -1,6 +1,7 @@
 #include "image/zoom.h"
 
 #include "image/draw_view.h"
+#include "image/render_layout.h"
 #include "image/view_recentre.h"
 #include "shell/program.h"
 
@@ -31,6 +32,10 @@ float NextZoomOut(float zoom, bool isLarge, float fitZoom) {
     return zoom;
 }
 
+bool DrawnAtZeroSize(int32_t width, int32_t height, float zoom) {
+    return TruncToInt(float(width) * zoom) < 1 || TruncToInt(float(height) * zoom) < 1;
+}
+
 namespace {
 
 void StepZoom(ViewState& viewState, float next) {
@@ -50,7 +55,12 @@ void ZoomIn(device::HWND window) {
 
 void ZoomOut(device::HWND window) {
     ViewState& viewState = ProgramOf(window).viewState;
-    StepZoom(viewState, NextZoomOut(viewState.zoom, viewState.isLarge != 0, viewState.fitZoom));
+    float next = NextZoomOut(viewState.zoom, viewState.isLarge != 0, viewState.fitZoom);
+    // The fine steps of a very large picture can overshoot its fit zoom down
+    // to nothing; such a step is not taken and the picture stays in sight.
+    const gdi::Bitmap* image = viewState.currentImage.get();
+    if (image && DrawnAtZeroSize(image->width(), image->height(), next)) next = viewState.zoom;
+    StepZoom(viewState, next);
     DrawView(window, 0, 0);
 }
 

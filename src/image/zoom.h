@@ -1,5 +1,7 @@
 #pragma once
 // The zoom steps and the commands that change the zoom.
+#include <cstdint>
+
 #include "platform/device/window_api.h"
 
 namespace ezo {
@@ -11,6 +13,10 @@ float NextZoomIn(float zoom, bool isLarge);
 // The next zoom of the zoom-out ladder: a large picture goes down to about
 // its fit zoom, any other picture to about 0.3.
 float NextZoomOut(float zoom, bool isLarge, float fitZoom);
+
+// Whether a width x height picture at zoom would be drawn less than a pixel
+// wide or tall.
+bool DrawnAtZeroSize(int32_t width, int32_t height, float zoom);
 
 // Zoom commands on the viewed picture. Each leaves fit mode, remembers the
 // zoom in previousZoom, keeps the view's centre point and redraws, also when

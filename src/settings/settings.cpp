@@ -30,6 +30,15 @@ int WriteSetting(std::u16string_view valueName, uint32_t type, const uint8_t* da
                : 0;
 }
 
+// Whether the value is stored at all, readable or not.
+bool SettingExists(std::u16string_view valueName) {
+    registry::RegKey key;
+    if (!OpenSettingsKey(registry::KEY_READ, key)) return false;
+    uint32_t size = 0;
+    return registry::RegQueryValueEx(key.get(), valueName, nullptr, nullptr, nullptr, &size) ==
+           registry::ERROR_SUCCESS;
+}
+
 }  // namespace
 
 int32_t ReadSettingDword(std::u16string_view valueName, int32_t defaultValue) {
@@ -85,9 +94,9 @@ void LoadSettings(Settings& settings) {
 
     settings.openMode = ReadSettingDword(u"OpenMode", 0);
     if (settings.openMode == OpenLatestFile) {
-        ReadSettingString(u"OpenFile", u"", settings.latestFile);
+        settings.keepStoredFile = !ReadSettingString(u"OpenFile", u"", settings.latestFile) && SettingExists(u"OpenFile");
     } else if (settings.openMode == OpenSelectedFile) {
-        ReadSettingString(u"OpenFile", u"", settings.selectedFile);
+        settings.keepStoredFile = !ReadSettingString(u"OpenFile", u"", settings.selectedFile) && SettingExists(u"OpenFile");
     } else {
         settings.openMode = OpenNothingLoaded;
         ReadSettingString(u"OpenFile", u"", settings.latestFile);
@@ -100,22 +109,24 @@ void LoadSettings(Settings& settings) {
     }
 }
 
-void SaveSettings(const Settings& settings, std::u16string_view currentFolder) {
+int SaveSettings(const Settings& settings, std::u16string_view currentFolder) {
     const int32_t mode = settings.openMode;
     const bool fileMode = mode == OpenLatestFile || mode == OpenSelectedFile;
-    WriteSettingDword(u"OpenMode", fileMode ? mode : OpenNothing);
-    if (mode == OpenLatestFile) {
-        WriteSettingString(u"OpenFile", settings.latestFile);
-    } else if (mode == OpenSelectedFile) {
-        WriteSettingString(u"OpenFile", settings.selectedFile);
-    } else {
-        WriteSettingString(u"OpenFile", currentFolder);
-    }
-    WriteSettingDword(u"refine", 1);
+    int ok = WriteSettingDword(u"OpenMode", fileMode ? mode : OpenNothing);
+    const std::u16string_view file = mode == OpenLatestFile     ? std::u16string_view(settings.latestFile)
+                                     : mode == OpenSelectedFile ? std::u16string_view(settings.selectedFile)
+                                                                : currentFolder;
+    // What the next start could not read back, or an empty file standing in
+    // for one it could not read, would only overwrite the stored file.
+    const bool unreadable = file.size() > size_t(kMaxSettingText);
+    const bool unchosen = fileMode && settings.keepStoredFile && file.empty();
+    if (!unreadable && !unchosen) ok &= WriteSettingString(u"OpenFile", file);
+    ok &= WriteSettingDword(u"refine", 1);
     for (int i = 0; i < kKeyCount; ++i) {
-        WriteSettingDword(kKeyValueNames[i], settings.keyActions[i]);
+        ok &= WriteSettingDword(kKeyValueNames[i], settings.keyActions[i]);
     }
-    WriteSettingDword(u"Slide", settings.slideSeconds);
+    ok &= WriteSettingDword(u"Slide", settings.slideSeconds);
+    return ok;
 }
 
 }  // namespace ezo

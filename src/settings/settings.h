@@ -30,6 +30,9 @@ struct Settings {
     int32_t keyActions[kKeyCount] = {LandScape, FullScreen, SlideShow, Quit, SlideShow};
     int32_t slideSeconds = 3;
     int32_t slideEffect = NoEffect;  // for this run only, never stored
+    // The stored start file exists but could not be read back (too long or
+    // not text): it stays stored unless the run picks another file.
+    int keepStoredFile = 0;
 };
 
 // A REG_DWORD value; defaultValue when it is missing or not a 4-byte
@@ -46,7 +49,9 @@ int WriteSettingDword(std::u16string_view valueName, int32_t value);
 int WriteSettingString(std::u16string_view valueName, std::u16string_view text);
 
 void LoadSettings(Settings& settings);
-// The folder on view is kept as the start folder unless a file is.
-void SaveSettings(const Settings& settings, std::u16string_view currentFolder);
+// The folder on view is kept as the start folder unless a file is. A file or
+// folder text too long to be read back is not stored, the stored one kept.
+// 1 when every value was stored, 0 when any write failed.
+int SaveSettings(const Settings& settings, std::u16string_view currentFolder);
 
 }  // namespace ezo

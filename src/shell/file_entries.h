@@ -22,7 +22,7 @@ struct FileEntry {
     int32_t nameLength = 0;
     std::u16string name;    // file name without folder, at most 259 characters
     gdi::BitmapPtr thumbnail;
-    uint32_t size = 0;      // low 32 bits of the file size
+    uint64_t size = 0;      // the file size in bytes
     uint64_t modified = 0;  // last write, UTC FILETIME ticks
 };
 

@@ -1,7 +1,8 @@
 #include "shell/separator.h"
 
 #include "platform/device/activation.h"
-#include "platform/gdi/paint.h"
+#include "platform/device/window.h"
+#include "shell/drag_line.h"
 #include "shell/program.h"
 #include "shell/resource_ids.h"
 #include "shell/shell_windows.h"
@@ -10,8 +11,6 @@ namespace ezo {
 
 namespace {
 
-constexpr int32_t kDragLineWidth = 5;
-
 bool InSeparator(const Shell& shell, int32_t x, int32_t y) {
     const gdi::RECT& r = shell.separatorRect;
     return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
@@ -19,13 +18,19 @@ bool InSeparator(const Shell& shell, int32_t x, int32_t y) {
 
 bool DragRunning(device::HWND window) { return window && device::GetCapture() == window; }
 
+void RemoveDragLine(Shell& shell) {
+    if (shell.dragLine && device::IsWindow(shell.dragLine)) device::DestroyWindow(shell.dragLine);
+    shell.dragLine = nullptr;
+}
+
 }  // namespace
 
 SplitterRelease SplitterReleaseAt(uint16_t y, int titleBarHidden) {
     const int32_t maximum = titleBarHidden ? kSplitMaximumNoTitleBar : kSplitMaximum;
-    if (y >= kAboveWindowY) return {-1, kIdSplitTreeHidden};
-    if (y > maximum) return {maximum, kIdSplitFilesHidden};
-    return {y, kIdSplitMiddle};
+    const int32_t row = static_cast<int16_t>(y);
+    if (row < 0) return {-1, kIdSplitTreeHidden};
+    if (row > maximum) return {maximum, kIdSplitFilesHidden};
+    return {row, kIdSplitMiddle};
 }
 
 int32_t PresetSplit(int presetId, bool titleBarHidden) {
@@ -41,39 +46,25 @@ void SplitPreset(device::HWND window, int presetId) {
     PlaceSeparator(program.shell, PresetSplit(presetId, program.viewState.titleBarHidden != 0), presetId);
 }
 
-void DrawDragLine(device::HWND window, int32_t y) {
-    gdi::RECT client{};
-    device::GetClientRect(window, &client);
-    const gdi::PenPtr pen = gdi::CreatePen(gdi::PS_SOLID, kDragLineWidth, gdi::RGB(0, 0, 0));
-    device::WindowDC dc(window);
-    gdi::SelectScope<gdi::HPEN> select(dc, pen.get());
-    const int previousMode = gdi::SetROP2(dc, gdi::R2_NOT);
-    gdi::MoveToEx(dc, 0, y, nullptr);
-    gdi::LineTo(dc, client.right, y);
-    gdi::SetROP2(dc, previousMode);
-}
-
 void SplitterDown(device::HWND window, int32_t x, int32_t y) {
     Shell& shell = ProgramOf(window).shell;
     if (!InSeparator(shell, x, y)) return;
     device::SetCapture(window);
-    DrawDragLine(window, y);
-    shell.dragLineY = y;
+    RemoveDragLine(shell);
+    shell.dragLine = ShowDragLine(window, y);
 }
 
 void SplitterMove(device::HWND window, int32_t y) {
     if (!DragRunning(window)) return;
-    Shell& shell = ProgramOf(window).shell;
-    DrawDragLine(window, shell.dragLineY);
-    DrawDragLine(window, y);
-    shell.dragLineY = y;
+    MoveDragLine(ProgramOf(window).shell.dragLine, y);
 }
 
 void SplitterUp(device::HWND window, uint16_t y) {
-    if (!DragRunning(window)) return;
     Program& program = ProgramOf(window);
+    // A drag whose capture was taken away still leaves no line behind.
+    RemoveDragLine(program.shell);
+    if (!DragRunning(window)) return;
     device::ReleaseCapture();
-    DrawDragLine(window, program.shell.dragLineY);
     const SplitterRelease release = SplitterReleaseAt(y, program.viewState.titleBarHidden);
     PlaceSeparator(program.shell, release.split, release.hiddenButtonId);
 }

@@ -75,8 +75,8 @@ struct Shell {
     // Whether timers 1 and 2 were ever set, so destruction kills only those.
     int slideTimerSet = 0;
     int effectTimerSet = 0;
-    // Row of the inverted line while the separator is dragged.
-    int32_t dragLineY = 0;
+    // The line that follows the separator while it is dragged.
+    device::HWND dragLine = nullptr;
 };
 
 // The bar of a resource id, null when it was not made or is gone.

@@ -29,6 +29,21 @@ void ShowBar(Shell& shell, int barId, bool shown) {
     if (HWND bar = MenuBar(shell, barId)) device::ShowWindow(bar, shown ? device::SW_SHOW : device::SW_HIDE);
 }
 
+constexpr int kBrowseBars[] = {IDR_BAR_REPORT, IDR_BAR_THUMBNAILS, IDR_BAR_LIST};
+constexpr int kViewBars[] = {IDR_BAR_VIEW, IDR_BAR_VIEW_SLIDE, IDR_BAR_VIEW_FIT, IDR_BAR_VIEW_FIT_SLIDE};
+
+// The bars of a group share one place: showing one hides the others and
+// raises it, so the bar the user sees is the one whose buttons answer.
+template <size_t N>
+void ShowOnlyBar(Shell& shell, const int (&group)[N], int barId) {
+    for (int bar : group)
+        if (bar != barId) ShowBar(shell, bar, false);
+    if (HWND bar = MenuBar(shell, barId)) {
+        device::ShowWindow(bar, device::SW_SHOW);
+        device::BringWindowToTop(bar);
+    }
+}
+
 void ShowChild(HWND child, bool shown) {
     if (child) device::ShowWindow(child, shown ? device::SW_SHOW : device::SW_HIDE);
 }
@@ -55,18 +70,18 @@ void LayoutChildren(Shell& shell, int32_t split) {
     shell.listAreaHeight = l.listAreaHeight;
 }
 
-void ShowBrowseBar(Shell& shell) { ShowBar(shell, BrowseBarFor(shell.BrowseView), true); }
+void ShowBrowseBar(Shell& shell) { ShowOnlyBar(shell, kBrowseBars, BrowseBarFor(shell.BrowseView)); }
 
-void ShowViewBar(Shell& shell) { ShowBar(shell, ViewBarFor(shell.viewBarBits), true); }
+void ShowViewBar(Shell& shell) { ShowOnlyBar(shell, kViewBars, ViewBarFor(shell.viewBarBits)); }
 
 void HideBrowseBars(Shell& shell) {
-    for (int bar : {IDR_BAR_REPORT, IDR_BAR_THUMBNAILS, IDR_BAR_LIST}) ShowBar(shell, bar, false);
+    for (int bar : kBrowseBars) ShowBar(shell, bar, false);
 }
 
 void HideReportBar(Shell& shell) { ShowBar(shell, IDR_BAR_REPORT, false); }
 
 void HideViewBars(Shell& shell) {
-    for (int bar : {IDR_BAR_VIEW, IDR_BAR_VIEW_SLIDE, IDR_BAR_VIEW_FIT, IDR_BAR_VIEW_FIT_SLIDE}) ShowBar(shell, bar, false);
+    for (int bar : kViewBars) ShowBar(shell, bar, false);
 }
 
 void ShowSplitButtons(Shell& shell, int bits) {

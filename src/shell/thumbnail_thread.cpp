@@ -2,10 +2,17 @@
 
 namespace ezo {
 
-// The grid draws placeholders until its generator exists; there is no
-// thread to start or stop yet.
-void StartThumbnailGenerator() {}
-void StopThumbnailGenerator() {}
-int ThumbnailGeneratorRunning() { return 0; }
+namespace {
+
+// The grid draws placeholders until the generator's thread exists; until
+// then a pass is only marked as running from its start to its stop, so the
+// shell's start and stop points keep their order.
+int passRunning = 0;
+
+}  // namespace
+
+void StartThumbnailGenerator() { passRunning = 1; }
+void StopThumbnailGenerator() { passRunning = 0; }
+int ThumbnailGeneratorRunning() { return passRunning; }
 
 }  // namespace ezo

@@ -33,10 +33,10 @@ TEST(PathText, FindsTheFolderAndTheName) {
 }
 
 TEST(ListTexts, ShowsSizesInTheColumnsUnits) {
-    struct { uint32_t size; std::u16string text; } cases[] = {
+    struct { uint64_t size; std::u16string text; } cases[] = {
         {0, u"1K"},          {1023, u"1K"},         {1024, u"1K"},         {2047, u"1K"},
         {2048, u"2K"},       {1024000, u"1000K"},   {1024001, u"1M"},      {2048000, u"2M"},
-        {5000000, u"4M"},    {0xFFFFFFFF, u"4194M"},
+        {5000000, u"4M"},    {0xFFFFFFFF, u"4194M"},    {5ull << 30, u"5242M"},
     };
     for (const auto& c : cases) EXPECT_EQ(ezo::FormatSizeShort(c.size), c.text) << c.size;
 }

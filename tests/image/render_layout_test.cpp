@@ -31,7 +31,10 @@ Transfer Stretch(int32_t x, int32_t y, int32_t w, int32_t h) { return {Transfer:
 TEST(RenderLayout, CentringMargins) {
     const struct { float sW, sH; ViewMode mode; ezo::Margins expected; } cases[] = {
         {100, 100, kTwoBars, {70, 84}},   {100, 100, kHidden, {70, 97}},  {100, 100, kFull, {70, 110}},
-        {50.5f, 25.5f, kTwoBars, {94, 121}}, {240, 294, kTwoBars, {0, 0}}, {5000, 5000, kFull, {0, 0}}};
+        {50.5f, 25.5f, kTwoBars, {94, 121}}, {240, 294, kTwoBars, {0, 0}}, {5000, 5000, kFull, {0, 0}},
+        // A little shorter than the screen: from the top, never above it.
+        {240, 268, kTwoBars, {0, 0}}, {240, 280, kTwoBars, {0, 0}}, {240, 293, kTwoBars, {0, 0}},
+        {240, 300, kHidden, {0, 0}}};
     for (const auto& c : cases) {
         const ezo::Margins m = ezo::CentringMargins(c.sW, c.sH, c.mode);
         EXPECT_EQ((std::array{m.mx, m.my}), (std::array{c.expected.mx, c.expected.my})) << c.sW << "x" << c.sH;

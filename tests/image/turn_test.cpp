@@ -131,4 +131,26 @@ TEST_F(TurnTest, LandscapeOnAndOff) {
     }
 }
 
+// A turn that fails while the picture is turned for landscape leaves it so,
+// landscape on: switching landscape off and on again turns it once each way,
+// never a second time.
+TEST_F(TurnTest, AFailedTurnInLandscapeNeverTurnsThePictureTwice) {
+    RecordingBackend backend;
+    v.currentImage = AbcDef(24);
+    v.imageLoaded = 1;
+    ASSERT_EQ(ezo::LandscapeCommand(&window), 1);
+    ASSERT_EQ(Letters(*v.currentImage), "CF/BE/AD");
+    {
+        gdi::ScopedMemoryBudget budget(gdi::MemoryInUse() + gdi::DibStride(3, 24) * 2 - 1);
+        EXPECT_EQ(Turn(1), 0);
+    }
+    EXPECT_EQ(v.landscapeMode, 1);
+    EXPECT_EQ(Letters(*v.currentImage), "CF/BE/AD");
+    ASSERT_EQ(ezo::LandscapeCommand(&window), 1);
+    EXPECT_EQ(v.landscapeMode, 0);
+    EXPECT_EQ(Letters(*v.currentImage), "ABC/DEF");
+    ASSERT_EQ(ezo::LandscapeCommand(&window), 1);
+    EXPECT_EQ(Letters(*v.currentImage), "CF/BE/AD");
+}
+
 }  // namespace

@@ -11,7 +11,8 @@ TEST(SplitterRelease, WhereTheSeparatorStops) {
         {100, 0, {100, kIdSplitMiddle}},          {260, 0, {260, kIdSplitMiddle}},
         {261, 0, {260, kIdSplitFilesHidden}},     {300, 1, {286, kIdSplitFilesHidden}},
         {0xFFF6, 0, {-1, kIdSplitTreeHidden}},    {0xFFE6, 1, {-1, kIdSplitTreeHidden}},
-        {0xFFE5, 0, {260, kIdSplitFilesHidden}},  // far below the window, not above it
+        {0xFFE5, 0, {-1, kIdSplitTreeHidden}},   // above the screen too
+        {0x8000, 0, {-1, kIdSplitTreeHidden}},    {0x7FFF, 1, {286, kIdSplitFilesHidden}},
     };
     for (const Case& c : cases) EXPECT_EQ(SplitterReleaseAt(c.y, c.titleBarHidden), c.release) << c.y;
 }
