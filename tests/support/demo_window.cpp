@@ -1,4 +1,4 @@
-#include "platform/device/demo_window.h"
+#include "support/demo_window.h"
 
 #include <QImage>
 #include <QPainter>

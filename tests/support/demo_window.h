@@ -1,8 +1,8 @@
 #pragma once
-// A small window of the device layer's own, shown until the program's main
-// window exists: it paints with the drawing core into its backing store,
-// marks where the stylus is, moves a marker with the arrow keys, names the
-// last application button and blinks on a one-second timer.
+// A small device window for driving the device layer in tests: it paints
+// with the drawing core into its backing store, marks where the stylus is,
+// moves a marker with the arrow keys, names the last application button and
+// blinks on a one-second timer.
 #include <cstdint>
 
 #include "platform/device/window.h"
