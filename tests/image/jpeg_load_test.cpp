@@ -8,10 +8,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "draw_test_support.h"
 #include "image/decoded_image.h"
 #include "image/jpeg_decoder.h"
 #include "platform/files/device_paths.h"
-#include "platform/device/window_api.h"
 #include "platform/gdi/memory_budget.h"
 #include "shell/program.h"
 #include "support/jpeg_test_support.h"
@@ -41,35 +41,14 @@ TEST(LoadImage, LargeBoundsAndFitZoom) {
     EXPECT_EQ(ComputeFitZoom(661, 850), float(280.0 / 850));
 }
 
-// Counts the device contexts handed out and given back, and message boxes.
-class CountingBackend final : public device::Backend {
-public:
-    CountingBackend() : previous_(device::SetBackend(this)) {}
-    ~CountingBackend() override { device::SetBackend(previous_); }
-    gdi::HDC GetDC(device::HWND) override { return ++taken, gdi::CreateCompatibleDC(nullptr).release(); }
-    void ReleaseDC(device::HWND, gdi::HDC dc) override { ++released, gdi::DeviceContextPtr(dc).reset(); }
-    bool GetClientRect(device::HWND, gdi::RECT*) override { return false; }
-    int MessageBox(device::HWND, std::u16string_view, std::u16string_view, unsigned) override {
-        return ++messages, device::IDOK;
-    }
-    void SetCursor(device::Cursor) override {}
-    bool InvalidateRect(device::HWND, const gdi::RECT*, bool) override { return false; }
-    bool UpdateWindow(device::HWND) override { return false; }
-
-    int taken = 0, released = 0, messages = 0;
-
-private:
-    device::Backend* previous_;
-};
-
 // A fresh program on a main window of its own and a device folder for each
 // test. Loading never shows a message itself and gives back every device
 // context it borrows.
 class JpegLoad : public ::testing::Test {
 protected:
     void TearDown() override {
-        EXPECT_EQ(backend.messages, 0);
-        EXPECT_EQ(backend.taken, backend.released);
+        EXPECT_TRUE(backend.messages.empty());
+        EXPECT_EQ(backend.contextsOut, 0);
     }
     int Load(const std::u16string& path, uint32_t kind = Jpg) { return LoadImageFile(&window, path, kind); }
     const gdi::Bitmap& Image() const { return *program.viewState.currentImage; }
@@ -80,7 +59,7 @@ protected:
     }
 
     jpeg_test::DeviceFolder folder;
-    CountingBackend backend;
+    draw_test::RecordingBackend backend{false};
     ProgramWindow window;
     Program& program = window.program;
     ViewState& v = program.viewState;

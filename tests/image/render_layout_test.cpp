@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "image/render_layout.h"
 #include "shell/view_state.h"
 
@@ -27,16 +25,6 @@ Transfer Block(int32_t x, int32_t y, int32_t w, int32_t h, int32_t sx, int32_t s
     return {Transfer::Block, x, y, w, h, sx, sy};
 }
 Transfer Stretch(int32_t x, int32_t y, int32_t w, int32_t h) { return {Transfer::Stretch, x, y, w, h, 0, 0}; }
-
-TEST(RenderLayout, CentringMargins) {
-    const struct { float sW, sH; ViewMode mode; ezo::Margins expected; } cases[] = {
-        {100, 100, kTwoBars, {70, 84}},   {100, 100, kHidden, {70, 97}},  {100, 100, kFull, {70, 110}},
-        {50.5f, 25.5f, kTwoBars, {94, 121}}, {240, 294, kTwoBars, {0, 0}}, {5000, 5000, kFull, {0, 0}}};
-    for (const auto& c : cases) {
-        const ezo::Margins m = ezo::CentringMargins(c.sW, c.sH, c.mode);
-        EXPECT_EQ((std::array{m.mx, m.my}), (std::array{c.expected.mx, c.expected.my})) << c.sW << "x" << c.sH;
-    }
-}
 
 TEST(RenderLayout, ZoomedTransferForEveryFlip) {
     const struct { int32_t W, H; float zoom; Offsets offsets; ViewMode mode; Transfer expected; } cases[] = {
