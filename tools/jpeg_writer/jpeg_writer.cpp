@@ -48,7 +48,9 @@ private:
         std::jmp_buf recovery;
     };
 
-    static size_t RowBytes(const Format& f) { return f.width > 0 && f.components > 0 ? size_t(f.width) * size_t(f.components) : 0; }
+    static size_t RowBytes(const Format& f) {
+        return f.width > 0 && f.components > 0 ? size_t(f.width) * size_t(f.components) : 0;
+    }
     [[noreturn]] static void JumpBack(j_common_ptr info) {
         std::longjmp(reinterpret_cast<Errors*>(info->err)->recovery, 1);
     }

@@ -11,7 +11,7 @@
 namespace jpeg_writer {
 
 // The picture and how to compress it; the compressor's defaults (4:2:0
-// chroma, Huffman tables of its own) unless told otherwise.
+// chroma, one baseline scan) unless told otherwise.
 struct Format {
     int width = 0;
     int height = 0;
