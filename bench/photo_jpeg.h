@@ -1,13 +1,11 @@
 #pragma once
-// The benchmarks' test pictures, written with libjpeg at quality 90 (4:2:0).
+// The benchmarks' test pictures, written at quality 90 (4:2:0).
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
-#include <vector>
 
-#include <jpeglib.h>
+#include "jpeg_writer/jpeg_writer.h"
 
 namespace bench {
 
@@ -15,23 +13,8 @@ namespace bench {
 // wave and grain; written a row at a time, so a 48 MP one needs no big buffer.
 // A solid colour instead when solid is given.
 inline bool WriteJpeg(const std::filesystem::path& file, int width, int height, const uint8_t* solid = nullptr) {
-    std::FILE* out = std::fopen(file.c_str(), "wb");
-    if (!out) return false;
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr error;
-    cinfo.err = jpeg_std_error(&error);
-    jpeg_create_compress(&cinfo);
-    jpeg_stdio_dest(&cinfo, out);
-    cinfo.image_width = JDIMENSION(width);
-    cinfo.image_height = JDIMENSION(height);
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 90, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<uint8_t> row(size_t(width) * 3);
     uint32_t noise = 12345;
-    for (int y = 0; y < height; ++y) {
+    return jpeg_writer::Write(file, {.width = width, .height = height}, [&](int y, uint8_t* row) {
         for (int x = 0; x < width; ++x) {
             uint8_t* p = &row[size_t(x) * 3];
             if (solid) {
@@ -45,12 +28,7 @@ inline bool WriteJpeg(const std::filesystem::path& file, int width, int height, 
             p[1] = uint8_t(std::clamp(y * 200 / height - shade + grain + 30, 0, 255));
             p[2] = uint8_t(std::clamp(128 + shade + grain, 0, 255));
         }
-        JSAMPROW line = row.data();
-        jpeg_write_scanlines(&cinfo, &line, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    return std::fclose(out) == 0;
+    });
 }
 
 }  // namespace bench

@@ -42,10 +42,11 @@ bool Holds(const MenuItemTemplate& popUp, uint16_t command) {
 }
 
 // Browse bars switch on to the next view; view bars offer fit or actual
-// size, and start or stop, as their state says. File is on every bar; Tool,
-// whose items the shell checks, on view bars only.
+// size, and start or stop, as their state says. Each button shows a picture
+// of its own. File is on every bar; Tool, whose items the shell checks, on
+// view bars only.
 TEST_F(ProgramResources, EachBarOffersTheCommandsOfItsScreen) {
-    const std::vector<uint16_t> browse{IDM_FILE_INFO, IDM_DELETE},
+    const std::set<uint16_t> browse{IDM_FILE_INFO, IDM_DELETE},
         view{IDM_BACK_TO_BROWSE, IDM_PREVIOUS, IDM_NEXT, IDM_ZOOM_IN, IDM_ZOOM_OUT};
     const struct { int id; uint16_t switching, slide; } bars[] = {
         {IDR_BAR_REPORT, IDM_TO_THUMBNAILS, 0},         {IDR_BAR_THUMBNAILS, IDM_TO_LIST, 0},
@@ -58,22 +59,25 @@ TEST_F(ProgramResources, EachBarOffersTheCommandsOfItsScreen) {
         const MenuBarTemplate* bar = FindMenuBarTemplate(c.id);
         ASSERT_TRUE(bar && bar->menuId == c.id);
         std::set<uint16_t> commands;
+        std::set<size_t> images;
         for (const MenuBarButtonTemplate& b : bar->buttons) {
             if (b.style & TBSTYLE_SEP) continue;
             if (b.style & TBSTYLE_DROPDOWN) {
                 EXPECT_TRUE(PopUp(c.id, b.subMenu)) << "drop-down " << b.command;
             } else if (b.image >= 0) {
                 commands.insert(b.command);
-                EXPECT_LT(size_t(b.image), MenuBarImages(c.id).size()) << b.command;
+                images.insert(size_t(b.image));
             } else {  // a blank spacer needs a caption of spaces: an empty one makes no room
                 const std::u16string text = LoadStringText(b.stringId);
                 EXPECT_TRUE(!text.empty() && text.find_first_not_of(u' ') == std::u16string::npos);
             }
         }
-        std::set<uint16_t> expected(c.slide ? view.begin() : browse.begin(), c.slide ? view.end() : browse.end());
-        expected.insert(c.switching);
-        if (c.slide) expected.insert(c.slide);
+        std::set<uint16_t> expected = c.slide ? view : browse;
+        expected.insert({c.switching, c.slide});
+        expected.erase(0);
         EXPECT_EQ(commands, expected);
+        EXPECT_EQ(images.size(), commands.size());
+        EXPECT_LT(*images.rbegin(), MenuBarImages(c.id).size());
         EXPECT_TRUE(PopUp(c.id, kFilePopup) && Holds(*PopUp(c.id, kFilePopup), IDM_EXIT));
         const MenuItemTemplate* tool = PopUp(c.id, kToolPopup);
         EXPECT_EQ(tool != nullptr, c.slide != 0);

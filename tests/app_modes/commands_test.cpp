@@ -23,7 +23,6 @@ TEST_F(CommandsTest, FlipsAndTurnsShowOnTheScreen) {
         std::vector<uint16_t> commands;
         gdi::POINT red, blue;
     } cases[] = {
-        {"as it is", LeftRed, {}, {105, 160}, {135, 160}},
         {"mirrored", LeftRed, {IDM_FLIP_HORIZONTAL}, {135, 160}, {105, 160}},
         {"upside down", TopRed, {IDM_FLIP_VERTICAL}, {120, 167}, {120, 152}},
         {"turned right", TopRed, {IDM_ROTATE_RIGHT}, {127, 160}, {113, 160}},

@@ -7,6 +7,7 @@
 #include "app/browse_commands.h"
 #include "modes_fixture.h"
 #include "platform/device/activation.h"
+#include "support/when_modal.h"
 
 namespace modes_test {
 namespace {
@@ -57,10 +58,10 @@ protected:
     // Answers the next message box with Return (OK) or Escape (Cancel),
     // noting its caption first.
     void Answer(bool ok) {
-        Play({[this, ok] {
-            caption = device::GetWindowText(device::GetActiveWindow());
+        test_support::WhenModal([this, ok](HWND box) {
+            caption = device::GetWindowText(box);
             dev().key(ok ? Qt::Key_Return : Qt::Key_Escape);
-        }});
+        });
     }
     std::u16string caption;
 };

@@ -1,8 +1,6 @@
 #pragma once
 // The main window with a picture put straight into the current-image slot
-// and shown as opening it would, and a driver that plays steps from inside
-// a modal loop (a message box's).
-#include <deque>
+// and shown as opening it would.
 #include <filesystem>
 #include <functional>
 
@@ -10,7 +8,6 @@
 
 #include "image/draw_test_support.h"
 #include "image/view_recentre.h"
-#include "platform/device/message_loop.h"
 #include "shell/resource_ids.h"
 #include "shell/shell_windows.h"
 #include "support/main_window_fixture.h"
@@ -23,32 +20,11 @@ using gdi::COLORREF;
 
 constexpr COLORREF kRed = gdi::RGB(255, 0, 0), kBlue = gdi::RGB(0, 0, 255), kGrey = gdi::RGB(128, 128, 128);
 
-// Plays its steps one per posted message, so that they run inside whatever
-// loop is running.
-class Driver final : public device::Window {
-public:
-    static constexpr uint32_t kStep = device::WM_USER + 1;
-    device::LRESULT WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) override {
-        if (msg != kStep) return device::DefWindowProc(this, msg, wParam, lParam);
-        if (steps.empty()) return 0;
-        auto step = std::move(steps.front());
-        steps.pop_front();
-        step();
-        if (!steps.empty()) device::PostMessage(this, kStep, 0, 0);
-        return 0;
-    }
-    std::deque<std::function<void()>> steps;
-};
-
 class ModesTest : public test_support::MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         Start();
-        auto driver = std::make_unique<Driver>();
-        driver_ = driver.get();
-        ASSERT_TRUE(device::CreateWindowFor(std::move(driver), u"ModesDriver", 0, u"", 0, 0, 0, 0, 0, nullptr, 0));
-        device_->processPending();
     }
     static gdi::RECT WindowRect(HWND window) {
         gdi::RECT r;
@@ -94,14 +70,7 @@ protected:
         dev().tap((r.left + r.right) / 2, (r.top + r.bottom) / 2);
         dev().processPending();
     }
-    // Steps to play inside the next modal loop.
-    void Play(std::deque<std::function<void()>> steps) {
-        driver_->steps = std::move(steps);
-        device::PostMessage(driver_, Driver::kStep, 0, 0);
-    }
     static bool HostFileExists(const std::string& name) { return std::filesystem::exists(HostPath(name)); }
-
-    Driver* driver_ = nullptr;
 };
 
 }  // namespace modes_test

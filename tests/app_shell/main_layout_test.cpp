@@ -43,25 +43,5 @@ TEST(MainLayoutTest, SplitRowTruncatesAndSurvivesWildRatios) {
     for (const Case& c : cases) EXPECT_EQ(SplitRow(c.top, c.bottom, c.ratio), c.split) << c.ratio;
 }
 
-TEST(MainLayoutTest, BarsFollowTheViewAndItsBits) {
-    const std::pair<int, int> browse[] = {{Report, 102}, {Thumbnails, 156}, {List, 157}, {3, 156}};
-    for (auto [view, bar] : browse) EXPECT_EQ(BrowseBarFor(view), bar) << view;
-    const std::pair<int, int> viewing[] = {{0, 149}, {1, 167}, {2, 168}, {3, 169}};
-    for (auto [bits, bar] : viewing) EXPECT_EQ(ViewBarFor(bits), bar) << bits;
-}
-
-TEST(MainLayoutTest, OwnerDrawnButtonsTakeTheirImages) {
-    struct Case { int id, fitOn, split, overlay; } cases[] = {
-        {kIdSplitTreeHidden, 0, 1, -1}, {kIdSplitMiddle, 0, 0, -1}, {kIdSplitFilesHidden, 0, 2, -1},
-        {kIdLeaveFullScreen, 0, -1, 4}, {kIdOverlayZoomIn, 0, -1, 1}, {kIdOverlayZoomOut, 0, -1, 0},
-        {kIdOverlayFit, 0, -1, 2},      {kIdOverlayFit, 1, -1, 3},    {kIdFileList, 0, -1, -1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.id);
-        EXPECT_EQ(SplitButtonImage(c.id), c.split);
-        EXPECT_EQ(OverlayButtonImage(c.id, c.fitOn), c.overlay);
-    }
-}
-
 }  // namespace
 }  // namespace ezo

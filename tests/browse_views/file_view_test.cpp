@@ -4,39 +4,23 @@
 #include <utime.h>
 
 #include <QMenu>
-#include <QTimer>
 
 #include <filesystem>
-#include <functional>
 
 #include "browse/file_view.h"
 #include "browse_fixture.h"
 #include "platform/controls/menu.h"
 #include "platform/device/activation.h"
+#include "support/when_modal.h"
 
 namespace browse_test {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Runs fn once the pop-up menu is being tracked, then ends the menu if fn
-// left it open, so a test never hangs on it.
-void WhenMenuShows(std::function<void()> fn) {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [fn, poll] {
-        HWND menu = controls::TrackedMenuWindow();
-        if (!menu) return QTimer::singleShot(0, [poll] { (*poll)(); });
-        fn();
-        if (HWND still = controls::TrackedMenuWindow()) device::EndModalLoop(still, 0);
-        *poll = nullptr;  // ends the cycle of the shared function and its copy
-    };
-    QTimer::singleShot(0, [poll] { (*poll)(); });
-}
-
-// The shown pop-up.
-QMenu* ShownMenu() {
-    HWND window = controls::TrackedMenuWindow();
-    if (!window || !window->hostedWidget()) return nullptr;
+// The pop-up shown in the menu window.
+QMenu* ShownMenu(HWND window) {
+    if (!window->hostedWidget()) return nullptr;
     for (QMenu* menu : window->hostedWidget()->findChildren<QMenu*>())
         if (menu->isVisible()) return menu;
     return nullptr;
@@ -66,47 +50,38 @@ protected:
     }
 };
 
-TEST_F(FileViewTest, RowsShowNameTypeSizeAndDate) {
+// Unsorted, the rows are the list's entries in its order, each showing name,
+// type, size and date; a click on any column sorts by name, the other way
+// each time.
+TEST_F(FileViewTest, RowsShowTheListAndEachColumnClickReversesTheNameOrder) {
     testing_support::ScopedTimeZone utc("UTC");
     MakeFolder("Pics");
-    struct Case { std::string name; uintmax_t size; Texts row; } cases[] = {
-        {"x.gif", 500, {u"x.gif", u"GIF", u"1K", u"2024/3/5"}},
-        {"Photo.JPG", 37 * 1024 + 5, {u"Photo.JPG", u"JPEG", u"37K", u"2024/3/5"}},
-        {"scan.Jpeg", 2'048'000, {u"scan.Jpeg", u"JPEG", u"2M", u"2024/3/5"}},
-        {"icon.bmp", 0, {u"icon.bmp", u"BMP", u"1K", u"2024/3/5"}},
-        {"Noël à la mer.jpg", 1'024'000, {U16("Noël à la mer.jpg"), u"JPEG", u"1000K", u"2024/3/5"}},
+    const struct { std::string name; uintmax_t size; Texts row; } files[] = {
+        {"b.bmp", 0, {u"b.bmp", u"BMP", u"1K", u"2024/3/5"}},
+        {"c.gif", 500, {u"c.gif", u"GIF", u"1K", u"2024/3/5"}},
+        {"a.JPG", 37 * 1024 + 5, {u"a.JPG", u"JPEG", u"37K", u"2024/3/5"}},
+        {"big.Jpeg", 2'048'000, {u"big.Jpeg", u"JPEG", u"2M", u"2024/3/5"}},
+        {"small é.jpg", 1'024'000, {U16("small é.jpg"), u"JPEG", u"1000K", u"2024/3/5"}},
     };
     const utimbuf march5{1'709'632'800, 1'709'632'800};  // 2024-03-05 10:00 UTC
-    for (const Case& c : cases) {
-        WriteFile("Pics/" + c.name);
-        fs::resize_file(HostPath("Pics/" + c.name), c.size);
-        ASSERT_EQ(::utime(HostPath("Pics/" + c.name).c_str(), &march5), 0);
+    for (const auto& f : files) {
+        WriteFile("Pics/" + f.name);
+        fs::resize_file(HostPath("Pics/" + f.name), f.size);
+        ASSERT_EQ(::utime(HostPath("Pics/" + f.name).c_str(), &march5), 0);
     }
     Start();
     Select(Item(u"\\Pics"));
-    ASSERT_EQ(program().shell.rowCount, int(std::size(cases)));
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Texts names = RowNames();
-        const auto at = std::find(names.begin(), names.end(), c.row[0]);
-        ASSERT_NE(at, names.end());
-        EXPECT_EQ(Row(int(at - names.begin())), c.row);
-    }
-}
-
-TEST_F(FileViewTest, RowsFollowTheListAndEachColumnClickReversesTheNameOrder) {
-    StartIn({"b.bmp", "c.gif", "a.jpg", "big.jpg", "small.jpg"});
-    fs::resize_file(HostPath("Pics/big.jpg"), 1'100'000);
-    fs::resize_file(HostPath("Pics/small.jpg"), 900 * 1024);
-    Select(RootItem());
-    Select(Item(u"\\Pics"));
-    // Unsorted: the rows are the list's entries in its order.
     const ezo::FileList& list = program().fileList;
     Texts listed;
     for (const ezo::FileEntry* e = list.head.get(); e; e = e->next.get()) listed.push_back(e->name);
-    EXPECT_EQ(RowNames(), listed);
+    ASSERT_EQ(RowNames(), listed);
+    for (const auto& f : files) {
+        const auto at = std::find(listed.begin(), listed.end(), f.row[0]);
+        ASSERT_NE(at, listed.end());
+        EXPECT_EQ(Row(int(at - listed.begin())), f.row);
+    }
 
-    const Texts ascending = {u"a.jpg", u"b.bmp", u"big.jpg", u"c.gif", u"small.jpg"};
+    const Texts ascending = {u"a.JPG", u"b.bmp", u"big.Jpeg", u"c.gif", U16("small é.jpg")};
     const Texts descending(ascending.rbegin(), ascending.rend());
     for (auto [column, order] : {std::pair{0, &descending}, {2, &ascending}, {3, &descending}, {1, &ascending}}) {
         SCOPED_TRACE(column);
@@ -174,8 +149,8 @@ TEST_F(FileViewTest, HoldOffersDeleteAndDeleteRemovesEachSelectedRowThroughTheMa
     const gdi::POINT p = RowPoint(1);
     Texts items;
     QPoint corner;
-    WhenMenuShows([&] {
-        QMenu* menu = ShownMenu();
+    test_support::WhenModal([&](HWND window) {
+        QMenu* menu = ShownMenu(window);
         ASSERT_TRUE(menu);
         for (QAction* a : menu->actions()) items.push_back(a->text().toStdU16String());
         corner = menu->mapTo(menu->parentWidget(), QPoint(0, 0));

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "headless/test_application.h"
-#include "platform/device/demo_window.h"
+#include "support/demo_window.h"
 #include "platform/device/device.h"
 #include "platform/device/window.h"
 #include "platform/headless/device_target.h"

@@ -5,7 +5,7 @@
 
 #include "app/entry.h"
 #include "headless/test_application.h"
-#include "platform/device/demo_window.h"
+#include "support/demo_window.h"
 #include "platform/device/message_loop.h"
 
 namespace ezo {

@@ -51,9 +51,13 @@ struct MessageRecord {
 };
 
 // Installed for its lifetime; the window is 240 x 268 and starts black.
+// Without a store (for tests that count memory) its device contexts draw
+// nowhere.
 class RecordingBackend final : public device::Backend {
 public:
-    RecordingBackend() : previous_(device::SetBackend(this)) {}
+    explicit RecordingBackend(bool withStore = true)
+        : store(withStore ? MakePicture(240, 268, 24, [](int, int) { return gdi::COLORREF(0); }, true) : nullptr),
+          previous_(device::SetBackend(this)) {}
     ~RecordingBackend() override { device::SetBackend(previous_); }
 
     gdi::HDC GetDC(device::HWND) override {
@@ -74,7 +78,7 @@ public:
 
     gdi::COLORREF Pixel(int32_t x, int32_t y) const { return PixelAt(*store, x, y); }
 
-    gdi::BitmapPtr store = MakePicture(240, 268, 24, [](int, int) { return gdi::COLORREF(0); }, true);
+    gdi::BitmapPtr store;
     int contextsOut = 0;  // taken and not yet released
     int contextsTaken = 0;
     int invalidations = 0;

@@ -8,11 +8,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "draw_test_support.h"
 #include "image/decoded_image.h"
 #include "image/jpeg_decoder.h"
-#include "jpeg_test_support.h"
 #include "platform/files/device_paths.h"
 #include "platform/gdi/memory_budget.h"
+#include "shell/program.h"
+#include "support/jpeg_test_support.h"
 
 namespace ezo {
 namespace {
@@ -39,16 +41,27 @@ TEST(LoadImage, LargeBoundsAndFitZoom) {
     EXPECT_EQ(ComputeFitZoom(661, 850), float(280.0 / 850));
 }
 
-// Loading never shows a message itself.
-class JpegLoad : public jpeg_test::SlotTest {
+// A fresh program on a main window of its own and a device folder for each
+// test. Loading never shows a message itself and gives back every device
+// context it borrows.
+class JpegLoad : public ::testing::Test {
 protected:
     void TearDown() override {
-        EXPECT_EQ(backend.messages, 0);
-        SlotTest::TearDown();
+        EXPECT_TRUE(backend.messages.empty());
+        EXPECT_EQ(backend.contextsOut, 0);
     }
     int Load(const std::u16string& path, uint32_t kind = Jpg) { return LoadImageFile(&window, path, kind); }
     const gdi::Bitmap& Image() const { return *program.viewState.currentImage; }
-    Bgr Pixel(int32_t x, int32_t y) const { return jpeg_test::SlotPixel(program, x, y); }
+    // Blue, green, red of (x, y), y counted from the top.
+    Bgr Pixel(int32_t x, int32_t y) const {
+        const uint8_t* p = Image().row(y) + size_t(x) * 3;
+        return {p[0], p[1], p[2]};
+    }
+
+    jpeg_test::DeviceFolder folder;
+    draw_test::RecordingBackend backend{false};
+    ProgramWindow window;
+    Program& program = window.program;
     ViewState& v = program.viewState;
 };
 

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "image/render_layout.h"
 #include "shell/view_state.h"
 

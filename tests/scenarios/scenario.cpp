@@ -11,6 +11,7 @@
 #include "demo/gif_writer.h"
 #include "demo/jpeg_writer.h"
 #include "demo/scenes.h"
+#include "files/temp_folder.h"
 #include "platform/files/device_paths.h"
 #include "platform/registry/registry.h"
 #include "settings/settings.h"
@@ -18,10 +19,6 @@
 namespace scenario {
 
 namespace {
-
-bool EndsWith(const std::string& text, const std::string& suffix) {
-    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
 
 // Settings are read from $XDG_CONFIG_HOME at the next registry call.
 void UseConfigFolder(const fs::path& config) {
@@ -80,8 +77,8 @@ void ScenarioTest::TearDown() {
 void ScenarioTest::WritePicture(const std::string& relative, int width, int height, demo::Scene scene) {
     const demo::Picture picture = demo::Paint(scene, width, height);
     std::vector<uint8_t> bytes;
-    if (EndsWith(relative, ".bmp")) bytes = demo::EncodeBmp(picture, 24);
-    else if (EndsWith(relative, ".gif")) bytes = demo::EncodeGif(picture);
+    if (relative.ends_with(".bmp")) bytes = demo::EncodeBmp(picture, 24);
+    else if (relative.ends_with(".gif")) bytes = demo::EncodeGif(picture);
     else bytes = demo::EncodeJpeg(picture);
     ASSERT_FALSE(bytes.empty()) << relative;
     const fs::path path = root_ / relative;
@@ -131,10 +128,7 @@ int ScenarioTest::Run(const std::string& script, const std::string& path) {
 }
 
 Dump ScenarioTest::ReadDump(const std::string& name) const {
-    std::ifstream in(folder_ / name);
-    std::stringstream text;
-    text << in.rdbuf();
-    return ParseDump(text.str());
+    return ParseDump(testing_support::ReadWholeFile(folder_ / name));
 }
 
 QImage ScenarioTest::ReadShot(const std::string& name) const {

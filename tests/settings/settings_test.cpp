@@ -50,15 +50,6 @@ TEST_F(SettingsStore, AFirstRunGivesTheDefaultsAndSavesThemInOrder) {
                                          "\"OpenFile\"=\"\\\\My Documents\\\\\"\n" + Dword("refine", 1) +
                                          Dword("Key1", 1) + Dword("Key2", 0) + Dword("Key3", 3) +
                                          Dword("Key4", 2) + Dword("Key5", 3) + Dword("Slide", 3));
-    // The folder is stored as its 14 characters, 28 bytes, without a zero.
-    registry::RegKey key;
-    ASSERT_EQ(registry::RegOpenKeyEx(registry::HKEY_CURRENT_USER, u"Software\\Morvex\\Ezo", 0,
-                                     registry::KEY_READ, key.out()),
-              registry::ERROR_SUCCESS);
-    uint32_t type = 0, size = 0;
-    ASSERT_EQ(registry::RegQueryValueEx(key.get(), u"OpenFile", nullptr, &type, nullptr, &size),
-              registry::ERROR_SUCCESS);
-    EXPECT_EQ(std::pair(type, size), std::pair(uint32_t(registry::REG_SZ), 28u));
 }
 
 TEST_F(SettingsStore, LoadsWhatTheStoreHolds) {

@@ -1,5 +1,5 @@
 #pragma once
-// A picture as a JPEG file in memory, through libjpeg's compressor.
+// A picture as a JPEG file in memory, through the shared JPEG writer.
 #include <cstdint>
 #include <vector>
 

@@ -1,8 +1,7 @@
 #pragma once
-// A small window of the device layer's own, shown until the program's main
-// window exists: it paints with the drawing core into its backing store,
-// marks where the stylus is, moves a marker with the arrow keys, names the
-// last application button and blinks on a one-second timer.
+// A small device window for driving the device layer in tests: it keeps
+// where the stylus was last, moves a marker with the arrow keys, keeps the
+// last application button and counts the ticks of a one-second timer.
 #include <cstdint>
 
 #include "platform/device/window.h"
@@ -19,14 +18,12 @@ public:
     int ticks() const { return ticks_; }
 
 private:
-    void Paint();
     void MoveMarker(uint32_t vk);
 
     gdi::POINT stylus_{-1, -1};
     gdi::POINT marker_{112, 120};
     int lastButton_ = 0;
     int ticks_ = 0;
-    bool down_ = false;
 };
 
 constexpr uintptr_t kDemoTimer = 1;
