@@ -6,7 +6,6 @@
 #include <array>
 
 #include "menus_fixture.h"
-#include "platform/controls/gallery_menus.h"
 #include "platform/controls/menu_bar.h"
 #include "platform/device/activation.h"
 #include "platform/device/message_loop.h"
@@ -20,7 +19,7 @@ class MenuBarTest : public MenusTest {
 protected:
     void SetUp() override {
         MenusTest::SetUp();
-        DefineGalleryMenuResources();
+        DefineSampleBars();
     }
     HWND Bar(uint32_t id, uint32_t flags = SHCMBF_HIDESIPBUTTON) {
         SHMENUBARINFO info;

@@ -9,13 +9,7 @@ namespace menus_test {
 namespace {
 
 // The Tool pop-up of the view bars, as a template would give it.
-MenuPtr ToolMenu() {
-    return MenuFromTemplate(
-        {MenuString(u"Refresh", 40095), MenuString(u"Full Screen", 40041), MenuSeparator(),
-         MenuPopup(u"Rotate", {MenuString(u"Right", 40073), MenuString(u"Left", 40074)}),
-         MenuPopup(u"Flip", {MenuString(u"HORIZONTAL", 40071), MenuString(u"VERTICAL", 40072)}),
-         MenuString(u"LandScape", 40065), MenuString(u"TitleBar", 40070, MF_CHECKED)});
-}
+MenuPtr ToolMenu() { return MenuFromTemplate(ToolItems()); }
 
 TEST(MenuData, CheckAndEnableReturnThePreviousStateAndReachSubMenus) {
     MenuPtr menu = ToolMenu();

@@ -57,6 +57,13 @@ protected:
     std::shared_ptr<int> batch_ = std::make_shared<int>(0);
 };
 
+// The Tool pop-up's items, as the view bars have them.
+std::vector<MenuItemTemplate> ToolItems();
+// Menu bars 102 (File, a separator, image buttons and a disabled text
+// button) and 149 (File, Tool and seven image buttons), with their menus,
+// captions and the 16 x 16 images 150, 166, 165, 116, 117, 161 and 163.
+void DefineSampleBars();
+
 // The screen point at the middle of the shown item with this text, at the
 // menu level (0 the first pop-up); (-1, -1) when no such item shows.
 gdi::POINT ItemPoint(int level, const std::u16string& text);

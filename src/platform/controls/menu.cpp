@@ -116,8 +116,6 @@ public:
     void OnKey(int level, int qtKey);
     void OnHidden(int level);
     void Dismiss() { Finish(0); }
-    // Opens the pop-up of the top level's item index, as a tap on it would.
-    void OpenItem(int index);
     uint16_t chosen() const { return chosen_; }
 
 private:
@@ -271,14 +269,6 @@ void MenuWindow::OpenSub(int level, QAction* action, bool selectFirst) {
         for (QAction* a : widget->actions())
             if (!a->isSeparator() && a->isEnabled()) { widget->setActiveAction(a); break; }
     }
-}
-
-void MenuWindow::OpenItem(int index) {
-    if (levels_.empty() || !levels_.front()) return;
-    for (QAction* action : levels_.front()->actions())
-        if (action->property(kItemIndex).toInt() == index && action->property(kOpensPopup).toBool() &&
-            !action->isSeparator())
-            OpenSub(0, action, true);
 }
 
 void MenuWindow::CloseAbove(int level) {
@@ -458,21 +448,6 @@ int32_t TrackPopupMenu(HMENU menu, uint32_t flags, int32_t x, int32_t y, int32_t
     if (flags & TPM_RETURNCMD) return command;
     if (command && device::IsWindow(owner)) device::PostMessage(owner, device::WM_COMMAND, command, 0);
     return command ? 1 : 0;
-}
-
-device::HWND ShowMenuPicture(HMENU menu, int32_t x, int32_t y, uint32_t flags, device::HWND owner, int openItem) {
-    if (!menu || menu->items.empty()) return nullptr;
-    auto object = std::make_unique<MenuWindow>(menu, owner, false);
-    MenuWindow* window = object.get();
-    const gdi::RECT screen = device::kScreenRect;
-    if (!device::CreateWindowFor(std::move(object), u"MenuPopup", 0, u"", device::WS_POPUP, screen.left, screen.top,
-                                 screen.width(), screen.height(), device::GetTopLevel(owner), 0))
-        return nullptr;
-    window->OpenTop({x, y}, flags, MenuArea());
-    if (openItem >= 0) window->OpenItem(openItem);
-    device::ShowWindow(window, device::SW_SHOWNA);
-    device::BringWindowToTop(window);
-    return window;
 }
 
 device::HWND TrackedMenuWindow() { return device::IsWindow(tracked) ? tracked : nullptr; }

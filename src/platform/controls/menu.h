@@ -90,10 +90,4 @@ gdi::RECT PlaceSubMenu(const gdi::RECT& parentMenu, const gdi::RECT& item, int32
 // The tracked menu's window while TrackPopupMenu runs, or null (tests).
 device::HWND TrackedMenuWindow();
 
-// Shows the menu as TrackPopupMenu would, without waiting and without
-// telling the owner, with the pop-up of item openItem open too (-1: none):
-// a still picture of an open menu for galleries. DestroyWindow removes it.
-device::HWND ShowMenuPicture(HMENU menu, int32_t x, int32_t y, uint32_t flags, device::HWND owner,
-                             int openItem);
-
 }  // namespace controls
