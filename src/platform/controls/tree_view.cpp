@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QStyle>
 #include <QStyleFactory>
@@ -53,6 +54,8 @@ protected:
     void mouseMoveEvent(QMouseEvent*) override {}
     void mouseReleaseEvent(QMouseEvent*) override {}
     void keyPressEvent(QKeyEvent* event) override;
+    void drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     ControlLink* link_;
@@ -116,6 +119,29 @@ void TreeWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 void TreeWidget::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     link_->call<TreeView>([key](TreeView* view) { view->OnKey(key); });
+}
+
+// The style sheet paints a selected row's branch area in the selection's
+// colour; the handheld highlights the label only, so the +/- box of a
+// selected folder stays readable on the field's own background.
+void TreeWidget::drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const {
+    painter->save();
+    painter->fillRect(rect, palette().base());
+    painter->setPen(palette().color(QPalette::Text));
+    QTreeWidget::drawBranches(painter, rect, index);
+    painter->restore();
+}
+
+// A horizontal scroll bar that appears (a wide folder name came into view)
+// takes the bottom of the view: a selected folder that showed stays in view.
+void TreeWidget::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    QTreeWidgetItem* current = currentItem();
+    const int before = event->oldSize().height();
+    const int now = event->size().height();
+    if (!current || event->size() != viewport()->size() || now >= before) return;
+    const QRect row = visualItemRect(current);
+    if (row.top() >= 0 && row.bottom() < before && row.bottom() >= now) scrollToItem(current);
 }
 
 std::u16string_view TextOf(const char16_t* text) {
