@@ -1,0 +1,60 @@
+// Script input at its edges: a line without an end, from a stream and on
+// the real program's standard input.
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <QProcess>
+
+#include <filesystem>
+#include <sstream>
+
+#include "platform/headless/script_source.h"
+
+namespace headless {
+namespace {
+
+// The first command a stream source gives, or its error as "LINE: message".
+std::string FirstFromStream(std::istream& lines) {
+    ScriptSource source(lines);
+    const ScriptSource::Next next = source.Read();
+    if (next.error) return std::to_string(next.error->line) + ": " + next.error->message;
+    return next.command ? "line " + std::to_string(next.command->line) : "nothing";
+}
+
+TEST(ScriptInput, ALineWithoutAnEndIsNotReadPastTheLimit) {
+    std::istringstream lines(std::string(kMaxScriptBytes + 1000, 'a'));
+    EXPECT_EQ(FirstFromStream(lines), "1: line is longer than 16 MiB");
+    EXPECT_EQ(size_t(lines.tellg()), kMaxScriptBytes + 1);
+}
+
+// The real program reading endless input without a line end: it stops at the
+// limit, soon, and without filling the memory.
+TEST(ScriptInput, EndlessInputWithoutALineEndStopsAtTheLimit) {
+    const std::filesystem::path binary = std::filesystem::path(EZO_BINARY_DIR) / "src/app/ezo";
+    ASSERT_TRUE(std::filesystem::exists(binary)) << "build the ezo target first";
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                         ("ezo_endless_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder / "root");
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString((folder / "config").string()));
+    env.insert("XDG_CACHE_HOME", QString::fromStdString((folder / "cache").string()));
+    process.setProcessEnvironment(env);
+    process.setStandardInputFile("/dev/zero");
+    process.start(QString::fromStdString(binary.string()),
+                  {"--headless", "--root", QString::fromStdString((folder / "root").string())});
+    const bool finished = process.waitForFinished(30000);
+    if (!finished) process.kill(), process.waitForFinished();
+    std::filesystem::remove_all(folder);
+    ASSERT_TRUE(finished) << "still reading after 30 s";
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_NE(process.readAllStandardError().toStdString().find("<stdin>:1: line is longer than 16 MiB"),
+              std::string::npos);
+    rusage children{};
+    ::getrusage(RUSAGE_CHILDREN, &children);
+    EXPECT_LT(children.ru_maxrss, 1 << 20) << "KiB at the peak";  // 1 GiB
+}
+
+}  // namespace
+}  // namespace headless
