@@ -1,6 +1,6 @@
 // What the registry tells of its file: one line on standard error for a file
-// set aside and for the first change it cannot save, and a query for the
-// latter.
+// set aside and for the first change it cannot save, a query for the
+// latter, and the leftovers of cut-short writes removed.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -75,6 +75,22 @@ TEST_F(RegistryReport, EachFileProblemIsOneLineNamingTheFile) {
         EXPECT_EQ(told.substr(0, start.size()), start) << told;
         EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;  // two failed changes, one line
     }
+}
+
+TEST_F(RegistryReport, TemporariesOfWritesCutShortAreRemovedWhenTheFileIsRead) {
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+    for (const char* name : {"registry.reg.tmp-a1B2c3", "registry.reg.tmp-fresh1", "registry.reg.tmp-toolong1",
+                             "other.reg.tmp-a1B2c3"}) {
+        folder.WriteFile(std::string("ezo/") + name, "partial");
+        if (std::string(name) != "registry.reg.tmp-fresh1") fs::last_write_time(folder / ("ezo/" + std::string(name)), old);
+    }
+    StoreValue();
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder / "ezo")) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    // A write may still be filling the fresh one; the others are no temporaries of this file.
+    EXPECT_EQ(names, (std::vector<std::string>{"other.reg.tmp-a1B2c3", "registry.reg", "registry.reg.tmp-fresh1",
+                                               "registry.reg.tmp-toolong1"}));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// What a run tells on standard error: the settings file set aside or not
-// saved.
+// What a run tells on standard error, and what it tidies: the settings file
+// set aside or not saved, and leftovers of a settings write cut short.
 #include "scenario.h"
 
 #include <fstream>
@@ -46,6 +46,16 @@ TEST_F(RunReports, ASettingsFileSetAsideOrNotSavedIsToldInOneLine) {
     registry::SimulateDiskFullAfter(std::nullopt);
     EXPECT_EQ(lines, std::vector<std::string>{"ezo: settings file " + file +
                                               ": the settings cannot be saved (No space left on device)"});
+}
+
+TEST_F(RunReports, LeftoversOfASettingsWriteCutShortAreRemovedAtStart) {
+    fs::create_directories(SettingsFolder());
+    const fs::path leftover = SettingsFolder() / "registry.reg.tmp-Ab12Cd";
+    std::ofstream(leftover) << "[HKEY_CURRENT_USER\\Software";
+    fs::last_write_time(leftover, fs::file_time_type::clock::now() - std::chrono::hours(1));
+    RunTold("");
+    EXPECT_FALSE(fs::exists(leftover));
+    EXPECT_TRUE(fs::exists(SettingsFolder() / "registry.reg"));
 }
 
 }  // namespace

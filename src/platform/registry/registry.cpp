@@ -172,6 +172,7 @@ void Load(Store& store) {
     if (store.loaded) return;
     store.loaded = true;
     const std::string path = FileOf(store);
+    RemoveStaleTemporaries(path);
     std::string text;
     bool tooLarge = false;
     int error = 0;

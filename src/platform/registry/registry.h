@@ -7,7 +7,8 @@
 // "<file>.damaged-<UTC time>" and replaced by what was read; one that cannot
 // be moved aside is left whole, and changes fail rather than overwrite it.
 // Each of these, and the first change that cannot be written, is told in one
-// line on standard error naming the file.
+// line on standard error naming the file. Temporary files that a write cut
+// short left beside the file are removed when it is read.
 // Key paths and value names ignore case.
 #include <cstdint>
 #include <string>
