@@ -1,14 +1,19 @@
-// Script input at its edges: a line without an end, from a stream and on
-// the real program's standard input.
+// Script input at its edges: a line without an end, and a program that
+// quits before its script does.
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QProcess>
 
 #include <filesystem>
 #include <sstream>
 
+#include "headless/fake_target.h"
+#include "headless/test_application.h"
+#include "platform/headless/script_driver.h"
 #include "platform/headless/script_source.h"
 
 namespace headless {
@@ -26,6 +31,38 @@ TEST(ScriptInput, ALineWithoutAnEndIsNotReadPastTheLimit) {
     std::istringstream lines(std::string(kMaxScriptBytes + 1000, 'a'));
     EXPECT_EQ(FirstFromStream(lines), "1: line is longer than 16 MiB");
     EXPECT_EQ(size_t(lines.tellg()), kMaxScriptBytes + 1);
+}
+
+// Turns the event loop until the driver is done.
+void RunUntilFinished(const ScriptDriver& driver) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!driver.finished() && elapsed.elapsed() < 5000) QCoreApplication::processEvents();
+    ASSERT_TRUE(driver.finished());
+}
+
+TEST(ScriptInput, AProgramThatQuitsOnItsOwnSaysWhatItDidNotRun) {
+    const struct { const char* what; const char* script; bool stream; const char* told; } cases[] = {
+        {"file", "key Ctrl+Q\nwait 1\nwait 2\n", false, "t.ezs:1: the program quit; the 2 commands after this line were not run\n"},
+        {"one left", "wait 1\nkey Ctrl+Q\nwait 2\n", false, "t.ezs:2: the program quit; the 1 command after this line was not run\n"},
+        {"stream", "key Ctrl+Q\nwait 1\n", true, "t.ezs:1: the program quit; the rest of the input was not read\n"},
+        {"nothing left", "wait 1\nkey Ctrl+Q\n", false, ""},
+        {"its own quit", "quit\nwait 1\n", false, ""},
+    };
+    TestApplication::Ensure();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeTarget target;
+        // The program ends on the key (its press is the first call).
+        target.exitAfterCalls = std::string(c.script).starts_with("wait") ? 3 : 1;
+        std::istringstream lines(c.script);
+        testing::internal::CaptureStderr();
+        ScriptDriver driver(target, c.stream ? ScriptSource(lines) : ScriptSource(ParseScript(c.script).commands), {},
+                            "t.ezs");
+        driver.Start();
+        RunUntilFinished(driver);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.told);
+    }
 }
 
 // The real program reading endless input without a line end: it stops at the

@@ -1,5 +1,6 @@
-// What a run tells on standard error, and what it tidies: the settings file
-// set aside or not saved, and leftovers of a settings write cut short.
+// What a run tells on standard error, and what it tidies: a script the
+// program left early, the settings file set aside or not saved, and
+// leftovers of a settings write cut short.
 #include "scenario.h"
 
 #include <fstream>
@@ -30,6 +31,19 @@ protected:
     }
     fs::path SettingsFolder() const { return folder_ / "config" / "ezo"; }
 };
+
+TEST_F(RunReports, AQuitByTheProgramSaysTheRestOfTheScriptWasNotRun) {
+    WritePicture("a.jpg", 30, 20);
+    // On the opened picture, where hardware button 4 quits as well.
+    for (const char* quit : {"key Ctrl+Q", "appkey 4", "command 1"}) {
+        SCOPED_TRACE(quit);
+        const std::string told = RunTold("tap 40 136\n" + std::string(quit) + "\ndump after.txt\n");
+        EXPECT_NE(told.find("script.ezs:2: the program quit; the 1 command after this line was not run\n"),
+                  std::string::npos)
+            << told;
+        EXPECT_FALSE(fs::exists(folder_ / "after.txt"));
+    }
+}
 
 TEST_F(RunReports, ASettingsFileSetAsideOrNotSavedIsToldInOneLine) {
     const std::string file = (SettingsFolder() / "registry.reg").string();

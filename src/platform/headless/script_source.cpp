@@ -69,4 +69,9 @@ ScriptSource::Next ScriptSource::Read() {
     return {};
 }
 
+std::optional<size_t> ScriptSource::CommandsLeft() const {
+    if (stream_) return std::nullopt;
+    return commands_.size() - next_;
+}
+
 }  // namespace headless
