@@ -1,5 +1,5 @@
-// Script input at its edges: a line without an end, and a program that
-// quits before its script does.
+// Script input at its edges: a byte-order mark, a NUL in a file name, a line
+// without an end, and a program that quits before its script does.
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
@@ -25,6 +25,36 @@ std::string FirstFromStream(std::istream& lines) {
     const ScriptSource::Next next = source.Read();
     if (next.error) return std::to_string(next.error->line) + ": " + next.error->message;
     return next.command ? "line " + std::to_string(next.command->line) : "nothing";
+}
+
+TEST(ScriptInput, AByteOrderMarkStartsAScriptButNoLaterLine) {
+    const struct { const char* text; const char* first; } cases[] = {
+        {"\xEF\xBB\xBFwait 5\n", "line 1"},
+        {"\xEF\xBB\xBF# a comment\nwait 5\n", "line 2"},
+        {"wait 5\n", "line 1"},
+        {"\xEF\xBB\xBF\xEF\xBB\xBFwait 5\n", "1: unknown command '\\xEF\\xBB\\xBFwait'"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        std::istringstream lines(c.text);
+        EXPECT_EQ(FirstFromStream(lines), c.first);
+        const ParsedScript parsed = ParseScript(c.text);
+        EXPECT_EQ(parsed.error ? std::to_string(parsed.error->line) + ": " + parsed.error->message
+                               : "line " + std::to_string(parsed.commands.front().line),
+                  c.first);
+    }
+    std::istringstream later("wait 5\n\xEF\xBB\xBFwait 6\n");
+    ScriptSource source(later);
+    source.Read();
+    ASSERT_TRUE(source.Read().error);
+}
+
+TEST(ScriptInput, AFileNameWithANulByteIsRefused) {
+    for (const std::string line : {std::string("shot a\0b.png", 12), std::string("dump a\0b.txt", 12)}) {
+        const LineResult result = ParseScriptLine(line);
+        EXPECT_FALSE(result.command) << line;
+        EXPECT_NE(result.error.find("NUL"), std::string::npos) << result.error;
+    }
 }
 
 TEST(ScriptInput, ALineWithoutAnEndIsNotReadPastTheLimit) {

@@ -1,6 +1,7 @@
-// What a run tells on standard error, and what it tidies: a script the
-// program left early, the settings file set aside or not saved, and
-// leftovers of a settings write cut short.
+// What a run tells on standard error, and the small things it tidies: a
+// script the program left early, the settings file set aside or not saved,
+// a script with a byte-order mark or a NUL in a file name, and leftovers of
+// a settings write cut short.
 #include "scenario.h"
 
 #include <fstream>
@@ -43,6 +44,14 @@ TEST_F(RunReports, AQuitByTheProgramSaysTheRestOfTheScriptWasNotRun) {
             << told;
         EXPECT_FALSE(fs::exists(folder_ / "after.txt"));
     }
+}
+
+TEST_F(RunReports, AScriptMayStartWithAByteOrderMarkButNoFileNameHoldsANul) {
+    RunTold("\xEF\xBB\xBF" "dump marked.txt\n");
+    EXPECT_TRUE(fs::exists(folder_ / "marked.txt"));
+    const std::string told = RunTold(std::string("dump a\0b.txt\n", 13), 2);
+    EXPECT_NE(told.find("script.ezs:1: dump: FILE holds a NUL byte"), std::string::npos) << told;
+    EXPECT_FALSE(fs::exists(folder_ / "a"));
 }
 
 TEST_F(RunReports, ASettingsFileSetAsideOrNotSavedIsToldInOneLine) {

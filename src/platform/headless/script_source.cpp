@@ -59,7 +59,7 @@ ScriptSource::Next ScriptSource::Read() {
         if (read == LineRead::End) break;
         ++line_;
         if (read == LineRead::TooLong) return {std::nullopt, ScriptError{line_, "line is longer than 16 MiB"}};
-        LineResult result = ParseScriptLine(line);
+        LineResult result = ParseScriptLine(line_ == 1 ? SkipByteOrderMark(line) : line);
         if (!result.error.empty()) return {std::nullopt, ScriptError{line_, std::move(result.error)}};
         if (result.command) {
             result.command->line = line_;
