@@ -80,13 +80,25 @@ bool IsFolder(const files::WIN32_FIND_DATA& data) {
     return (data.dwFileAttributes & files::FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool HasSubfolder(std::u16string_view pattern) {
+// The subfolders pattern finds (only the first with firstOnly) whose own
+// pattern fits the 260-character path buffer with its terminating zero.
+// Deeper folders cannot be read on the device, and a link that leads back
+// to its own folder would otherwise take the tree on for ever.
+std::vector<std::u16string> Subfolders(std::u16string_view pattern, bool firstOnly) {
+    const std::u16string folder = FolderOfPattern(pattern);
+    std::vector<std::u16string> names;
     files::WIN32_FIND_DATA data;
     files::FindHandle search = files::FindFirstFile(pattern, &data);
-    for (bool more = search != nullptr; more; more = files::FindNextFile(search, &data))
-        if (IsFolder(data)) return true;
-    return false;
+    for (bool more = search != nullptr; more; more = files::FindNextFile(search, &data)) {
+        if (!IsFolder(data) || PatternOfFolder(folder, data.cFileName).size() >= size_t(kMaxPath)) continue;
+        names.emplace_back(data.cFileName);
+        if (firstOnly) break;
+    }
+    files::FindClose(search);
+    return names;
 }
+
+bool HasSubfolder(std::u16string_view pattern) { return !Subfolders(pattern, true).empty(); }
 
 // Inserts the folder item after `after` (TVI_SORT: sorted among its siblings).
 HTREEITEM InsertFolderIn(Program& program, HTREEITEM parent, std::u16string_view parentFolder, std::u16string_view name,
@@ -108,12 +120,7 @@ HTREEITEM InsertFolderIn(Program& program, HTREEITEM parent, std::u16string_view
 
 // The names of the subfolders pattern finds, in the tree's order.
 std::vector<std::u16string> SortedSubfolders(std::u16string_view pattern) {
-    std::vector<std::u16string> names;
-    files::WIN32_FIND_DATA data;
-    files::FindHandle search = files::FindFirstFile(pattern, &data);
-    for (bool more = search != nullptr; more; more = files::FindNextFile(search, &data))
-        if (IsFolder(data)) names.emplace_back(data.cFileName);
-    files::FindClose(search);
+    std::vector<std::u16string> names = Subfolders(pattern, false);
     // Stable, as the control keeps equal texts in insertion order.
     std::stable_sort(names.begin(), names.end(), [](const std::u16string& a, const std::u16string& b) {
         return controls::CompareItemText(a, b) < 0;

@@ -1,6 +1,6 @@
 // The folder tree as the user sees it: the selection's label highlighted,
-// the +/- box beside it readable, and the selected folder kept in view when
-// a horizontal scroll bar comes.
+// the +/- box beside it readable, the selected folder kept in view when a
+// horizontal scroll bar comes, and no folder deeper than the device's paths.
 #include "scenario.h"
 
 #include <QColor>
@@ -42,6 +42,24 @@ TEST_F(FolderTreeScenario, TheSelectedFolderKeepsItsBoxAndStaysInViewWhenAScroll
     EXPECT_EQ(HighlightedRows(selected, 1, 26), 0);
     // The whole selected row still shows above the scroll bar.
     EXPECT_GE(HighlightedRows(ReadShot("expanded.png"), 30, 200), 12);
+}
+
+TEST_F(FolderTreeScenario, ALinkBackToItsOwnFolderEndsAtTheDevicePathLimit) {
+    WritePicture("Loop/a.jpg", 40, 30);
+    const std::string name = "a folder that links back to its own parent";
+    fs::create_directory_symlink(".", root_ / "Loop" / name);
+    // Right opens the selected folder, then steps into its first subfolder:
+    // down the loop as far as the tree goes.
+    std::string script = "tap 22 34\n";
+    for (int i = 0; i < 30; ++i) script += "key Right\n";
+    ASSERT_EQ(Run(script + "dump deepest.txt\n"), 0);
+    const Dump deepest = ReadDump("deepest.txt");
+    // The deepest folder whose search pattern (the folder, then "*.*") fits
+    // 260 characters with the terminating zero; it lists its picture.
+    const std::string folder = deepest["currentFolder"];
+    EXPECT_LE(folder.size() + 3, 259u) << folder;
+    EXPECT_GT(folder.size() + 3 + name.size() + 1, 259u) << folder;
+    EXPECT_EQ(deepest["rowCount"], "1");
 }
 
 }  // namespace
