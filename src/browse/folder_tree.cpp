@@ -1,5 +1,6 @@
 #include "browse/folder_tree.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "browse/file_list.h"
@@ -79,20 +80,34 @@ bool IsFolder(const files::WIN32_FIND_DATA& data) {
     return (data.dwFileAttributes & files::FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool HasSubfolder(std::u16string_view pattern) {
+// The subfolders pattern finds (only the first with firstOnly) whose own
+// pattern fits the 260-character path buffer with its terminating zero.
+// Deeper folders cannot be read on the device, and a link that leads back
+// to its own folder would otherwise take the tree on for ever.
+std::vector<std::u16string> Subfolders(std::u16string_view pattern, bool firstOnly) {
+    const std::u16string folder = FolderOfPattern(pattern);
+    std::vector<std::u16string> names;
     files::WIN32_FIND_DATA data;
     files::FindHandle search = files::FindFirstFile(pattern, &data);
-    for (bool more = search != nullptr; more; more = files::FindNextFile(search, &data))
-        if (IsFolder(data)) return true;
-    return false;
+    for (bool more = search != nullptr; more; more = files::FindNextFile(search, &data)) {
+        if (!IsFolder(data) || PatternOfFolder(folder, data.cFileName).size() >= size_t(kMaxPath)) continue;
+        names.emplace_back(data.cFileName);
+        if (firstOnly) break;
+    }
+    files::FindClose(search);
+    return names;
 }
 
-HTREEITEM InsertFolderIn(Program& program, HTREEITEM parent, std::u16string_view parentFolder, std::u16string_view name) {
+bool HasSubfolder(std::u16string_view pattern) { return !Subfolders(pattern, true).empty(); }
+
+// Inserts the folder item after `after` (TVI_SORT: sorted among its siblings).
+HTREEITEM InsertFolderIn(Program& program, HTREEITEM parent, std::u16string_view parentFolder, std::u16string_view name,
+                         HTREEITEM after = controls::TVI_SORT) {
     if (name == u"." || name == u"..") return nullptr;
     std::u16string text(name);
     controls::TVINSERTSTRUCTW insert;
     insert.hParent = parent ? parent : controls::TVI_ROOT;
-    insert.hInsertAfter = controls::TVI_SORT;
+    insert.hInsertAfter = after;
     insert.item.mask = controls::TVIF_TEXT | controls::TVIF_CHILDREN;
     insert.item.pszText = text.data();
     insert.item.cChildren = 1;
@@ -103,17 +118,26 @@ HTREEITEM InsertFolderIn(Program& program, HTREEITEM parent, std::u16string_view
     return item;
 }
 
+// The names of the subfolders pattern finds, in the tree's order.
+std::vector<std::u16string> SortedSubfolders(std::u16string_view pattern) {
+    std::vector<std::u16string> names = Subfolders(pattern, false);
+    // Stable, as the control keeps equal texts in insertion order.
+    std::stable_sort(names.begin(), names.end(), [](const std::u16string& a, const std::u16string& b) {
+        return controls::CompareItemText(a, b) < 0;
+    });
+    return names;
+}
+
 // Inserts the subfolders under item; with listFiles, also scans the folder's
-// pictures before an item without subfolders loses its expand button.
+// pictures before an item without subfolders loses its expand button. The
+// item's children were just deleted, so the names are sorted once and each
+// goes last: the order the control's sorted insert gives, without a search
+// through thousands of siblings for each.
 int FillChildren(Program& program, std::u16string_view pattern, HTREEITEM item, bool listFiles) {
     const std::u16string folder = FolderOfPattern(pattern);
     int inserted = 0;
-    files::WIN32_FIND_DATA data;
-    files::FindHandle search = files::FindFirstFile(pattern, &data);
-    for (bool more = search != nullptr; more; more = files::FindNextFile(search, &data)) {
-        if (IsFolder(data) && InsertFolderIn(program, item, folder, data.cFileName)) inserted = 1;
-    }
-    files::FindClose(search);
+    for (const std::u16string& name : SortedSubfolders(pattern))
+        if (InsertFolderIn(program, item, folder, name, controls::TVI_LAST)) inserted = 1;
     if (listFiles) {
         program.fileList.scanPath = pattern;
         ScanFolder(program.fileList);

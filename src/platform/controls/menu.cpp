@@ -109,6 +109,8 @@ public:
 
     device::LRESULT WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) override;
     QWidget* hostedWidget() override { return layer_; }
+    // A menu leaves the window it belongs to active (its title stays on the task bar).
+    bool TakesActivation() const override { return false; }
 
     // Opens the top level at the point, aligned as the flags say, inside area.
     void OpenTop(gdi::POINT at, uint32_t flags, const gdi::RECT& area);

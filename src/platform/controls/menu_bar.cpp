@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "platform/controls/list_link.h"
-#include "platform/device/activation.h"
 #include "platform/device/message_loop.h"
 #include "platform/device/screen_layout.h"
 
@@ -24,8 +23,9 @@ constexpr int kSeparatorWidth = 6;
 constexpr int kImageButtonWidth = 23;
 
 // The band at the bottom of the screen that holds a window's bars. The bars
-// are its children, so showing one never activates anything; the band shows
-// while one of its bars does.
+// are its children and the band takes no activation, so neither showing a
+// bar nor tapping one changes the active window; the band shows while one of
+// its bars does.
 class MenuBand final : public device::Window {
 public:
     device::LRESULT WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) override {
@@ -34,14 +34,10 @@ public:
             layer_->setObjectName(QStringLiteral("ezoMenuBand"));
             return 0;
         }
-        if (msg == device::WM_ACTIVATE && device::LOWORD(wParam) != device::WA_INACTIVE) {
-            // A tap on a bar leaves the activation where it was.
-            HandBack(reinterpret_cast<device::HWND>(lParam));
-            return 0;
-        }
         return device::DefWindowProc(this, msg, wParam, lParam);
     }
     QWidget* hostedWidget() override { return layer_; }
+    bool TakesActivation() const override { return false; }
 
     void Refresh() {
         const bool any = std::any_of(data().children.begin(), data().children.end(),
@@ -55,11 +51,6 @@ public:
     }
 
 private:
-    void HandBack(device::HWND previous) {
-        device::HWND to = device::IsWindow(previous) && previous != this ? previous : device::GetParent(this);
-        if (device::IsWindow(to)) device::SetActiveWindow(to);
-    }
-
     QPointer<QWidget> layer_;
 };
 

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QStyle>
 #include <QStyleFactory>
@@ -53,6 +54,8 @@ protected:
     void mouseMoveEvent(QMouseEvent*) override {}
     void mouseReleaseEvent(QMouseEvent*) override {}
     void keyPressEvent(QKeyEvent* event) override;
+    void drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     ControlLink* link_;
@@ -118,8 +121,35 @@ void TreeWidget::keyPressEvent(QKeyEvent* event) {
     link_->call<TreeView>([key](TreeView* view) { view->OnKey(key); });
 }
 
+// The style sheet paints a selected row's branch area in the selection's
+// colour; the handheld highlights the label only, so the +/- box of a
+// selected folder stays readable on the field's own background.
+void TreeWidget::drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const {
+    painter->save();
+    painter->fillRect(rect, palette().base());
+    painter->setPen(palette().color(QPalette::Text));
+    QTreeWidget::drawBranches(painter, rect, index);
+    painter->restore();
+}
+
+// A horizontal scroll bar that appears (a wide folder name came into view)
+// takes the bottom of the view: a selected folder that showed stays in view.
+void TreeWidget::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    QTreeWidgetItem* current = currentItem();
+    const int before = event->oldSize().height();
+    const int now = event->size().height();
+    if (!current || event->size() != viewport()->size() || now >= before) return;
+    const QRect row = visualItemRect(current);
+    if (row.top() >= 0 && row.bottom() < before && row.bottom() >= now) scrollToItem(current);
+}
+
 std::u16string_view TextOf(const char16_t* text) {
     return text ? std::u16string_view(text) : std::u16string_view();
+}
+
+std::u16string_view ViewOf(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())};
 }
 
 QStyle* TreeStyle() {
@@ -228,7 +258,8 @@ HTREEITEM TreeView::OnInsertItem(const TVINSERTSTRUCTW* insert) {
     } else if (insert->hInsertAfter == TVI_SORT) {
         // Before the first sibling that sorts after it; equal texts keep insertion order.
         for (int i = 0; i < count; ++i) {
-            if (CompareItemText(Sibling(parent, i)->text(0).toStdU16String(), text) > 0) {
+            const QString sibling = Sibling(parent, i)->text(0);
+            if (CompareItemText(ViewOf(sibling), text) > 0) {
                 at = i;
                 break;
             }
@@ -276,7 +307,9 @@ bool TreeView::OnDeleteItem(HTREEITEM handle) {
     QTreeWidgetItem* parent = item->parent();
     Forget(item);
     delete item;
-    ShowSelection();
+    // Showing the selection lays the whole tree out: only when it went with
+    // the item, or deleting thousands of children one by one takes minutes.
+    if (selected_ != wasSelected) ShowSelection();
     // The selection goes to the deleted item's parent, so the parent program
     // hears of a selection that still exists.
     if (wasSelected && !selected_ && parent) SelectItem(parent, TVC_UNKNOWN);
@@ -513,9 +546,10 @@ void TreeView::OnKey(int key) {
 }  // namespace
 
 int CompareItemText(std::u16string_view a, std::u16string_view b) {
-    const QString left = QString::fromUtf16(a.data(), qsizetype(a.size()));
-    const QString right = QString::fromUtf16(b.data(), qsizetype(b.size()));
-    const int c = QString::compare(left, right, Qt::CaseInsensitive);
+    // Views, not copies: sorting thousands of folders compares often.
+    const QStringView left(a.data(), qsizetype(a.size()));
+    const QStringView right(b.data(), qsizetype(b.size()));
+    const int c = left.compare(right, Qt::CaseInsensitive);
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 

@@ -38,7 +38,7 @@ bool IsOwnedBy(HWND top, HWND owner) {
 }
 
 bool CanActivate(HWND top) {
-    return IsWindow(top) && top->data().visible && top->data().enabled;
+    return IsWindow(top) && top->data().visible && top->data().enabled && top->TakesActivation();
 }
 
 // Who becomes active when `leaving` goes: its owner if it can, otherwise the
@@ -71,7 +71,7 @@ void ChangeActive(HWND next, uint16_t how) {
 
 HWND SetActiveWindow(HWND window) {
     HWND top = GetTopLevel(window);
-    if (!top || !top->data().enabled) return nullptr;
+    if (!top || !top->data().enabled || !top->TakesActivation()) return nullptr;
     HWND previous = active;
     BringWindowToTop(top);
     ChangeActive(top, WA_ACTIVE);
@@ -81,7 +81,7 @@ HWND SetActiveWindow(HWND window) {
 // Activation by a stylus tap on an inactive window.
 void ClickActivate(HWND window) {
     HWND top = GetTopLevel(window);
-    if (!top || top == active || !top->data().enabled) return;
+    if (!top || top == active || !top->data().enabled || !top->TakesActivation()) return;
     BringWindowToTop(top);
     ChangeActive(top, WA_CLICKACTIVE);
 }
@@ -129,9 +129,12 @@ HWND GetCapture() { return IsWindow(capture) ? capture : nullptr; }
 int RunModalLoop(HWND window) {
     if (!IsWindow(window) || (window->data().style & WS_CHILD)) return 0;
     HWND owner = GetParent(window);
+    HWND focusBefore = GetFocus();
     const bool disableOwner = owner && IsWindowEnabled(owner) && owner != window;
     if (disableOwner) EnableWindow(owner, false);
     ShowWindow(window, SW_SHOW);
+    // A window that takes no activation (a menu) still takes the keys.
+    if (!window->TakesActivation()) SetFocus(window);
 
     QEventLoop loop;
     ModalRun run{window, &loop};
@@ -145,6 +148,9 @@ int RunModalLoop(HWND window) {
     if (disableOwner && IsWindow(owner)) EnableWindow(owner, true);
     if (IsWindow(window)) ShowWindow(window, SW_HIDE);
     if (disableOwner && IsWindow(owner) && owner->data().visible) SetActiveWindow(owner);
+    // The active window did not change under a menu: the keys go back where they were.
+    if (!GetFocus() && IsWindow(focusBefore) && GetTopLevel(focusBefore) == GetActiveWindow())
+        SetFocus(focusBefore);
     return run.result;
 }
 

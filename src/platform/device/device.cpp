@@ -2,17 +2,21 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QScreen>
 #include <QTimer>
 
+#include <cstdio>
 #include <map>
 
 #include "platform/device/activation.h"
 #include "platform/device/clock.h"
+#include "platform/device/desktop_scale.h"
 #include "platform/device/input.h"
 #include "platform/device/input_rules.h"
 #include "platform/device/message_loop.h"
 #include "platform/device/qt_backend.h"
 #include "platform/device/screen.h"
+#include "platform/device/screen_layout.h"
 #include "platform/device/timers.h"
 #include "platform/device/window.h"
 #include "platform/device/window_internal.h"
@@ -22,17 +26,41 @@ namespace {
 
 Device* running = nullptr;
 
+int argc = 1;
+char name[] = "ezo";
+char* argv[] = {name, nullptr};
+
+// The free area of the desktop's main screen, read through a Qt application
+// made for the question alone: the scale must be set before the real one
+// exists. Invalid when there is no screen.
+QSize DesktopSize() {
+    QGuiApplication probe(argc, argv);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().size() : QSize();
+}
+
+// Sets Qt's scale factor for the window, unless the user set one; tells when
+// the requested scale puts the screen partly off the desktop. The scale taken.
+int ScaleWindow(int requested) {
+    if (!qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) return requested;
+    const QSize desktop = DesktopSize();
+    const ScaleChoice choice = ChooseScale(requested, desktop);
+    if (!choice.fits)
+        std::fprintf(stderr, "ezo: at scale %d the screen takes %d x %d desktop pixels; the desktop has %d x %d\n",
+                     choice.scale, kScreenWidth * choice.scale, kScreenHeight * choice.scale, desktop.width(),
+                     desktop.height());
+    if (choice.scale > 1) qputenv("QT_SCALE_FACTOR", QByteArray::number(choice.scale));
+    return choice.scale;
+}
+
 // Qt widgets need a QApplication; the first device makes one for the whole
-// process. The platform and the scale must be chosen before it exists.
-bool EnsureApplication(const DeviceOptions& options) {
+// process. The platform and the scale must be chosen before it exists; the
+// scale taken goes into options.
+bool EnsureApplication(DeviceOptions& options) {
     if (QCoreApplication::instance()) return qobject_cast<QApplication*>(QCoreApplication::instance());
     if (options.headless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!options.headless && options.scale > 1 && qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR"))
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(options.scale));
-    static int argc = 1;
-    static char name[] = "ezo";
-    static char* argv[] = {name, nullptr};
+    if (!options.headless) options.scale = ScaleWindow(options.scale);
     static QApplication* application = new QApplication(argc, argv);
     return application != nullptr;
 }
@@ -122,8 +150,9 @@ struct Device::Parts {
 };
 
 std::unique_ptr<Device> Device::start(const DeviceOptions& options) {
-    if (running || !EnsureApplication(options)) return nullptr;
-    return std::unique_ptr<Device>(new Device(options));
+    DeviceOptions taken = options;
+    if (running || !EnsureApplication(taken)) return nullptr;
+    return std::unique_ptr<Device>(new Device(taken));
 }
 
 Device* Device::current() { return running; }

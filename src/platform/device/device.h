@@ -23,7 +23,10 @@ class Window;
 using HWND = Window*;
 
 struct DeviceOptions {
-    int scale = 2;              // desktop pixels per device pixel (real window only)
+    // Desktop pixels per device pixel (real window only); 0 takes the largest
+    // that fits the desktop, at most 2. A requested scale that does not fit
+    // is taken with a warning on standard error.
+    int scale = 0;
     bool headless = false;      // Qt's offscreen platform; the window is never on a desktop
     bool virtualClock = false;  // time moves only through Device::advance
 };
@@ -46,7 +49,9 @@ private:
 class Device {
 public:
     // Creates the Qt application if there is none yet (offscreen when headless;
-    // scaled by options.scale otherwise), the screen and its desktop window,
+    // scaled by options.scale otherwise, and options().scale then tells the
+    // scale taken, unless the user's QT_SCALE_FACTOR decides), the screen and
+    // its desktop window,
     // the clock and the timers, and installs the window backend. Null when a
     // device already runs.
     static std::unique_ptr<Device> start(const DeviceOptions& options);

@@ -28,12 +28,26 @@ struct Hold {
 };
 
 bool stylusDown = false;
+gdi::POINT downPoint;
 TapRecord lastTap;
 Hold hold;
 HACCEL accelerators = LoadAccelerators(kProgramAccelerators);
 
 int DoubleTapDistance() { return QGuiApplication::styleHints()->mouseDoubleClickDistance(); }
 int DoubleTapInterval() { return QGuiApplication::styleHints()->mouseDoubleClickInterval(); }
+
+// Farther than a tap may wander on either axis: the stroke is a drag.
+bool MovedFar(gdi::POINT from, gdi::POINT to) {
+    return std::abs(int64_t(to.x) - from.x) > DoubleTapDistance() ||
+           std::abs(int64_t(to.y) - from.y) > DoubleTapDistance();
+}
+
+// A drag is neither a hold nor the first tap of a double tap.
+void NoteStylusAt(gdi::POINT screen) {
+    if (!MovedFar(downPoint, screen)) return;
+    hold.pending = false;
+    lastTap = {};
+}
 
 // Where a stylus event goes: the capture, else the window under the point
 // (none over the task bar while it shows).
@@ -105,6 +119,7 @@ void ForwardKey(HWND window, QEvent::Type type, int qtKey, Qt::KeyboardModifiers
 void StylusDown(gdi::POINT screen) {
     screen = Clamp(screen);
     stylusDown = true;
+    downPoint = screen;
     HWND window = StylusTarget(screen);
     hold = {};
     if (!window) return;
@@ -123,9 +138,7 @@ void StylusDown(gdi::POINT screen) {
 void StylusMove(gdi::POINT screen) {
     screen = Clamp(screen);
     if (!stylusDown) return;  // a mouse passing over is no stylus
-    if (hold.pending && (std::abs(screen.x - hold.point.x) > DoubleTapDistance() ||
-                         std::abs(screen.y - hold.point.y) > DoubleTapDistance()))
-        hold.pending = false;
+    NoteStylusAt(screen);
     if (HWND window = StylusTarget(screen)) Deliver(window, WM_MOUSEMOVE, MK_LBUTTON, screen);
 }
 
@@ -133,6 +146,7 @@ void StylusUp(gdi::POINT screen) {
     screen = Clamp(screen);
     if (!stylusDown) return;
     stylusDown = false;
+    NoteStylusAt(screen);
     hold.pending = false;
     if (HWND window = StylusTarget(screen)) Deliver(window, WM_LBUTTONUP, 0, screen);
 }

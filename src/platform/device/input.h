@@ -5,8 +5,9 @@
 //
 // Stylus: to the window under the point, or to the window holding the
 // capture; a second tap on a window whose class takes double clicks, within
-// the platform's double-click time and distance, is WM_LBUTTONDBLCLK. Held
-// still for kHoldMs, the stylus calls the window's StylusHeld.
+// the platform's double-click time and distance, is WM_LBUTTONDBLCLK, unless
+// the first stroke moved farther than that distance (a drag, not a tap).
+// Held still for kHoldMs, the stylus calls the window's StylusHeld.
 // Keys: accelerators (Ctrl+Q...) to the active top-level window while no
 // modal window runs; the application buttons as WM_HOTKEY to the window that
 // registered them, else nowhere; other keys to the focused window.

@@ -62,6 +62,9 @@ public:
     // The stylus has been held still on the window (or the right button
     // pressed), at client point (x, y): the raw tap-and-hold.
     virtual void StylusHeld(int32_t x, int32_t y) {}
+    // False for top-level windows that never become the active window (menus,
+    // menu bars): showing or tapping one leaves the activation where it is.
+    virtual bool TakesActivation() const { return true; }
 
     WindowData& data() { return data_; }
     const WindowData& data() const { return data_; }

@@ -147,6 +147,8 @@ LineResult ParseScriptLine(std::string_view line) {
     case Op::Dump:
         command.text = std::string(Trim(rest));
         if (command.text.empty()) return Fail(std::string(word) + " takes FILE");
+        // The file system would end the name at the NUL and write elsewhere.
+        if (command.text.find('\0') != std::string::npos) return Fail(std::string(word) + ": FILE holds a NUL byte");
         if (verb->op == Op::Shot && !EndsWithPng(command.text)) return Fail("shot writes PNG files: FILE must end in .png");
         return {command, {}};
     case Op::Quit:
@@ -156,12 +158,18 @@ LineResult ParseScriptLine(std::string_view line) {
     return Fail("unknown command");
 }
 
+std::string_view SkipByteOrderMark(std::string_view text) {
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    return text.substr(0, kMark.size()) == kMark ? text.substr(kMark.size()) : text;
+}
+
 ParsedScript ParseScript(std::string_view text) {
     ParsedScript script;
     if (text.size() > kMaxScriptBytes) {
         script.error = ScriptError{0, "script is larger than 16 MiB"};
         return script;
     }
+    text = SkipByteOrderMark(text);
     int lineNumber = 0;
     while (!text.empty()) {
         ++lineNumber;

@@ -54,6 +54,10 @@ struct ParsedScript {
     std::optional<ScriptError> error;  // the first bad line; commands then empty
 };
 
+// Editors may start a UTF-8 file with a byte-order mark; it is no part of
+// the first line.
+std::string_view SkipByteOrderMark(std::string_view text);
+
 ParsedScript ParseScript(std::string_view text);
 
 // "NAME:LINE: message", the form compilers use, so editors can jump there.

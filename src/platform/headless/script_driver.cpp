@@ -13,6 +13,15 @@ void Report(const std::string& name, const ScriptError& error) {
     std::fprintf(stderr, "%s\n", FormatScriptError(name, error).c_str());
 }
 
+// What a script that the program left early did not do; nothing when it
+// was at its end anyway.
+std::optional<std::string> SkippedText(std::optional<size_t> commandsLeft) {
+    if (!commandsLeft) return "the program quit; the rest of the input was not read";
+    if (*commandsLeft == 0) return std::nullopt;
+    if (*commandsLeft == 1) return "the program quit; the 1 command after this line was not run";
+    return "the program quit; the " + std::to_string(*commandsLeft) + " commands after this line were not run";
+}
+
 }  // namespace
 
 ScriptDriver::ScriptDriver(ScriptTarget& target, ScriptSource source, std::filesystem::path outputFolder,
@@ -58,6 +67,8 @@ void ScriptDriver::Step() {
     if (finished_) return;
     if (!ok) {
         if (runner_.error()) Report(name_, *runner_.error());
+        if (runner_.programEnded())
+            if (auto skipped = SkippedText(source_.CommandsLeft())) Report(name_, {next.command->line, *skipped});
         Finish();
         return;
     }

@@ -80,7 +80,7 @@ bool ScriptRunner::Execute(const ScriptCommand& command) {
         return false;
     }
     target_.ProcessPending();
-    if (target_.ExitCode()) finished_ = true;
+    if (target_.ExitCode()) finished_ = programEnded_ = true;
     return !finished_;
 }
 

@@ -23,6 +23,9 @@ public:
     void Run(std::span<const ScriptCommand> commands);
 
     bool finished() const { return finished_; }
+    // The program ended on its own during a command other than quit (its
+    // Exit, Ctrl+Q, a hardware button).
+    bool programEnded() const { return programEnded_; }
     // Set when a command could not be carried out (a file not written).
     const std::optional<ScriptError>& error() const { return error_; }
     // 1 after an error, else the program's exit code, else 0.
@@ -37,6 +40,7 @@ private:
     ScriptTarget& target_;
     std::filesystem::path outputFolder_;
     bool finished_ = false;
+    bool programEnded_ = false;
     std::optional<ScriptError> error_;
 };
 

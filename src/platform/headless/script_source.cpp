@@ -26,16 +26,40 @@ ParsedScript LoadScriptFile(const std::string& path) {
     return ParseScript(text);
 }
 
+namespace {
+
+enum class LineRead { Line, End, TooLong };
+
+// Reads one line without its '\n'. A line longer than the script limit is
+// not read on: input without line ends must not fill the memory.
+LineRead ReadLine(std::istream& in, std::string& line) {
+    line.clear();
+    std::streambuf* source = in.rdbuf();
+    if (!source) return LineRead::End;
+    bool any = false;
+    for (int c = source->sbumpc(); c != std::char_traits<char>::eof(); c = source->sbumpc()) {
+        any = true;
+        if (c == '\n') return LineRead::Line;
+        if (line.size() == kMaxScriptBytes) return LineRead::TooLong;
+        line.push_back(char(c));
+    }
+    return any ? LineRead::Line : LineRead::End;
+}
+
+}  // namespace
+
 ScriptSource::Next ScriptSource::Read() {
     if (!stream_) {
         if (next_ >= commands_.size()) return {};
         return {commands_[next_++], std::nullopt};
     }
     std::string line;
-    while (std::getline(*stream_, line)) {
+    while (true) {
+        const LineRead read = ReadLine(*stream_, line);
+        if (read == LineRead::End) break;
         ++line_;
-        if (line.size() > kMaxScriptBytes) return {std::nullopt, ScriptError{line_, "line is too long"}};
-        LineResult result = ParseScriptLine(line);
+        if (read == LineRead::TooLong) return {std::nullopt, ScriptError{line_, "line is longer than 16 MiB"}};
+        LineResult result = ParseScriptLine(line_ == 1 ? SkipByteOrderMark(line) : line);
         if (!result.error.empty()) return {std::nullopt, ScriptError{line_, std::move(result.error)}};
         if (result.command) {
             result.command->line = line_;
@@ -43,6 +67,11 @@ ScriptSource::Next ScriptSource::Read() {
         }
     }
     return {};
+}
+
+std::optional<size_t> ScriptSource::CommandsLeft() const {
+    if (stream_) return std::nullopt;
+    return commands_.size() - next_;
 }
 
 }  // namespace headless

@@ -26,6 +26,9 @@ public:
         std::optional<ScriptError> error;
     };
     Next Read();
+    // How many commands are still to come; nothing for a stream, which
+    // cannot tell without waiting for its next line.
+    std::optional<size_t> CommandsLeft() const;
 
 private:
     std::vector<ScriptCommand> commands_;

@@ -1,5 +1,6 @@
 #include "platform/registry/atomic_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,6 +8,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <ctime>
+#include <memory>
 #include <vector>
 
 namespace registry {
@@ -51,7 +54,35 @@ void SyncFolder(const std::string& folder) {
     ::close(fd);
 }
 
+std::string NameOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A name mkostemp gives for the path: "<file>.tmp-" and six characters.
+bool IsTemporaryName(std::string_view name, std::string_view prefix) {
+    return name.size() == prefix.size() + 6 && name.substr(0, prefix.size()) == prefix;
+}
+
+struct DirCloser {
+    void operator()(DIR* dir) const { ::closedir(dir); }
+};
+
 }  // namespace
+
+void RemoveStaleTemporaries(const std::string& path, int minAgeSeconds) {
+    const std::unique_ptr<DIR, DirCloser> dir(::opendir(FolderOf(path).c_str()));
+    if (!dir) return;
+    const std::string prefix = NameOf(path) + ".tmp-";
+    const time_t now = ::time(nullptr);
+    while (const dirent* entry = ::readdir(dir.get())) {
+        if (!IsTemporaryName(entry->d_name, prefix)) continue;
+        struct stat st;
+        if (::fstatat(::dirfd(dir.get()), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (S_ISREG(st.st_mode) && now - st.st_mtime >= minAgeSeconds)
+            ::unlinkat(::dirfd(dir.get()), entry->d_name, 0);
+    }
+}
 
 void SimulateDiskFullAfter(std::optional<size_t> bytes) {
     diskFullAfter = bytes ? (long long)(*bytes) : -1;

@@ -37,6 +37,8 @@ struct Store {
     // A damaged file that could not be moved aside is never written over;
     // changes then fail.
     bool writesBlocked = false;
+    // A change could not be written (and was not made); told once.
+    bool saveFailed = false;
     RegKeyMap keys;
     std::map<uint32_t, OpenKey> handles;
     uint32_t nextHandle = 1;
@@ -68,22 +70,36 @@ void MakeParentFolders(const std::string& path) {
     }
 }
 
+// One line on standard error: what happened to the settings file. The
+// program goes on either way; the user should know their settings' fate.
+void Tell(const std::string& path, const std::string& what) {
+    std::fprintf(stderr, "ezo: settings file %s: %s\n", path.c_str(), what.c_str());
+}
+
 enum class ReadResult { Missing, Read, Unusable };
 
-// Reads at most kMaxFileBytes; *tooLarge tells that more was there.
-ReadResult ReadCapped(const std::string& path, std::string& text, bool& tooLarge) {
+// Reads at most kMaxFileBytes; *tooLarge tells that more was there, error
+// why the file is unusable (0: it is no regular file).
+ReadResult ReadCapped(const std::string& path, std::string& text, bool& tooLarge, int& error) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    error = errno;
     if (fd < 0) return errno == ENOENT ? ReadResult::Missing : ReadResult::Unusable;
     struct stat st;
     ReadResult result = ReadResult::Read;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) result = ReadResult::Unusable;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        result = ReadResult::Unusable;
+        error = 0;  // no error: not a regular file
+    }
     text.clear();
     tooLarge = false;
     char buffer[65536];
     while (result == ReadResult::Read) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) result = ReadResult::Unusable;
+        if (got < 0) {
+            result = ReadResult::Unusable;
+            error = errno;
+        }
         if (got <= 0) break;
         const size_t room = kMaxFileBytes - text.size();
         text.append(buffer, std::min(size_t(got), room));
@@ -114,8 +130,8 @@ bool MoveWithoutReplacing(const std::string& path, const std::string& target) {
 }
 
 // Renames a damaged file to "<file>.damaged-<UTC time>[-n]", never over
-// another file. False when it stays where it is.
-bool KeepAside(const std::string& path) {
+// another file. Where it went; nothing when it stays where it is.
+std::optional<std::string> KeepAside(const std::string& path) {
     char stamp[32];
     const time_t now = std::time(nullptr);
     tm fields{};
@@ -124,46 +140,80 @@ bool KeepAside(const std::string& path) {
     const std::string base = path + ".damaged-" + stamp;
     for (int n = 0; n < 1000; ++n) {
         const std::string target = n == 0 ? base : base + "-" + std::to_string(n);
-        if (MoveWithoutReplacing(path, target)) return true;
-        if (errno != EEXIST) return false;
+        if (MoveWithoutReplacing(path, target)) return target;
+        if (errno != EEXIST) return std::nullopt;
     }
-    return false;
+    return std::nullopt;
 }
 
-long Persist(const Store& store, const RegKeyMap& keys) {
+// Writes the keys; the errno value of a failed write goes to *error.
+long Persist(const Store& store, const RegKeyMap& keys, int* error = nullptr) {
     const std::string text = FormatRegistryText(keys);
-    if (text.size() > kMaxFileBytes) return ERROR_OUTOFMEMORY;
+    if (text.size() > kMaxFileBytes) {
+        if (error) *error = EFBIG;
+        return ERROR_OUTOFMEMORY;
+    }
     const std::string path = FileOf(store);
     MakeParentFolders(path);
-    int error = 0;
-    if (WriteFileAtomically(path, text, &error)) return ERROR_SUCCESS;
-    return error == ENOSPC || error == EDQUOT ? ERROR_DISK_FULL : ERROR_WRITE_FAULT;
+    int failure = 0;
+    if (WriteFileAtomically(path, text, &failure)) return ERROR_SUCCESS;
+    if (error) *error = failure;
+    return failure == ENOSPC || failure == EDQUOT ? ERROR_DISK_FULL : ERROR_WRITE_FAULT;
+}
+
+// Why a file is set aside, for the line that tells of it.
+std::string ProblemOf(ReadResult read, int error, bool tooLarge) {
+    if (read == ReadResult::Unusable && error == 0) return "is not a regular file";
+    if (read == ReadResult::Unusable) return std::string("cannot be read (") + std::strerror(error) + ")";
+    return tooLarge ? "is too large" : "is damaged";
 }
 
 void Load(Store& store) {
     if (store.loaded) return;
     store.loaded = true;
     const std::string path = FileOf(store);
+    RemoveStaleTemporaries(path);
     std::string text;
     bool tooLarge = false;
-    const ReadResult read = ReadCapped(path, text, tooLarge);
+    int error = 0;
+    const ReadResult read = ReadCapped(path, text, tooLarge, error);
     if (read == ReadResult::Missing) return;
     ParsedRegistry parsed = ParseRegistryText(read == ReadResult::Read ? text : std::string());
     store.keys = std::move(parsed.keys);
-    if (read == ReadResult::Unusable || tooLarge || parsed.damaged()) {
-        if (KeepAside(path)) {
-            Persist(store, store.keys);  // best effort; the next change writes again
-        } else {
-            store.writesBlocked = true;
-        }
+    if (read == ReadResult::Read && !tooLarge && !parsed.damaged()) return;
+    const std::string problem = ProblemOf(read, error, tooLarge);
+    const std::optional<std::string> aside = KeepAside(path);
+    const int moveError = errno;
+    if (!aside) {
+        Tell(path, problem + " and cannot be moved aside (" + std::strerror(moveError) +
+                       "); no setting will be saved over it");
+        store.writesBlocked = true;
+        return;
     }
+    Tell(path, problem + "; kept as " + *aside +
+                   (store.keys.empty() ? "; the settings start from their defaults"
+                                       : "; the settings read from it are kept"));
+    Persist(store, store.keys);  // best effort; the next change writes again
+}
+
+void NoteSaveFailure(Store& store, const std::string& why) {
+    if (!store.saveFailed) Tell(FileOf(store), "the settings cannot be saved (" + why + ")");
+    store.saveFailed = true;
 }
 
 // Makes a change to a copy of the keys and keeps it only once it is on disk.
 long Commit(Store& store, RegKeyMap next) {
-    if (store.writesBlocked) return ERROR_WRITE_FAULT;
-    const long result = Persist(store, next);
-    if (result == ERROR_SUCCESS) store.keys = std::move(next);
+    if (store.writesBlocked) {
+        store.saveFailed = true;  // told when the file was found damaged
+        return ERROR_WRITE_FAULT;
+    }
+    int error = 0;
+    const long result = Persist(store, next, &error);
+    if (result == ERROR_SUCCESS) {
+        store.keys = std::move(next);
+    } else {
+        NoteSaveFailure(store, std::strerror(error));
+    }
     return result;
 }
 
@@ -348,6 +398,7 @@ void SetRegistryFile(std::string hostPath) {
     store.file = std::move(hostPath);
     store.loaded = false;
     store.writesBlocked = false;
+    store.saveFailed = false;
     store.keys.clear();
     store.handles.clear();
 }
@@ -356,6 +407,12 @@ std::string RegistryFile() {
     Store& store = TheStore();
     std::lock_guard lock(store.mutex);
     return FileOf(store);
+}
+
+bool RegistrySaveFailed() {
+    Store& store = TheStore();
+    std::lock_guard lock(store.mutex);
+    return store.saveFailed;
 }
 
 }  // namespace registry

@@ -6,6 +6,9 @@
 // file is read as far as it is sound, renamed aside as
 // "<file>.damaged-<UTC time>" and replaced by what was read; one that cannot
 // be moved aside is left whole, and changes fail rather than overwrite it.
+// Each of these, and the first change that cannot be written, is told in one
+// line on standard error naming the file. Temporary files that a write cut
+// short left beside the file are removed when it is read.
 // Key paths and value names ignore case.
 #include <cstdint>
 #include <string>
@@ -87,5 +90,8 @@ private:
 // handle, so the next call reads the new file.
 void SetRegistryFile(std::string hostPath);
 std::string RegistryFile();
+// True once a change could not be written to the file (a full disk, a
+// read-only folder, a damaged file kept in place), since the file was set.
+bool RegistrySaveFailed();
 
 }  // namespace registry
