@@ -65,7 +65,7 @@ TEST_F(RunReports, ASettingsFileSetAsideOrNotSavedIsToldInOneLine) {
 
     // The exit's save fails on a full disk.
     registry::SimulateDiskFullAfter(0);
-    lines = SettingsLines(RunTold(""));
+    lines = SettingsLines(RunTold("", 1));  // and the run ends as a failure
     registry::SimulateDiskFullAfter(std::nullopt);
     EXPECT_EQ(lines, std::vector<std::string>{"ezo: settings file " + file +
                                               ": the settings cannot be saved (No space left on device)"});
