@@ -13,7 +13,7 @@ namespace ezo {
 struct Options {
     std::string path;           // handed to the program as its command line
     std::string root;           // host folder of the device's files; empty: $HOME
-    int scale = 2;              // desktop pixels per device pixel
+    int scale = 0;              // desktop pixels per device pixel; 0: the largest that fits
     std::optional<uint64_t> memory;  // bitmap memory budget in bytes
     bool headless = false;
     std::string script;         // empty with headless: commands from stdin

@@ -18,20 +18,20 @@ struct GoodCase {
 
 TEST(ParseOptions, AcceptsGoodArgumentLists) {
     const GoodCase cases[] = {
-        {{}, "", "", "", "", 2, std::nullopt, false, false, false},
-        {{"/pics"}, "/pics", "", "", "", 2, std::nullopt, false, false, false},
+        {{}, "", "", "", "", 0, std::nullopt, false, false, false},
+        {{"/pics"}, "/pics", "", "", "", 0, std::nullopt, false, false, false},
         {{"--root", "/dev/root", "--scale", "8"}, "", "/dev/root", "", "", 8, std::nullopt, false, false, false},
         {{"--scale=1", "--root=/r"}, "", "/r", "", "", 1, std::nullopt, false, false, false},
-        {{"--memory", "64M"}, "", "", "", "", 2, 64ull << 20, false, false, false},
-        {{"--memory=4096"}, "", "", "", "", 2, 4096, false, false, false},
-        {{"--script", "a.ezs"}, "", "", "a.ezs", "", 2, std::nullopt, true, false, false},
-        {{"--headless"}, "", "", "", "", 2, std::nullopt, true, false, false},
-        {{"--headless", "--output", "out", "x.jpg"}, "x.jpg", "", "", "out", 2, std::nullopt, true, false, false},
-        {{"--help"}, "", "", "", "", 2, std::nullopt, false, true, false},
-        {{"-h", "--version"}, "", "", "", "", 2, std::nullopt, false, true, true},
+        {{"--memory", "64M"}, "", "", "", "", 0, 64ull << 20, false, false, false},
+        {{"--memory=4096"}, "", "", "", "", 0, 4096, false, false, false},
+        {{"--script", "a.ezs"}, "", "", "a.ezs", "", 0, std::nullopt, true, false, false},
+        {{"--headless"}, "", "", "", "", 0, std::nullopt, true, false, false},
+        {{"--headless", "--output", "out", "x.jpg"}, "x.jpg", "", "", "out", 0, std::nullopt, true, false, false},
+        {{"--help"}, "", "", "", "", 0, std::nullopt, false, true, false},
+        {{"-h", "--version"}, "", "", "", "", 0, std::nullopt, false, true, true},
         // After "--" everything is a path, even what looks like an option.
-        {{"--", "--scale"}, "--scale", "", "", "", 2, std::nullopt, false, false, false},
-        {{"-"}, "-", "", "", "", 2, std::nullopt, false, false, false},
+        {{"--", "--scale"}, "--scale", "", "", "", 0, std::nullopt, false, false, false},
+        {{"-"}, "-", "", "", "", 0, std::nullopt, false, false, false},
     };
     for (const GoodCase& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));
