@@ -7,15 +7,13 @@
 #include <memory>
 #include <optional>
 
-#include <QSocketNotifier>
+#include <QTimer>
 #include <QWidget>
 
-#include <csignal>
-#include <sys/socket.h>
-#include <unistd.h>
-
+#include "app/later_start.h"
 #include "app/start_option.h"
 #include "app/start_path.h"
+#include "app/termination_signals.h"
 #include "platform/device/device.h"
 #include "platform/device/messages.h"
 #include "platform/device/single_instance.h"
@@ -112,58 +110,22 @@ int RunHeadless(const Options& options, ProgramEntry entry) {
     return status != 0 ? status : code;
 }
 
-// Ctrl+C in the terminal, or a polite kill, closes the program as its own
-// Exit would, so what it saves on the way out is saved. The handler only
-// writes a byte to a socket the UI thread watches. A second signal takes the
-// default action, in case the program does not close.
-class TerminationSignals {
-public:
-    TerminationSignals() {
-        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds_) != 0) return;
-        writeFd = fds_[0];
-        notifier_ = std::make_unique<QSocketNotifier>(fds_[1], QSocketNotifier::Read);
-        QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] { OnSignal(); });
-        struct sigaction action = {};
-        action.sa_handler = Handler;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART | SA_RESETHAND;
-        sigaction(SIGINT, &action, &oldInt_);
-        sigaction(SIGTERM, &action, &oldTerm_);
-    }
-    ~TerminationSignals() {
-        if (!notifier_) return;
-        sigaction(SIGINT, &oldInt_, nullptr);
-        sigaction(SIGTERM, &oldTerm_, nullptr);
-        writeFd = -1;
-        notifier_.reset();
-        ::close(fds_[0]);
-        ::close(fds_[1]);
-    }
-    TerminationSignals(const TerminationSignals&) = delete;
-    TerminationSignals& operator=(const TerminationSignals&) = delete;
+// The host path a later start hands over: PATH as it really is, so that the
+// running program, in another folder, finds the same file.
+std::string HostPathToHandOver(const Options& options) {
+    if (options.path.empty()) return {};
+    std::error_code error;
+    const std::filesystem::path real = std::filesystem::canonical(std::filesystem::absolute(options.path, error), error);
+    return error ? std::filesystem::absolute(options.path).lexically_normal().string() : real.string();
+}
 
-private:
-    static void Handler(int) {
-        const int fd = writeFd;
-        const char byte = 1;
-        if (fd >= 0) {
-            const ssize_t written = ::write(fd, &byte, 1);
-            (void)written;
-        }
-    }
-    void OnSignal() {
-        char byte;
-        const ssize_t got = ::read(fds_[1], &byte, 1);
-        (void)got;
-        headless::CloseProgram(notifier_.get());
-    }
-
-    static inline volatile std::sig_atomic_t writeFd = -1;
-    int fds_[2] = {-1, -1};
-    std::unique_ptr<QSocketNotifier> notifier_;
-    struct sigaction oldInt_ = {};
-    struct sigaction oldTerm_ = {};
-};
+// The later start's end: 0 when the running program took the request, 2
+// with its reason when it refused the PATH.
+int HandedOver(const device::SingleInstance& instance) {
+    if (instance.refusal().empty()) return 0;
+    PrintError(instance.refusal());
+    return kExitUsage;
+}
 
 int RunInWindow(const Options& options, ProgramEntry entry) {
     if (!HasDisplay(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"), std::getenv("QT_QPA_PLATFORM"))) {
@@ -173,19 +135,21 @@ int RunInWindow(const Options& options, ProgramEntry entry) {
     std::u16string startPath;
     if (!SetUpFiles(options, &startPath)) return kExitUsage;
 
+    // A later start hands its PATH over before it opens any window.
+    device::SingleInstance instance;
+    if (instance.claim(HostPathToHandOver(options)) == device::SingleInstance::Role::Secondary)
+        return HandedOver(instance);
+
     auto device = device::Device::start({options.scale, false, false});
     if (!device) {
         PrintError("the device could not be started");
         return kExitFailure;
     }
-    // A second start hands over to the first before its loop ever runs.
-    device::SingleInstance instance;
-    if (!instance.tryBecomePrimary()) return 0;
-    instance.setOnActivateRequest([window = device->desktopWindow()] {
-        window->showNormal();
-        window->raise();
-        window->activateWindow();
-    });
+    instance.setOnActivateRequest(BringToFront);
+    instance.setOnOpenRequest(TakeLaterStartPath);
+    // Listening starts with the message loop, once the main window exists;
+    // later starts keep trying until then.
+    QTimer::singleShot(0, device.get()->desktopWindow(), [&instance] { instance.listen(); });
     TerminationSignals termination;
     return CallEntry(startPath, entry);
 }

@@ -27,10 +27,10 @@ std::string NoDisplayText();
 // Sets the device up as the options say and runs entry on it. Prints its own
 // messages on stderr. The entry's command line is options.path as a device
 // path ("\My Documents\a.jpg"; a folder ends in "\"), empty without one.
-// Exit codes: the entry's, 0 when another instance was asked to come to the
-// front, 1 without a display, 2 for a bad root, a missing PATH or a bad
-// script, 1 for a script command that failed or a program that ended before
-// its script.
+// Exit codes: the entry's, 0 when a running instance took the PATH (or was
+// asked to come to the front), 1 without a display, 2 for a bad root, a
+// missing PATH, a PATH the running instance refused or a bad script, 1 for a
+// script command that failed or a program that ended before its script.
 int RunProgram(const Options& options, ProgramEntry entry);
 
 }  // namespace ezo

@@ -6,8 +6,10 @@
 #include "app/entry.h"
 #include "app/options.h"
 #include "app/program_entry.h"
+#include "app/qt_messages.h"
 
 int main(int argc, char** argv) {
+    ezo::QuietQtMessages();
     const std::vector<std::string> args(argv + 1, argv + argc);
     const ezo::ParsedOptions parsed = ezo::ParseOptions(args);
     if (!parsed.options) {

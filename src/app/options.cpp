@@ -115,6 +115,7 @@ std::string UsageText() {
            "PATH, a picture or a folder, is shown at start instead of what the settings\n"
            "say (for this run only): a picture opens for viewing, a folder opens in the\n"
            "folder tree. A PATH outside the device root makes its folder the root.\n"
+           "When Ezo already runs, it is handed the PATH and comes to the front.\n"
            "\n"
            "Options:\n"
            "  --root DIR       host folder holding the device's files (default: $HOME)\n"
@@ -137,7 +138,10 @@ std::string UsageText() {
            "  left mouse       the stylus: tap, drag to pan or move the splitter, double\n"
            "                   tap for full screen (hold still or right click: tap and hold)\n"
            "\n"
-           "Exit status: 0 done, 1 failure, 2 bad options, a missing PATH or a bad script.\n";
+           "Exit status: 0 done, 1 failure, 2 bad options, a missing PATH, a PATH the\n"
+           "running Ezo refused, or a bad script.\n"
+           "\n"
+           "Manual: man ezo.\n";
 }
 
 std::string VersionText() { return std::string("ezo ") + EZO_VERSION + "\n"; }

@@ -4,6 +4,8 @@
 #include "app/start_option.h"
 
 #include "app/main_window.h"
+#include "app/slide_show.h"
+#include "app/view_modes.h"
 #include "browse/file_list.h"
 #include "browse/folder_tree.h"
 #include "browse/path_text.h"
@@ -66,18 +68,39 @@ int OpenStartPicture(device::HWND window, const std::u16string& path) {
     return 1;
 }
 
+namespace {
+
+// A path that is not a picture (a folder, or another file) reveals its
+// folder; a picture that fails to open falls back like a stored one, then
+// shows its folder, where the user was heading.
+void ShowStartPath(device::HWND window, const std::u16string& path) {
+    Program& program = ProgramOf(window);
+    if (IsFolderPath(path) || ImageKindOfName(FileNameOfPath(path, 0)) < 0) {
+        RevealStartFolder(program, FolderOfPath(path));
+    } else if (!OpenStartPicture(window, path)) {
+        RevealStartFolder(program, FolderOfPath(path));
+    }
+}
+
+}  // namespace
+
+void ShowLaterStartPath(device::HWND window, const std::u16string& path) {
+    Program& program = ProgramOf(window);
+    // The way back to the browse screen a user would take: the slide show
+    // (and its transition) ends, full screen ends, then Back.
+    if (!program.shell.browseMode) {
+        StopSlideShow(window);
+        if (program.viewState.fullScreen) FullScreenCommand(window);
+        BackToBrowse(window);
+    }
+    ShowStartPath(window, path);
+}
+
 void ApplyStartOption(device::HWND window) {
     Program& program = ProgramOf(window);
     const Settings& settings = program.settings;
     if (!startPath.empty()) {
-        // A path that is not a picture (a folder, or another file) reveals
-        // its folder; a picture that fails to open falls back like a stored
-        // one, then shows its folder, where the user was heading.
-        if (IsFolderPath(startPath) || ImageKindOfName(FileNameOfPath(startPath, 0)) < 0) {
-            RevealStartFolder(program, FolderOfPath(startPath));
-        } else if (!OpenStartPicture(window, startPath)) {
-            RevealStartFolder(program, FolderOfPath(startPath));
-        }
+        ShowStartPath(window, startPath);
         return;
     }
     switch (settings.openMode) {

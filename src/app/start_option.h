@@ -23,4 +23,9 @@ inline bool startRootMoved = false;
 // 1 when the picture is shown.
 int OpenStartPicture(device::HWND window, const std::u16string& path);
 
+// A later start's path, shown in the running program as a first start with
+// it would show it: from the view screen (its slide show and full screen
+// ended) the program goes back to the browse screen first.
+void ShowLaterStartPath(device::HWND window, const std::u16string& path);
+
 }  // namespace ezo
