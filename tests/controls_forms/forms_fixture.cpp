@@ -30,12 +30,6 @@ device::LRESULT Parent::WindowProc(uint32_t msg, device::WPARAM wParam, device::
         events.push_back("VSCROLL code=" + std::to_string(device::LOWORD(wParam)) +
                          " pos=" + std::to_string(device::HIWORD(wParam)));
         return 0;
-    case device::WM_DRAWITEM: {
-        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        events.push_back("DRAWITEM id=" + std::to_string(item.CtlID) + " state=" + std::to_string(item.itemState));
-        if (draw) draw(item);
-        return 1;
-    }
     default:
         return device::DefWindowProc(this, msg, wParam, lParam);
     }

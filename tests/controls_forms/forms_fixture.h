@@ -35,7 +35,6 @@ class Parent final : public device::Window {
 public:
     device::LRESULT WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) override;
     Events events;
-    std::function<void(const DRAWITEMSTRUCT&)> draw;
     device::LRESULT notifyAnswer = 0;
 };
 

@@ -80,19 +80,14 @@ TEST_F(MenuBarTest, BarsAreBuiltFromTheirResourcesInOrder) {
 }
 
 TEST_F(MenuBarTest, CreationFailsForABadRecordOrResource) {
-    SHMENUBARINFO info;
-    info.cbSize = 28;
-    info.hwndParent = ownerWindow_;
-    info.nToolBarId = 102;
-    info.hwndMB = ownerWindow_;
-    EXPECT_FALSE(SHCreateMenuBar(&info));
-    EXPECT_EQ(info.hwndMB, nullptr);
-    info.cbSize = kSHMENUBARINFOSize;
-    info.nToolBarId = 555;
-    EXPECT_FALSE(SHCreateMenuBar(&info));
-    info.nToolBarId = 102;
-    info.hwndParent = nullptr;
-    EXPECT_FALSE(SHCreateMenuBar(&info));
+    const struct { uint32_t size; HWND parent; uint32_t id; } cases[] = {
+        {28, ownerWindow_, 102}, {kSHMENUBARINFOSize, ownerWindow_, 555}, {kSHMENUBARINFOSize, nullptr, 102}};
+    for (const auto& c : cases) {
+        SHMENUBARINFO info;
+        info.cbSize = c.size, info.hwndParent = c.parent, info.nToolBarId = c.id, info.hwndMB = ownerWindow_;
+        EXPECT_FALSE(SHCreateMenuBar(&info)) << c.id;
+        EXPECT_EQ(info.hwndMB, nullptr);
+    }
     EXPECT_FALSE(SHCreateMenuBar(nullptr));
 }
 

@@ -65,17 +65,4 @@ TEST(InputRules, ApplicationButtons) {
     EXPECT_EQ(AppButtonKey(5), 0xC5u);
 }
 
-TEST(InputRules, PointPackingKeepsNegativeCoordinatesAsSixteenBits) {
-    struct { int32_t x, y; uint16_t low, high; } cases[] = {
-        {0, 0, 0, 0}, {239, 319, 239, 319}, {5, -1, 5, 0xFFFF}, {5, -26, 5, 0xFFE6}, {-3, 7, 0xFFFD, 7},
-    };
-    for (const auto& c : cases) {
-        const LPARAM l = MAKELPARAM(c.x, c.y);
-        EXPECT_EQ(LOWORD(l), c.low);
-        EXPECT_EQ(HIWORD(l), c.high);
-        EXPECT_EQ(GET_X_LPARAM(l), c.x);
-        EXPECT_EQ(GET_Y_LPARAM(l), c.y);
-    }
-}
-
 }  // namespace
