@@ -121,17 +121,12 @@ TEST_F(DeviceTest, MessageBoxAnswersByButtonAndKey) {
     Log log;
     Made main = MakeRecorder("main", &log, {}, WS_VISIBLE, {0, 26, 240, 294});
     const MessageBoxLayout okCancel = LayoutMessageBox(MB_OKCANCEL, 30);
-    const MessageBoxLayout ok = LayoutMessageBox(MB_OK, 30);
-    auto centre = [](const MessageBoxLayout& l, const gdi::RECT& r) {
-        return gdi::POINT{l.box.left + (r.left + r.right) / 2, l.box.top + (r.top + r.bottom) / 2};
-    };
+    const gdi::POINT cancel{okCancel.box.left + (okCancel.cancel.left + okCancel.cancel.right) / 2,
+                            okCancel.box.top + (okCancel.cancel.top + okCancel.cancel.bottom) / 2};
     struct { const char* what; unsigned type; std::function<void()> answer; int result; } cases[] = {
         {"Return", MB_OKCANCEL | MB_ICONQUESTION, [&] { dev().key(Qt::Key_Return); }, IDOK},
-        {"Escape", MB_OKCANCEL, [&] { dev().key(Qt::Key_Escape); }, IDCANCEL},
         {"Escape without Cancel", MB_OK, [&] { dev().key(Qt::Key_Escape); }, IDOK},
-        {"tap on Cancel", MB_OKCANCEL,
-         [&] { auto p = centre(okCancel, okCancel.cancel); dev().tap(p.x, p.y); }, IDCANCEL},
-        {"tap on OK", MB_OK, [&] { auto p = centre(ok, ok.ok); dev().tap(p.x, p.y); }, IDOK},
+        {"tap on Cancel", MB_OKCANCEL, [&] { dev().tap(cancel.x, cancel.y); }, IDCANCEL},
     };
     for (const auto& c : cases) {
         bool mainBlocked = false;

@@ -81,16 +81,35 @@ TEST_F(StylusTest, CaptureTakesEverythingAndReleaseAboveTheWindowReadsHighWords)
 }
 
 // The limits themselves are pinned by the input rule tests; this checks the
-// wiring: a slow second tap, a third tap, and a class without double clicks.
-TEST_F(StylusTest, DoubleTapsComeInPairsToClassesThatWantThem) {
-    dev().tap(50, 50);
-    dev().advance(401);
-    dev().doubleTap(52, 48);
-    dev().tap(50, 50);
-    std::vector<uint32_t> downs;
-    for (const Logged& m : log_)
-        if (m.msg != WM_LBUTTONUP) downs.push_back(m.msg);
-    EXPECT_EQ(downs, (std::vector<uint32_t>{WM_LBUTTONDOWN, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONDOWN}));
+// wiring: a slow second tap, a first stroke that wandered off (a drag, so the
+// next quick tap starts a new pair), a third tap, a class without double clicks.
+TEST_F(StylusTest, DoubleTapsComeInPairsOfStillQuickTapsToClassesThatWantThem) {
+    struct { const char* what; int moveDx, upDx, pauseMs; bool isDouble; } cases[] = {
+        {"too slow", 0, 0, 401, false},
+        {"past the distance while moving", 30, 0, 100, false},
+        {"past it only at the lift", 0, 6, 100, false},
+        {"moved within the distance", 5, 5, 100, true},
+        {"still and quick", 0, 0, 100, true},
+    };
+    auto downs = [&] {
+        std::vector<uint32_t> out;
+        for (const Logged& m : log_)
+            if (m.msg == WM_LBUTTONDOWN || m.msg == WM_LBUTTONDBLCLK) out.push_back(m.msg);
+        return out;
+    };
+    for (const auto& c : cases) {
+        dev().advance(5000);
+        log_.clear();
+        dev().stylusDown(50, 50);
+        dev().stylusMove(50 + c.moveDx, 50);
+        dev().stylusUp(50 + c.upDx, 50);
+        dev().advance(c.pauseMs);
+        dev().tap(50, 50);
+        EXPECT_EQ(downs(), (std::vector<uint32_t>{WM_LBUTTONDOWN, c.isDouble ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN}))
+            << c.what;
+    }
+    dev().tap(50, 50);  // a third quick tap after a pair starts a new one
+    EXPECT_EQ(downs().back(), WM_LBUTTONDOWN);
 
     Log plainLog;
     Made plain = MakeRecorder("plain", &plainLog, kStylus, WS_VISIBLE, {0, 26, 240, 294}, nullptr, 0, 0);

@@ -144,6 +144,31 @@ TEST(ScriptDriver, RunsLinesUntilTheEndAFailureOrTheProgramEnds) {
     }
 }
 
+// A program that quits on its own says what of the script it did not run.
+TEST(ScriptDriver, AProgramThatQuitsOnItsOwnSaysWhatItDidNotRun) {
+    const struct { const char* script; bool stream; const char* told; } cases[] = {
+        {"key Ctrl+Q\nwait 1\nwait 2\n", false, "t.ezs:1: the program quit; the 2 commands after this line were not run\n"},
+        {"wait 1\nkey Ctrl+Q\nwait 2\n", false, "t.ezs:2: the program quit; the 1 command after this line was not run\n"},
+        {"key Ctrl+Q\nwait 1\n", true, "t.ezs:1: the program quit; the rest of the input was not read\n"},
+        {"wait 1\nkey Ctrl+Q\n", false, ""},
+        {"quit\nwait 1\n", false, ""},  // its own quit
+    };
+    EnsureTestApplication();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script);
+        FakeTarget target;
+        // The program ends on the key (its press is the first call).
+        target.exitAfterCalls = std::string(c.script).starts_with("wait") ? 3 : 1;
+        std::istringstream lines(c.script);
+        testing::internal::CaptureStderr();
+        ScriptDriver driver(target, c.stream ? ScriptSource(lines) : ScriptSource(ParseScript(c.script).commands), {},
+                            "t.ezs");
+        driver.Start();
+        RunUntilFinished(driver);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.told);
+    }
+}
+
 TEST(ScriptDriver, DropsItsScheduledStepWhenDestroyed) {
     FakeTarget target;
     {

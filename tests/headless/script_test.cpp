@@ -2,51 +2,39 @@
 
 #include <Qt>
 
+#include <sstream>
+
 #include "platform/headless/script.h"
+#include "platform/headless/script_source.h"
 
 namespace headless {
 namespace {
 
-struct GoodLine {
-    const char* line;
-    Op op;
-    int x, y, number;
-    KeyChord key;
-    const char* text;
-};
-
 TEST(ParseScriptLine, ReadsEveryCommand) {
-    const GoodLine cases[] = {
+    struct { const char* line; Op op; int x, y, number; KeyChord key; const char* text; } cases[] = {
         {"tap 10 20", Op::Tap, 10, 20, 0, {}, ""},
         {"  down\t0   319  ", Op::Down, 0, 319, 0, {}, ""},
         {"move -32768 32767", Op::Move, -32768, 32767, 0, {}, ""},
         {"up 239 -26", Op::Up, 239, -26, 0, {}, ""},
         {"dbltap 1 2", Op::DoubleTap, 1, 2, 0, {}, ""},
         {"hold 120 160\r", Op::Hold, 120, 160, 0, {}, ""},
-        {"key Left", Op::Key, 0, 0, 0, {Qt::Key_Left, 0}, ""},
         {"key Ctrl+Q", Op::Key, 0, 0, 0, {Qt::Key_Q, int(Qt::ControlModifier)}, ""},
         {"key 1", Op::Key, 0, 0, 0, {Qt::Key_1, 0}, ""},
-        {"appkey 1", Op::AppKey, 0, 0, 1, {}, ""},
         {"appkey 5", Op::AppKey, 0, 0, 5, {}, ""},
         {"type  # not a comment", Op::Type, 0, 0, 0, {}, " # not a comment"},
         {"command 65535", Op::Command, 0, 0, 65535, {}, ""},
-        {"wait 0", Op::Wait, 0, 0, 0, {}, ""},
         {"wait 3600000", Op::Wait, 0, 0, 3600000, {}, ""},
         {"shot my shot.PNG ", Op::Shot, 0, 0, 0, {}, "my shot.PNG"},
         {"dump state.txt", Op::Dump, 0, 0, 0, {}, "state.txt"},
         {"quit", Op::Quit, 0, 0, 0, {}, ""},
     };
-    for (const GoodLine& c : cases) {
-        SCOPED_TRACE(c.line);
+    for (const auto& c : cases) {
         const LineResult result = ParseScriptLine(c.line);
-        ASSERT_TRUE(result.command) << result.error;
-        const ScriptCommand& command = *result.command;
-        EXPECT_EQ(command.op, c.op);
-        EXPECT_EQ(command.x, c.x);
-        EXPECT_EQ(command.y, c.y);
-        EXPECT_EQ(command.number, c.number);
-        EXPECT_EQ(command.key, c.key);
-        EXPECT_EQ(command.text, c.text);
+        ASSERT_TRUE(result.command) << c.line << ": " << result.error;
+        const ScriptCommand& got = *result.command;
+        EXPECT_EQ(std::tie(got.op, got.x, got.y, got.number, got.key), std::tie(c.op, c.x, c.y, c.number, c.key))
+            << c.line;
+        EXPECT_EQ(got.text, c.text) << c.line;
     }
     for (const char* line : {"", "\t\r", "   # indented comment", "#tap 1 2"}) {
         EXPECT_FALSE(ParseScriptLine(line).command) << line;
@@ -102,6 +90,48 @@ TEST(ParseScript, NumbersCommandsByLineAndStopsAtTheFirstBadLine) {
     ASSERT_TRUE(huge.error);
     EXPECT_EQ(FormatScriptError("big.ezs", *huge.error), "big.ezs: script is larger than 16 MiB");
     EXPECT_FALSE(ParseScript(std::string(kMaxScriptBytes, '\n')).error);
+}
+
+// The first command a stream source gives, or its error as "LINE: message".
+std::string FirstFromStream(std::istream& lines) {
+    ScriptSource source(lines);
+    const ScriptSource::Next next = source.Read();
+    if (next.error) return std::to_string(next.error->line) + ": " + next.error->message;
+    return next.command ? "line " + std::to_string(next.command->line) : "nothing";
+}
+
+TEST(ScriptInput, AByteOrderMarkStartsAScriptButNoLaterLine) {
+    const struct { const char* text; const char* first; } cases[] = {
+        {"\xEF\xBB\xBFwait 5\n", "line 1"},
+        {"\xEF\xBB\xBF# a comment\nwait 5\n", "line 2"},
+        {"\xEF\xBB\xBF\xEF\xBB\xBFwait 5\n", "1: unknown command '\\xEF\\xBB\\xBFwait'"},
+    };
+    for (const auto& c : cases) {
+        std::istringstream lines(c.text);
+        EXPECT_EQ(FirstFromStream(lines), c.first) << c.text;
+        const ParsedScript parsed = ParseScript(c.text);
+        EXPECT_EQ(parsed.error ? std::to_string(parsed.error->line) + ": " + parsed.error->message
+                               : "line " + std::to_string(parsed.commands.front().line),
+                  c.first);
+    }
+    std::istringstream later("wait 5\n\xEF\xBB\xBFwait 6\n");
+    ScriptSource source(later);
+    source.Read();
+    ASSERT_TRUE(source.Read().error);
+}
+
+TEST(ScriptInput, AFileNameWithANulByteIsRefused) {
+    for (const std::string& line : {std::string("shot a\0b.png", 12), std::string("dump a\0b.txt", 12)}) {
+        const LineResult result = ParseScriptLine(line);
+        EXPECT_FALSE(result.command) << line;
+        EXPECT_NE(result.error.find("NUL"), std::string::npos) << result.error;
+    }
+}
+
+TEST(ScriptInput, ALineWithoutAnEndIsNotReadPastTheLimit) {
+    std::istringstream lines(std::string(kMaxScriptBytes + 1000, 'a'));
+    EXPECT_EQ(FirstFromStream(lines), "1: line is longer than 16 MiB");
+    EXPECT_EQ(size_t(lines.tellg()), kMaxScriptBytes + 1);
 }
 
 }  // namespace
