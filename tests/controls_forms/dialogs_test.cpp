@@ -183,27 +183,16 @@ TEST_F(DialogsTest, MessageBoxAnswersByTapAndKey) {
     InstallMessageBox();
     for (const Case& c : cases) {
         std::u16string title;
-        gdi::RECT box;
-        Play({[&] {
-                  HWND active = device::GetActiveWindow();
-                  title = device::GetWindowText(active);
-                  device::GetWindowRect(active, &box);
-              },
-              c.answer});
+        Play({[&] { title = device::GetWindowText(device::GetActiveWindow()); }, c.answer});
         EXPECT_EQ(device::MessageBox(parentWindow_, u"Remove selected file?", u"Delete", c.type), c.expected);
         EXPECT_EQ(title, u"Delete");  // the caption shows in the task bar
-        EXPECT_GE(box.left, 0);
-        EXPECT_LE(box.right, 240);
-        EXPECT_GE(box.top, 26);
-        EXPECT_LE(box.bottom, 294);
     }
 }
 
 TEST(MessageBoxPlaces, LongTextsStayOnTheScreen) {
     for (int textHeight : {0, 14, 100, 5000}) {
         const MessageBoxPlaces p = PlaceMessageBox(MB_OKCANCEL | MB_ICONSTOP, textHeight);
-        EXPECT_GE(p.box.top, 26);
-        EXPECT_LE(p.box.bottom, 294);
+        EXPECT_TRUE(p.box.left >= 0 && p.box.right <= 240 && p.box.top >= 26 && p.box.bottom <= 294);
         EXPECT_LE(p.ok.bottom, p.box.height());
         EXPECT_LE(p.text.right, p.box.width());
         EXPECT_GE(p.ok.top, p.text.bottom);

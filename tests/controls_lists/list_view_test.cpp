@@ -77,6 +77,29 @@ TEST_F(ListTest, TapSelectsThenActivatesAndHoldSelectsWithoutActivating) {
     EXPECT_EQ(Mark(), 2);
 }
 
+// Ctrl adds rows and Shift selects from the mark; deleting the row with the
+// mark, as the delete command does, moves the mark to another selected row.
+TEST_F(ListTest, ModifiersSelectSeveralRowsAndTheMarkOutlivesItsRow) {
+    TapRow(1);
+    TapRow(3, Qt::ControlModifier);
+    TapRow(5, Qt::ControlModifier);
+    EXPECT_EQ(SelectedRows(list_), (std::vector<int>{1, 3, 5}));
+    for (int left = 3; left > 0; --left) ASSERT_TRUE(Send(list_, LVM_DELETEITEM, device::WPARAM(Mark())));
+    EXPECT_EQ(Mark(), -1);
+    std::vector<std::u16string> rows;
+    for (int r = 0; r < Send(list_, LVM_GETITEMCOUNT); ++r) rows.push_back(RowText(list_, r));
+    EXPECT_EQ(rows, (std::vector<std::u16string>{u"pic0.jpg", u"pic2.jpg", u"pic4.jpg"}));
+
+    TapRow(0);
+    Take();
+    TapRow(2, Qt::ShiftModifier);
+    EXPECT_EQ(SelectedRows(list_), (std::vector<int>{0, 1, 2}));
+    dev().key(Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(SelectedRows(list_), (std::vector<int>{0, 1}));
+    EXPECT_EQ(Mark(), 0);
+    for (const std::string& e : Take()) EXPECT_EQ(e.find("ITEMACTIVATE"), std::string::npos) << e;
+}
+
 TEST_F(ListTest, ColumnClickNamesTheColumn) {
     gdi::RECT first;
     first.left = LVIR_BOUNDS;
@@ -134,6 +157,8 @@ TEST_F(ListTest, ProgramSetStatesAreHeardAndCounted) {
     EXPECT_EQ(Mark(), -1);
     EXPECT_EQ(Send(list_, LVM_GETNEXTITEM, device::WPARAM(intptr_t(-1)), LVNI_FOCUSED), 3);
     EXPECT_FALSE(Send(list_, LVM_SETITEMSTATE, 99, reinterpret_cast<device::LPARAM>(&state)));
+    EXPECT_TRUE(Send(list_, LVM_ENSUREVISIBLE, 5));
+    EXPECT_FALSE(Send(list_, LVM_ENSUREVISIBLE, 6));  // past the last row
 }
 
 }  // namespace

@@ -32,6 +32,17 @@ protected:
     HTREEITEM Next(uint32_t code, HTREEITEM from = nullptr) {
         return reinterpret_cast<HTREEITEM>(Send(tree_, TVM_GETNEXTITEM, code, reinterpret_cast<device::LPARAM>(from)));
     }
+    device::LRESULT OnItem(uint32_t msg, device::WPARAM wParam, HTREEITEM item) {
+        return Send(tree_, msg, wParam, reinterpret_cast<device::LPARAM>(item));
+    }
+    bool Expanded(HTREEITEM item) {
+        TVITEMW state;
+        state.mask = TVIF_STATE;
+        state.hItem = item;
+        state.stateMask = TVIS_EXPANDED;
+        Send(tree_, TVM_GETITEMW, 0, reinterpret_cast<device::LPARAM>(&state));
+        return state.state & TVIS_EXPANDED;
+    }
     HWND tree_ = nullptr;
 };
 
@@ -63,8 +74,7 @@ TEST_F(TreeTest, ExpandingIsHeardBeforeTheChildrenShowAndCanBeCancelled) {
             const auto& nm = reinterpret_cast<const NMTREEVIEWW&>(header);
             if (c.cancel) return 1;
             if (nm.action == TVE_EXPAND) {
-                while (HTREEITEM child = Next(TVGN_CHILD, root))
-                    Send(tree_, TVM_DELETEITEM, 0, reinterpret_cast<device::LPARAM>(child));
+                while (HTREEITEM child = Next(TVGN_CHILD, root)) OnItem(TVM_DELETEITEM, 0, child);
                 InsertItem(tree_, root, u"b");
                 InsertItem(tree_, root, u"A");
             }
@@ -74,14 +84,9 @@ TEST_F(TreeTest, ExpandingIsHeardBeforeTheChildrenShowAndCanBeCancelled) {
         if (std::string(c.how) == "tap")
             TapButton(root);
         else
-            Send(tree_, TVM_EXPAND, TVE_TOGGLE, reinterpret_cast<device::LPARAM>(root));
+            OnItem(TVM_EXPAND, TVE_TOGGLE, root);
         EXPECT_EQ(Take(), c.expected) << c.how;
-        TVITEMW state;
-        state.mask = TVIF_STATE;
-        state.hItem = root;
-        state.stateMask = TVIS_EXPANDED;
-        Send(tree_, TVM_GETITEMW, 0, reinterpret_cast<device::LPARAM>(&state));
-        EXPECT_EQ((state.state & TVIS_EXPANDED) != 0, c.expanded) << c.how;
+        EXPECT_EQ(Expanded(root), c.expanded) << c.how;
     }
 }
 
@@ -90,8 +95,8 @@ TEST_F(TreeTest, SelectionIsHeardAroundEveryChangeWithItsCause) {
     HTREEITEM docs = InsertItem(tree_, root, u"Docs", 1);
     InsertItem(tree_, docs, u"Inner");
     InsertItem(tree_, root, u"Pics");
-    Send(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<device::LPARAM>(root));
-    Send(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<device::LPARAM>(root));
+    OnItem(TVM_SELECTITEM, TVGN_CARET, root);
+    OnItem(TVM_EXPAND, TVE_EXPAND, root);
     Take();
 
     struct { const char* what; std::function<void()> act; Events expected; } steps[] = {
@@ -108,7 +113,7 @@ TEST_F(TreeTest, SelectionIsHeardAroundEveryChangeWithItsCause) {
          {"EXPANDING id=1003 action=2 item=\\ children=2", "EXPANDED id=1003 action=2 item=\\ children=2"}},
         {"right key on an open item goes to its first child", [&] { dev().key(Qt::Key_Right); },
          {"SELCHANGING id=1003 action=2 old=\\ new=Docs", "SELCHANGED id=1003 action=2 old=\\ new=Docs"}},
-        {"by message", [&] { Send(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<device::LPARAM>(root)); },
+        {"by message", [&] { OnItem(TVM_SELECTITEM, TVGN_CARET, root); },
          {"SELCHANGING id=1003 action=0 old=Docs new=\\", "SELCHANGED id=1003 action=0 old=Docs new=\\"}},
     };
     for (const auto& step : steps) {
@@ -121,7 +126,7 @@ TEST_F(TreeTest, SelectionIsHeardAroundEveryChangeWithItsCause) {
 TEST_F(TreeTest, CancelledSelectionKeepsTheOldOne) {
     HTREEITEM a = InsertItem(tree_, nullptr, u"a");
     HTREEITEM b = InsertItem(tree_, nullptr, u"b");
-    Send(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<device::LPARAM>(a));
+    OnItem(TVM_SELECTITEM, TVGN_CARET, a);
     parent_->answer = [](const NMHDR& header) -> device::LRESULT { return header.code == TVN_SELCHANGINGW; };
     Take();
     TapLabel(b);
@@ -133,19 +138,24 @@ TEST_F(TreeTest, DeletedHandlesAreRefusedAndTheSelectionGoesToTheParent) {
     HTREEITEM root = InsertItem(tree_, nullptr, u"\\", 1);
     HTREEITEM docs = InsertItem(tree_, root, u"Docs", 1);
     HTREEITEM inner = InsertItem(tree_, docs, u"Inner");
-    Send(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<device::LPARAM>(inner));
+    OnItem(TVM_SELECTITEM, TVGN_CARET, inner);
     Take();
-    EXPECT_TRUE(Send(tree_, TVM_DELETEITEM, 0, reinterpret_cast<device::LPARAM>(docs)));
+    EXPECT_TRUE(OnItem(TVM_DELETEITEM, 0, docs));
     EXPECT_EQ(Take(), (Events{"SELCHANGING id=1003 action=0 old=none new=\\",
                               "SELCHANGED id=1003 action=0 old=none new=\\"}));
     for (HTREEITEM gone : {docs, inner}) {
-        EXPECT_FALSE(Send(tree_, TVM_DELETEITEM, 0, reinterpret_cast<device::LPARAM>(gone)));
+        EXPECT_FALSE(OnItem(TVM_DELETEITEM, 0, gone));
         EXPECT_EQ(ItemText(tree_, gone), u"");
         EXPECT_EQ(Next(TVGN_NEXT, gone), nullptr);
         EXPECT_EQ(Next(TVGN_PARENT, gone), nullptr);
     }
     EXPECT_EQ(Next(TVGN_ROOT), root);
     EXPECT_EQ(Next(TVGN_CHILD, root), nullptr);
+    TVITEMW noBuffer;  // a text asked for without a buffer to put it in
+    noBuffer.mask = TVIF_TEXT;
+    noBuffer.hItem = root;
+    noBuffer.cchTextMax = 260;
+    EXPECT_TRUE(Send(tree_, TVM_GETITEMW, 0, reinterpret_cast<device::LPARAM>(&noBuffer)));
     EXPECT_EQ(Send(tree_, TVM_GETCOUNT), 1);
 }
 
