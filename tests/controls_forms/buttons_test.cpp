@@ -41,9 +41,9 @@ TEST_F(ButtonsTest, TapsCheckOneRadioPerGroupAndTellTheParent) {
     // The program's own check gives no command and does not clear the others.
     Send(radios_[0], BM_SETCHECK, BST_CHECKED);
     EXPECT_EQ(Checks(), (std::vector<int>{1, 0, 1, 0, 1}));
-    EXPECT_TRUE(CheckRadioButton(parentWindow_, 1014, 1016, 1015));
+    EXPECT_TRUE(CheckRadioButton(hostWindow_, 1014, 1016, 1015));
     EXPECT_EQ(Checks(), (std::vector<int>{0, 1, 0, 0, 1}));
-    EXPECT_EQ(IsDlgButtonChecked(parentWindow_, 1015), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(hostWindow_, 1015), BST_CHECKED);
     EXPECT_TRUE(Take().empty());
 }
 

@@ -111,12 +111,12 @@ TEST_F(DialogsTest, ModalDialogMakesItsControlsInitialisesFirstAndReturnsEndDial
     int ticks = 0;
     static int* tickCount;
     tickCount = &ticks;
-    device::SetTimer(parentWindow_, 1, 100, [](HWND, unsigned, uintptr_t, uint32_t) { ++*tickCount; });
+    device::SetTimer(hostWindow_, 1, 100, [](HWND, unsigned, uintptr_t, uint32_t) { ++*tickCount; });
 
     std::vector<std::string> seen;
     std::vector<gdi::RECT> rects;
     HWND dialogSeen = nullptr;
-    Play({[&] {
+    Later({[&] {
               dialogSeen = device::GetActiveWindow();
               for (int id : {1014, 1015, 1041, 1042, 1029, 1})
                   rects.push_back([&] {
@@ -128,7 +128,7 @@ TEST_F(DialogsTest, ModalDialogMakesItsControlsInitialisesFirstAndReturnsEndDial
           [&] { dev().advance(1000); },
           [&] { TapOn(device::GetDlgItem(dialogSeen, 1015)); },
           [&] { dev().key(Qt::Key_Return); }});
-    const intptr_t result = DialogBoxParam(nullptr, kTestTemplate, parentWindow_,
+    const intptr_t result = DialogBoxParam(nullptr, kTestTemplate, hostWindow_,
                                            [&](HWND dialog, uint32_t msg, WPARAM w, LPARAM l) -> intptr_t {
                                                if (msg == WM_INITDIALOG) {
                                                    seen.push_back("INITDIALOG l=" + std::to_string(l));
@@ -156,21 +156,17 @@ TEST_F(DialogsTest, ModalDialogMakesItsControlsInitialisesFirstAndReturnsEndDial
     EXPECT_EQ(rects[2], (gdi::RECT{121, 26 + 127, 191, 26 + 150}));
     EXPECT_EQ(rects[3].left, 193);
     EXPECT_FALSE(device::IsWindow(dialogSeen));
-    EXPECT_TRUE(device::IsWindowEnabled(parentWindow_));
-    EXPECT_EQ(DialogBoxParam(nullptr, 12345, parentWindow_, nullptr, 0), -1);  // no such template
+    EXPECT_TRUE(device::IsWindowEnabled(hostWindow_));
+    EXPECT_EQ(DialogBoxParam(nullptr, 12345, hostWindow_, nullptr, 0), -1);  // no such template
     DialogTemplate broken = TestTemplate();
     broken.items.push_back({u"NoSuchClass", u"", 5, device::WS_VISIBLE, DialogRect(0, 0, 10, 10)});
-    EXPECT_EQ(DialogBoxIndirectParam(broken, parentWindow_, nullptr, 0), -1);  // a control that cannot be made
-    EXPECT_EQ(device::TopLevelWindows().size(), 2u);  // nothing left behind: the parent and the driver
-    EXPECT_TRUE(device::IsWindowEnabled(parentWindow_));
+    EXPECT_EQ(DialogBoxIndirectParam(broken, hostWindow_, nullptr, 0), -1);  // a control that cannot be made
+    EXPECT_EQ(device::TopLevelWindows().size(), 1u);  // nothing left behind but the host
+    EXPECT_TRUE(device::IsWindowEnabled(hostWindow_));
 }
 
 TEST_F(DialogsTest, MessageBoxAnswersByTapAndKey) {
-    struct Case {
-        unsigned type;
-        std::function<void()> answer;
-        int expected;
-    };
+    struct Case { unsigned type; std::function<void()> answer; int expected; };
     auto tapButton = [this](int id) {
         return [this, id] { TapOn(device::GetDlgItem(device::GetActiveWindow(), id)); };
     };
@@ -183,8 +179,8 @@ TEST_F(DialogsTest, MessageBoxAnswersByTapAndKey) {
     InstallMessageBox();
     for (const Case& c : cases) {
         std::u16string title;
-        Play({[&] { title = device::GetWindowText(device::GetActiveWindow()); }, c.answer});
-        EXPECT_EQ(device::MessageBox(parentWindow_, u"Remove selected file?", u"Delete", c.type), c.expected);
+        Later({[&] { title = device::GetWindowText(device::GetActiveWindow()); }, c.answer});
+        EXPECT_EQ(device::MessageBox(hostWindow_, u"Remove selected file?", u"Delete", c.type), c.expected);
         EXPECT_EQ(title, u"Delete");  // the caption shows in the task bar
     }
 }
@@ -218,7 +214,7 @@ TEST_F(DialogsTest, PropertySheetCallsBackInOrderAndMovesTheTabsDown) {
     }
     PROPSHEETHEADERW header;
     header.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | PSH_MAXIMIZE;
-    header.hwndParent = parentWindow_;
+    header.hwndParent = hostWindow_;
     header.nPages = 2;
     header.ppsp = pages;
     header.pfnCallback = [&order](HWND sheet, uint32_t msg, LPARAM) -> int {
@@ -235,7 +231,7 @@ TEST_F(DialogsTest, PropertySheetCallsBackInOrderAndMovesTheTabsDown) {
         return 1;
     };
     gdi::RECT sheetRect, tabsRect;
-    Play({[&] {
+    Later({[&] {
               HWND sheet = device::GetActiveWindow();
               device::GetWindowRect(sheet, &sheetRect);
               HWND tabs = device::GetDlgItem(sheet, kSheetTabControlId);
@@ -313,13 +309,8 @@ TEST_F(OpenFileTest, ListsFoldersThenMatchingFilesInAnyCase) {
 
 TEST_F(OpenFileTest, ReturnsThePathWhenItFitsAndFailsOnCancel) {
     const char16_t filter[] = u"그래픽 파일 (*.BMP,JPG,GIF)\0*.jpg;*.bmp;*.gif\0";
-    struct Case {
-        uint32_t bufferSize;
-        std::vector<int> rows;  // rows tapped, in turn; -1 taps Cancel
-        bool ok;
-        std::u16string path;
-        uint32_t error;
-    };
+    // rows: tapped in turn; -1 taps Cancel.
+    struct Case { uint32_t bufferSize; std::vector<int> rows; bool ok; std::u16string path; uint32_t error; };
     const Case cases[] = {
         {256, {1, 1}, true, u"\\My Documents\\Trips\\sea.jpg", 0},  // into Trips, then its file
         {256, {3}, true, u"\\My Documents\\b.JPG", 0},
@@ -331,7 +322,7 @@ TEST_F(OpenFileTest, ReturnsThePathWhenItFitsAndFailsOnCancel) {
         std::vector<char16_t> buffer(c.bufferSize, u'?');
         buffer[0] = 0;
         OPENFILENAMEW ofn;
-        ofn.hwndOwner = parentWindow_;
+        ofn.hwndOwner = hostWindow_;
         ofn.lpstrFilter = filter;
         ofn.lpstrFile = buffer.data();
         ofn.nMaxFile = c.bufferSize;
@@ -343,7 +334,7 @@ TEST_F(OpenFileTest, ReturnsThePathWhenItFitsAndFailsOnCancel) {
                 else
                     TapRow(row);
             });
-        Play(steps);
+        Later(steps);
         EXPECT_EQ(GetOpenFileNameW(&ofn), c.ok);
         EXPECT_EQ(std::u16string(buffer.data()), c.path);
         EXPECT_EQ(CommDlgExtendedError(), c.error);

@@ -25,15 +25,15 @@ TEST_F(FieldsTest, EditTellsEveryChangeAndNumberEditRefusesOtherCharacters) {
         EXPECT_EQ(Take(), Events(c.changes, "COMMAND id=" + std::to_string(id) + " code=768"));
     }
     // The program's text also tells a change; digits-only binds typing only.
-    EXPECT_TRUE(SetDlgItemText(parentWindow_, 1041, u"x7"));
+    EXPECT_TRUE(SetDlgItemText(hostWindow_, 1041, u"x7"));
     EXPECT_EQ(Take(), Events{"COMMAND id=1041 code=768"});
     EXPECT_EQ(TextOf(number), u"x7");
     bool translated = true;
-    EXPECT_EQ(GetDlgItemInt(parentWindow_, 1041, &translated, false), 0u);
+    EXPECT_EQ(GetDlgItemInt(hostWindow_, 1041, &translated, false), 0u);
     EXPECT_FALSE(translated);
     // Digits far into a long text still count.
     SetWindowTextW(number, std::u16string(100, u'0') + u"5");
-    EXPECT_EQ(GetDlgItemInt(parentWindow_, 1041, &translated, false), 5u);
+    EXPECT_EQ(GetDlgItemInt(hostWindow_, 1041, &translated, false), 5u);
     EXPECT_TRUE(translated);
 }
 
@@ -135,7 +135,7 @@ TEST_F(UpDownTest, ArrowsStepTheBuddysNumberAndWrapAtTheEnds) {
         {u"45", true, u"9", 9, "pos=8 delta=1"},    // beyond the range it does not
     };
     for (const auto& c : cases) {
-        if (!c.start.empty()) SetDlgItemText(parentWindow_, 1041, c.start);
+        if (!c.start.empty()) SetDlgItemText(hostWindow_, 1041, c.start);
         Take();
         Arrow(c.up);
         EXPECT_EQ(TextOf(edit_), c.text) << std::string(c.start.begin(), c.start.end());
@@ -148,18 +148,18 @@ TEST_F(UpDownTest, ArrowsStepTheBuddysNumberAndWrapAtTheEnds) {
     }
     // Typing beyond the range stays in the buddy.
     device::SetFocus(edit_);
-    SetDlgItemText(parentWindow_, 1041, u"");
+    SetDlgItemText(hostWindow_, 1041, u"");
     dev().typeText(u"120");
     EXPECT_EQ(TextOf(edit_), u"120");
     // Arrow keys in the buddy step too.
-    SetDlgItemText(parentWindow_, 1041, u"5");
+    SetDlgItemText(hostWindow_, 1041, u"5");
     dev().key(Qt::Key_Down);
     EXPECT_EQ(TextOf(edit_), u"4");
 }
 
 TEST_F(UpDownTest, ARefusedStepLeavesTheNumber) {
-    SetDlgItemText(parentWindow_, 1041, u"10");
-    parent_->notifyAnswer = 1;
+    SetDlgItemText(hostWindow_, 1041, u"10");
+    notifyAnswer_ = 1;
     Take();
     Arrow(true);
     EXPECT_EQ(TextOf(edit_), u"10");

@@ -65,43 +65,23 @@ std::string CodeName(uint32_t code) {
     }
 }
 
-device::LRESULT Parent::WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) {
-    if (msg == device::WM_NOTIFY) {
-        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-        events.push_back(Describe(header));
-        return answer ? answer(header) : 0;
-    }
-    if (msg == device::WM_VSCROLL) {
-        events.push_back("VSCROLL code=" + std::to_string(device::LOWORD(wParam)) +
-                         " pos=" + std::to_string(device::HIWORD(wParam)) +
-                         (lParam ? "" : " nobar"));
-        return 0;
-    }
-    return device::DefWindowProc(this, msg, wParam, lParam);
-}
-
 void ListsTest::SetUp() {
-    device_ = device::Device::start({.scale = 1, .headless = true, .virtualClock = true});
-    ASSERT_TRUE(device_);
+    HostTest::SetUp();
     RegisterListControlClasses();
-    auto object = std::make_unique<Parent>();
-    parent_ = object.get();
-    // Below the task bar, so that screen and parent coordinates differ by 26 in y.
-    parentWindow_ = device::CreateWindowFor(std::move(object), u"ListsParent", 0, u"Parent", device::WS_VISIBLE,
-                                            0, 26, 240, 268, nullptr, 0);
-    ASSERT_TRUE(parentWindow_);
+    host_->describe = [](uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) -> std::optional<std::string> {
+        if (msg == device::WM_NOTIFY) return Describe(*reinterpret_cast<const NMHDR*>(lParam));
+        if (msg != device::WM_VSCROLL) return std::nullopt;
+        return "VSCROLL code=" + std::to_string(device::LOWORD(wParam)) +
+               " pos=" + std::to_string(device::HIWORD(wParam)) + (lParam ? "" : " nobar");
+    };
+    host_->answer = [this](uint32_t msg, device::WPARAM, device::LPARAM lParam) -> device::LRESULT {
+        return msg == device::WM_NOTIFY && answer_ ? answer_(*reinterpret_cast<const NMHDR*>(lParam)) : 0;
+    };
 }
 
 void ListsTest::TearDown() {
     SetStylusModifiers(Qt::NoModifier);
-    device_.reset();
-}
-
-HWND ListsTest::Make(std::u16string_view className, uint32_t style, int x, int y, int w, int h, int id) {
-    HWND control = device::CreateWindow(className, u"", device::WS_CHILD | device::WS_VISIBLE | style, x, y, w, h,
-                                        parentWindow_, id);
-    dev().processPending();
-    return control;
+    HostTest::TearDown();
 }
 
 HTREEITEM InsertItem(HWND tree, HTREEITEM parent, std::u16string_view text, int children, HTREEITEM after) {

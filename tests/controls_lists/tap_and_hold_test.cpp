@@ -30,7 +30,7 @@ protected:
         auto object = std::make_unique<Asker>();
         asker_ = object.get();
         window_ = device::CreateWindowFor(std::move(object), u"Asker", 0, u"", device::WS_CHILD | device::WS_VISIBLE,
-                                          0, 100, 240, 100, parentWindow_, 1004);
+                                          0, 100, 240, 100, hostWindow_, 1004);
         ASSERT_TRUE(window_);
     }
     Asker* asker_ = nullptr;

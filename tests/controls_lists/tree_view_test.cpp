@@ -69,7 +69,7 @@ TEST_F(TreeTest, ExpandingIsHeardBeforeTheChildrenShowAndCanBeCancelled) {
     };
     for (const auto& c : cases) {
         // The parent refills the children while it hears the expansion, as the folder tree does.
-        parent_->answer = [&](const NMHDR& header) -> device::LRESULT {
+        answer_ = [&](const NMHDR& header) -> device::LRESULT {
             if (header.code != TVN_ITEMEXPANDINGW) return 0;
             const auto& nm = reinterpret_cast<const NMTREEVIEWW&>(header);
             if (c.cancel) return 1;
@@ -127,7 +127,7 @@ TEST_F(TreeTest, CancelledSelectionKeepsTheOldOne) {
     HTREEITEM a = InsertItem(tree_, nullptr, u"a");
     HTREEITEM b = InsertItem(tree_, nullptr, u"b");
     OnItem(TVM_SELECTITEM, TVGN_CARET, a);
-    parent_->answer = [](const NMHDR& header) -> device::LRESULT { return header.code == TVN_SELCHANGINGW; };
+    answer_ = [](const NMHDR& header) -> device::LRESULT { return header.code == TVN_SELCHANGINGW; };
     Take();
     TapLabel(b);
     EXPECT_EQ(Take(), Events{"SELCHANGING id=1003 action=1 old=a new=b"});
@@ -161,7 +161,7 @@ TEST_F(TreeTest, DeletedHandlesAreRefusedAndTheSelectionGoesToTheParent) {
 
 TEST_F(TreeTest, ParentMayDestroyTheTreeWhileHearingASelection) {
     HTREEITEM a = InsertItem(tree_, nullptr, u"a");
-    parent_->answer = [&](const NMHDR& header) -> device::LRESULT {
+    answer_ = [&](const NMHDR& header) -> device::LRESULT {
         if (header.code == TVN_SELCHANGEDW) device::DestroyWindow(tree_);
         return 0;
     };

@@ -24,7 +24,7 @@ protected:
     HWND Bar(uint32_t id, uint32_t flags = SHCMBF_HIDESIPBUTTON) {
         SHMENUBARINFO info;
         info.cbSize = kSHMENUBARINFOSize;
-        info.hwndParent = ownerWindow_;
+        info.hwndParent = hostWindow_;
         info.dwFlags = flags;
         info.nToolBarId = id;
         if (!SHCreateMenuBar(&info)) return nullptr;
@@ -71,10 +71,10 @@ TEST_F(MenuBarTest, BarsAreBuiltFromTheirResourcesInOrder) {
 
 TEST_F(MenuBarTest, CreationFailsForABadRecordOrResource) {
     const struct { uint32_t size; HWND parent; uint32_t id; } cases[] = {
-        {28, ownerWindow_, 102}, {kSHMENUBARINFOSize, ownerWindow_, 555}, {kSHMENUBARINFOSize, nullptr, 102}};
+        {28, hostWindow_, 102}, {kSHMENUBARINFOSize, hostWindow_, 555}, {kSHMENUBARINFOSize, nullptr, 102}};
     for (const auto& c : cases) {
         SHMENUBARINFO info;
-        info.cbSize = c.size, info.hwndParent = c.parent, info.nToolBarId = c.id, info.hwndMB = ownerWindow_;
+        info.cbSize = c.size, info.hwndParent = c.parent, info.nToolBarId = c.id, info.hwndMB = hostWindow_;
         EXPECT_FALSE(SHCreateMenuBar(&info)) << c.id;
         EXPECT_EQ(info.hwndMB, nullptr);
     }
@@ -101,7 +101,7 @@ TEST_F(MenuBarTest, ButtonPressesBecomeCommandsToTheParent) {
     TapAt(dev(), Centre(browse, 4));
     EXPECT_TRUE(Take().empty());
     // The bars left the parent active.
-    EXPECT_EQ(device::GetActiveWindow(), ownerWindow_);
+    EXPECT_EQ(device::GetActiveWindow(), hostWindow_);
 }
 
 TEST_F(MenuBarTest, TheFetchedSubMenuIsTheOneThatOpensWithItsCheckMarks) {
@@ -111,7 +111,7 @@ TEST_F(MenuBarTest, TheFetchedSubMenuIsTheOneThatOpensWithItsCheckMarks) {
     ASSERT_TRUE(tool && file);
     EXPECT_NE(tool, file);
     EXPECT_EQ(device::SendMessage(bar, SHCMBM_GETSUBMENU, 0, 40088), 0);  // an image button has none
-    owner_->names = {{tool, "Tool"}, {file, "File"}};
+    names_ = {{tool, "Tool"}, {file, "File"}};
     CheckMenuItem(tool, 40070, MF_BYCOMMAND | MF_UNCHECKED);
     CheckMenuItem(tool, 40065, MF_BYCOMMAND | MF_CHECKED);
 
@@ -185,16 +185,16 @@ TEST_F(MenuBarTest, OnlyShownBarsAreSeenAndShowingOneHidesNoOther) {
     dev().processPending();
     EXPECT_TRUE(device::IsWindowVisible(browse));  // nothing else was hidden
     EXPECT_TRUE(toolShows());
-    EXPECT_EQ(device::GetActiveWindow(), ownerWindow_);
+    EXPECT_EQ(device::GetActiveWindow(), hostWindow_);
 
     device::ShowWindow(view, device::SW_HIDE);
     dev().processPending();
     EXPECT_FALSE(toolShows());
     // Every bar hidden: the band lets taps through to the window under it.
     device::ShowWindow(browse, device::SW_HIDE);
-    device::MoveWindow(ownerWindow_, 0, 26, 240, 294, false);
+    device::MoveWindow(hostWindow_, 0, 26, 240, 294, false);
     dev().processPending();
-    EXPECT_EQ(device::internal::WindowFromPoint({120, 310}), ownerWindow_);
+    EXPECT_EQ(device::internal::WindowFromPoint({120, 310}), hostWindow_);
 }
 
 TEST_F(MenuBarTest, ButtonImagesCanChange) {

@@ -12,12 +12,7 @@ TEST(InputRules, DoubleTapNeedsSameWindowShortTimeAndSmallDistance) {
     const Window* b = reinterpret_cast<const Window*>(0x20);
     const TapRecord first{true, 1000, {50, 50}, a};
     struct Case {
-        const char* what;
-        TapRecord first;
-        uint64_t time;
-        gdi::POINT point;
-        const Window* window;
-        bool expected;
+        const char* what; TapRecord first; uint64_t time; gdi::POINT point; const Window* window; bool expected;
     } cases[] = {
         {"same place at once", first, 1000, {50, 50}, a, true},
         {"at the interval", first, 1400, {50, 50}, a, true},

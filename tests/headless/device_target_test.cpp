@@ -12,13 +12,8 @@
 namespace headless {
 namespace {
 
-struct DemoCase {
-    const char* script;
-    gdi::POINT stylus;  // client coordinates the demo window saw last
-    gdi::POINT marker;
-    int lastButton;
-    int ticks;
-};
+// stylus: the client coordinates the demo window saw last.
+struct DemoCase { const char* script; gdi::POINT stylus, marker; int lastButton, ticks; };
 
 // Scripts run in-process on a headless device with the demo window, the way
 // scenario tests drive the program.

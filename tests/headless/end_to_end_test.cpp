@@ -109,11 +109,8 @@ TEST_F(EzoProgram, TheDemoTourRunsOnTheDemoDevice) {
 
 TEST_F(EzoProgram, ExitCodesAndTheFirstLineSaid) {
     std::ofstream(folder / "bad.ezs") << "tap 1 2\nshot x.png\nwiat 5\n";
-    struct Case {
-        QStringList args;
-        int exitCode;
-        std::string start;  // of the standard output after a success, else of the errors
-    };
+    // start: of the standard output after a success, else of the errors.
+    struct Case { QStringList args; int exitCode; std::string start; };
     const std::string bad = (folder / "bad.ezs").string();
     const Case cases[] = {
         {Headless(folder / "bad.ezs"), 2, bad + ":3: unknown command 'wiat'"},
@@ -138,8 +135,8 @@ TEST_F(EzoProgram, ExitCodesAndTheFirstLineSaid) {
 // Endless input without a line end: the program stops at the limit, soon,
 // and without filling the memory.
 TEST_F(EzoProgram, EndlessInputWithoutALineEndStopsAtTheLimit) {
-    const Outcome outcome =
-        Run({"--headless", "--root", Q(root)}, [](QProcessEnvironment&, QProcess& p) { p.setStandardInputFile("/dev/zero"); });
+    auto endless = [](QProcessEnvironment&, QProcess& p) { p.setStandardInputFile("/dev/zero"); };
+    const Outcome outcome = Run({"--headless", "--root", Q(root)}, endless);
     EXPECT_EQ(outcome.exitCode, 2);
     EXPECT_NE(outcome.err.find("<stdin>:1: line is longer than 16 MiB"), std::string::npos) << outcome.err;
     rusage children{};

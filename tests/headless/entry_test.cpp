@@ -56,11 +56,8 @@ TEST(HasDisplay, NeedsADisplayOrAChosenPlatform) {
 
 TEST(ParseOptions, AcceptsGoodArgumentLists) {
     struct Case {
-        std::vector<std::string> args;
-        std::string path, root, script, output;
-        int scale;
-        std::optional<uint64_t> memory;
-        bool headless, help;
+        std::vector<std::string> args; std::string path, root, script, output; int scale;
+        std::optional<uint64_t> memory; bool headless, help;
     };
     const Case cases[] = {
         {{}, "", "", "", "", 0, std::nullopt, false, false},

@@ -33,12 +33,8 @@ protected:
 };
 
 TEST_F(ScriptRunnerTest, TurnsCommandsIntoTargetCallsUntilTheProgramEnds) {
-    struct Case {
-        const char* script;
-        std::vector<std::string> calls;
-        std::optional<int> exitAfterCalls;  // the program ends once this many calls were made
-        int exitCode;
-    };
+    // exitAfterCalls: the program ends once this many calls were made.
+    struct Case { const char* script; std::vector<std::string> calls; std::optional<int> exitAfterCalls; int exitCode; };
     const Case cases[] = {
         {"tap 3 4", {"down 3 4", "pending", "up 3 4", "pending"}, std::nullopt, 0},
         {"down 1 2\nmove 5 6\nup 7 -8", {"down 1 2", "pending", "move 5 6", "pending", "up 7 -8", "pending"},
@@ -105,11 +101,7 @@ void RunUntilFinished(const ScriptDriver& driver) {
 
 TEST(ScriptDriver, RunsLinesUntilTheEndAFailureOrTheProgramEnds) {
     struct Case {
-        const char* script;
-        std::optional<int> exitAfterCalls;
-        bool screen;
-        std::vector<std::string> calls;
-        int status;
+        const char* script; std::optional<int> exitAfterCalls; bool screen; std::vector<std::string> calls; int status;
         std::string error;
     };
     const Case cases[] = {

@@ -40,11 +40,7 @@ Step KillAll(HWND w) { return {Step::KillAll, w}; }
 Step Advance(uint32_t ms) { return {Step::Advance, nullptr, 0, ms}; }
 
 // When (window, id) ticks, step runs inside the tick.
-struct Reaction {
-    HWND window;
-    uintptr_t id;
-    Step step;
-};
+struct Reaction { HWND window; uintptr_t id; Step step; };
 
 struct Scenario {
     const char* name;
