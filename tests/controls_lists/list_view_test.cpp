@@ -31,9 +31,7 @@ protected:
         Take();
     }
     void SetText(int row, int column, std::u16string text) {
-        LVITEMW item;
-        item.iSubItem = column;
-        item.pszText = text.data();
+        LVITEMW item{.iSubItem = column, .pszText = text.data()};
         Send(list_, LVM_SETITEMTEXTW, device::WPARAM(row), reinterpret_cast<device::LPARAM>(&item));
     }
     // The screen point in the middle of a row's first column.
@@ -143,9 +141,7 @@ TEST_F(ListTest, SwitchingBetweenReportAndListKeepsRowsAndSelection) {
 }
 
 TEST_F(ListTest, ProgramSetStatesAreHeardAndCounted) {
-    LVITEMW state;
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    LVITEMW state{.state = kSelFocus, .stateMask = kSelFocus};
     Send(list_, LVM_SETITEMSTATE, 3, reinterpret_cast<device::LPARAM>(&state));
     EXPECT_EQ(Take(), Events{Changed(3, 0, kSelFocus)});
     EXPECT_EQ(Mark(), 3);

@@ -84,34 +84,31 @@ void ListsTest::TearDown() {
     HostTest::TearDown();
 }
 
+namespace {
+
+device::LRESULT SendWith(HWND control, uint32_t msg, device::WPARAM wParam, const void* record) {
+    return device::SendMessage(control, msg, wParam, reinterpret_cast<device::LPARAM>(record));
+}
+
+}  // namespace
+
 HTREEITEM InsertItem(HWND tree, HTREEITEM parent, std::u16string_view text, int children, HTREEITEM after) {
     std::u16string copy(text);
-    TVINSERTSTRUCTW insert;
-    insert.hParent = parent;
-    insert.hInsertAfter = after;
-    insert.item.mask = TVIF_TEXT | TVIF_CHILDREN;
-    insert.item.pszText = copy.data();
-    insert.item.cChildren = children;
-    return reinterpret_cast<HTREEITEM>(
-        device::SendMessage(tree, TVM_INSERTITEMW, 0, reinterpret_cast<device::LPARAM>(&insert)));
+    const TVINSERTSTRUCTW insert{
+        parent, after, {.mask = TVIF_TEXT | TVIF_CHILDREN, .pszText = copy.data(), .cChildren = children}};
+    return reinterpret_cast<HTREEITEM>(SendWith(tree, TVM_INSERTITEMW, 0, &insert));
 }
 
 std::u16string ItemText(HWND tree, HTREEITEM item) {
     char16_t buffer[260] = {};
-    TVITEMW query;
-    query.mask = TVIF_TEXT;
-    query.hItem = item;
-    query.pszText = buffer;
-    query.cchTextMax = 260;
-    if (!device::SendMessage(tree, TVM_GETITEMW, 0, reinterpret_cast<device::LPARAM>(&query))) return u"";
-    return buffer;
+    TVITEMW query{.mask = TVIF_TEXT, .hItem = item, .pszText = buffer, .cchTextMax = 260};
+    return SendWith(tree, TVM_GETITEMW, 0, &query) ? buffer : u"";
 }
 
 std::vector<std::u16string> ChildTexts(HWND tree, HTREEITEM item) {
     std::vector<std::u16string> texts;
     auto next = [tree](uint32_t code, HTREEITEM from) {
-        return reinterpret_cast<HTREEITEM>(
-            device::SendMessage(tree, TVM_GETNEXTITEM, code, reinterpret_cast<device::LPARAM>(from)));
+        return reinterpret_cast<HTREEITEM>(SendWith(tree, TVM_GETNEXTITEM, code, from));
     };
     for (HTREEITEM child = next(TVGN_CHILD, item); child; child = next(TVGN_NEXT, child))
         texts.push_back(ItemText(tree, child));
@@ -120,32 +117,20 @@ std::vector<std::u16string> ChildTexts(HWND tree, HTREEITEM item) {
 
 void InsertColumn(HWND list, int index, std::u16string_view title, int width, int fmt) {
     std::u16string copy(title);
-    LVCOLUMNW column;
-    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    column.fmt = fmt;
-    column.cx = width;
-    column.pszText = copy.data();
-    column.iSubItem = index;
-    device::SendMessage(list, LVM_INSERTCOLUMNW, device::WPARAM(index), reinterpret_cast<device::LPARAM>(&column));
+    const LVCOLUMNW column{LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM, fmt, width, copy.data(), 0, index};
+    SendWith(list, LVM_INSERTCOLUMNW, device::WPARAM(index), &column);
 }
 
 int InsertRow(HWND list, int index, std::u16string_view text) {
     std::u16string copy(text);
-    LVITEMW item;
-    item.mask = LVIF_TEXT;
-    item.iItem = index;
-    item.pszText = copy.data();
-    item.cchTextMax = 260;
-    return int(device::SendMessage(list, LVM_INSERTITEMW, 0, reinterpret_cast<device::LPARAM>(&item)));
+    const LVITEMW item{.mask = LVIF_TEXT, .iItem = index, .pszText = copy.data(), .cchTextMax = 260};
+    return int(SendWith(list, LVM_INSERTITEMW, 0, &item));
 }
 
 std::u16string RowText(HWND list, int row, int column) {
     char16_t buffer[256] = {};
-    LVITEMW item;
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = 256;
-    device::SendMessage(list, LVM_GETITEMTEXTW, device::WPARAM(row), reinterpret_cast<device::LPARAM>(&item));
+    const LVITEMW item{.iSubItem = column, .pszText = buffer, .cchTextMax = 256};
+    SendWith(list, LVM_GETITEMTEXTW, device::WPARAM(row), &item);
     return buffer;
 }
 

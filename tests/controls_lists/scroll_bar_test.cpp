@@ -17,12 +17,7 @@ protected:
         Take();
     }
     int32_t Set(int nMin, int nMax, uint32_t page, int pos, uint32_t mask) {
-        SCROLLINFO info;
-        info.fMask = mask;
-        info.nMin = nMin;
-        info.nMax = nMax;
-        info.nPage = page;
-        info.nPos = pos;
+        const SCROLLINFO info{.fMask = mask, .nMin = nMin, .nMax = nMax, .nPage = page, .nPos = pos};
         return SetScrollInfo(bar_, SB_CTL, &info, true);
     }
     int Screen(int y) { return kParentTop + y; }
@@ -51,8 +46,7 @@ TEST_F(ScrollBarTest, ThumbDragTracksThenReportsTheEndPosition) {
     dev().stylusDown(x, Screen(20));  // on the thumb at the top
     dev().stylusMove(x, Screen(40));
     dev().stylusMove(x, Screen(60));
-    SCROLLINFO info;
-    info.fMask = SIF_POS | SIF_TRACKPOS;
+    SCROLLINFO info{.fMask = SIF_POS | SIF_TRACKPOS};
     GetScrollInfo(bar_, SB_CTL, &info);
     dev().stylusUp(x, Screen(60));
     const Events events = Take();
@@ -80,8 +74,7 @@ TEST_F(ScrollBarTest, RangeAndPageDecideTheLastPositionAndWhetherTheBarWorks) {
     for (const auto& c : cases) {
         EXPECT_EQ(Set(c.nMin, c.nMax, c.page, c.pos, c.mask), c.expectedPos) << c.nMax << "/" << c.page;
         EXPECT_EQ(device::IsWindowEnabled(bar_), c.enabled) << c.nMax << "/" << c.page;
-        SCROLLINFO back;
-        back.fMask = SIF_ALL;
+        SCROLLINFO back{.fMask = SIF_ALL};
         ASSERT_TRUE(GetScrollInfo(bar_, SB_CTL, &back));
         EXPECT_EQ(std::tie(back.nMin, back.nMax, back.nPage, back.nPos), std::tie(c.nMin, c.nMax, c.page, c.expectedPos));
     }

@@ -36,10 +36,7 @@ protected:
         return Send(tree_, msg, wParam, reinterpret_cast<device::LPARAM>(item));
     }
     bool Expanded(HTREEITEM item) {
-        TVITEMW state;
-        state.mask = TVIF_STATE;
-        state.hItem = item;
-        state.stateMask = TVIS_EXPANDED;
+        TVITEMW state{.mask = TVIF_STATE, .hItem = item, .stateMask = TVIS_EXPANDED};
         Send(tree_, TVM_GETITEMW, 0, reinterpret_cast<device::LPARAM>(&state));
         return state.state & TVIS_EXPANDED;
     }
@@ -151,10 +148,7 @@ TEST_F(TreeTest, DeletedHandlesAreRefusedAndTheSelectionGoesToTheParent) {
     }
     EXPECT_EQ(Next(TVGN_ROOT), root);
     EXPECT_EQ(Next(TVGN_CHILD, root), nullptr);
-    TVITEMW noBuffer;  // a text asked for without a buffer to put it in
-    noBuffer.mask = TVIF_TEXT;
-    noBuffer.hItem = root;
-    noBuffer.cchTextMax = 260;
+    TVITEMW noBuffer{.mask = TVIF_TEXT, .hItem = root, .cchTextMax = 260};  // a text asked for without a buffer
     EXPECT_TRUE(Send(tree_, TVM_GETITEMW, 0, reinterpret_cast<device::LPARAM>(&noBuffer)));
     EXPECT_EQ(Send(tree_, TVM_GETCOUNT), 1);
 }

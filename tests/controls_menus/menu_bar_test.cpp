@@ -22,11 +22,7 @@ protected:
         DefineSampleBars();
     }
     HWND Bar(uint32_t id, uint32_t flags = SHCMBF_HIDESIPBUTTON) {
-        SHMENUBARINFO info;
-        info.cbSize = kSHMENUBARINFOSize;
-        info.hwndParent = hostWindow_;
-        info.dwFlags = flags;
-        info.nToolBarId = id;
+        SHMENUBARINFO info{.cbSize = kSHMENUBARINFOSize, .hwndParent = hostWindow_, .dwFlags = flags, .nToolBarId = id};
         if (!SHCreateMenuBar(&info)) return nullptr;
         dev().processPending();
         return info.hwndMB;
@@ -73,8 +69,7 @@ TEST_F(MenuBarTest, CreationFailsForABadRecordOrResource) {
     const struct { uint32_t size; HWND parent; uint32_t id; } cases[] = {
         {28, hostWindow_, 102}, {kSHMENUBARINFOSize, hostWindow_, 555}, {kSHMENUBARINFOSize, nullptr, 102}};
     for (const auto& c : cases) {
-        SHMENUBARINFO info;
-        info.cbSize = c.size, info.hwndParent = c.parent, info.nToolBarId = c.id, info.hwndMB = hostWindow_;
+        SHMENUBARINFO info{.cbSize = c.size, .hwndParent = c.parent, .nToolBarId = c.id, .hwndMB = hostWindow_};
         EXPECT_FALSE(SHCreateMenuBar(&info)) << c.id;
         EXPECT_EQ(info.hwndMB, nullptr);
     }
