@@ -1,16 +1,13 @@
 #include "forms_fixture.h"
 
 #include <QAbstractItemView>
-#include <QDir>
 #include <QTabBar>
-#include <QFile>
-#include <QTemporaryDir>
 
+#include "files/temp_folder.h"
 #include "platform/controls/message_box_control.h"
 #include "platform/controls/open_file.h"
 #include "platform/controls/property_sheet.h"
 #include "platform/device/activation.h"
-#include "platform/device/timers.h"
 #include "platform/device/window_api.h"
 #include "platform/files/device_paths.h"
 
@@ -217,19 +214,13 @@ class OpenFileTest : public DialogsTest {
 protected:
     void SetUp() override {
         DialogsTest::SetUp();
-        ASSERT_TRUE(root_.isValid());
-        QDir dir(root_.path());
-        dir.mkpath(QStringLiteral("My Documents/Trips"));
-        for (const char* name : {"My Documents/b.JPG", "My Documents/a.bmp", "My Documents/notes.txt",
-                                 "My Documents/c.Gif", "My Documents/Trips/sea.jpg"}) {
-            QFile f(dir.filePath(QString::fromUtf8(name)));
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        }
-        previousRoot_ = files::DeviceRoot();
-        files::SetDeviceRoot(root_.path().toStdString());
+        root_.MakeFolder("My Documents/Trips");
+        for (const char* name : {"b.JPG", "a.bmp", "notes.txt", "c.Gif", "Trips/sea.jpg"})
+            root_.WriteFile(std::string("My Documents/") + name, "");
+        files::SetDeviceRoot(root_.path());
     }
     void TearDown() override {
-        files::SetDeviceRoot(previousRoot_);
+        files::SetDeviceRoot("");
         DialogsTest::TearDown();
     }
     // Taps the picker's row.
@@ -241,8 +232,7 @@ protected:
         const int rowHeight = widget ? static_cast<QAbstractItemView*>(widget)->sizeHintForRow(0) : 16;
         Tap(r.left + 20, r.top + 2 + row * rowHeight + rowHeight / 2);
     }
-    QTemporaryDir root_;
-    std::string previousRoot_;
+    testing_support::TempFolder root_;
 };
 
 TEST(OpenFileArithmetic, FilterPairsAndPaths) {

@@ -9,6 +9,21 @@ std::string Utf8(std::u16string_view text) {
     return QString::fromUtf16(text.data(), qsizetype(text.size())).toStdString();
 }
 
+std::string CodeName(uint32_t code) {
+    switch (code) {
+    case TVN_SELCHANGINGW: return "SELCHANGING";
+    case TVN_SELCHANGEDW: return "SELCHANGED";
+    case TVN_ITEMEXPANDINGW: return "EXPANDING";
+    case TVN_ITEMEXPANDEDW: return "EXPANDED";
+    case LVN_ITEMCHANGED: return "ITEMCHANGED";
+    case LVN_COLUMNCLICK: return "COLUMNCLICK";
+    case LVN_ITEMACTIVATE: return "ITEMACTIVATE";
+    case NM_CLICK: return "CLICK";
+    case GN_CONTEXTMENU: return "CONTEXTMENU";
+    default: return "code" + std::to_string(int32_t(code));
+    }
+}
+
 std::string Describe(const NMHDR& header) {
     const std::string name = CodeName(header.code);
     const std::string from = " id=" + std::to_string(header.idFrom);
@@ -49,21 +64,6 @@ std::string Describe(const NMHDR& header) {
 }
 
 }  // namespace
-
-std::string CodeName(uint32_t code) {
-    switch (code) {
-    case TVN_SELCHANGINGW: return "SELCHANGING";
-    case TVN_SELCHANGEDW: return "SELCHANGED";
-    case TVN_ITEMEXPANDINGW: return "EXPANDING";
-    case TVN_ITEMEXPANDEDW: return "EXPANDED";
-    case LVN_ITEMCHANGED: return "ITEMCHANGED";
-    case LVN_COLUMNCLICK: return "COLUMNCLICK";
-    case LVN_ITEMACTIVATE: return "ITEMACTIVATE";
-    case NM_CLICK: return "CLICK";
-    case GN_CONTEXTMENU: return "CONTEXTMENU";
-    default: return "code" + std::to_string(int32_t(code));
-    }
-}
 
 void ListsTest::SetUp() {
     HostTest::SetUp();

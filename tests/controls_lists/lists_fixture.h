@@ -14,8 +14,6 @@ using namespace controls;
 using device::HWND;
 using device_test::Events;
 
-std::string CodeName(uint32_t code);
-
 class ListsTest : public device_test::HostTest {
 protected:
     void SetUp() override;
