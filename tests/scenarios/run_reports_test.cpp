@@ -1,7 +1,5 @@
-// What a run tells on standard error, and the small things it tidies: a
-// script the program left early, the settings file set aside or not saved,
-// a script with a byte-order mark or a NUL in a file name, and leftovers of
-// a settings write cut short.
+// What a run tells on standard error about the settings file set aside or
+// not saved, and the leftovers of a settings write cut short it tidies.
 #include "scenario.h"
 
 #include <fstream>
@@ -32,27 +30,6 @@ protected:
     }
     fs::path SettingsFolder() const { return folder_ / "config" / "ezo"; }
 };
-
-TEST_F(RunReports, AQuitByTheProgramSaysTheRestOfTheScriptWasNotRun) {
-    WritePicture("a.jpg", 30, 20);
-    // On the opened picture, where hardware button 4 quits as well.
-    for (const char* quit : {"key Ctrl+Q", "appkey 4", "command 1"}) {
-        SCOPED_TRACE(quit);
-        const std::string told = RunTold("tap 40 136\n" + std::string(quit) + "\ndump after.txt\n");
-        EXPECT_NE(told.find("script.ezs:2: the program quit; the 1 command after this line was not run\n"),
-                  std::string::npos)
-            << told;
-        EXPECT_FALSE(fs::exists(folder_ / "after.txt"));
-    }
-}
-
-TEST_F(RunReports, AScriptMayStartWithAByteOrderMarkButNoFileNameHoldsANul) {
-    RunTold("\xEF\xBB\xBF" "dump marked.txt\n");
-    EXPECT_TRUE(fs::exists(folder_ / "marked.txt"));
-    const std::string told = RunTold(std::string("dump a\0b.txt\n", 13), 2);
-    EXPECT_NE(told.find("script.ezs:1: dump: FILE holds a NUL byte"), std::string::npos) << told;
-    EXPECT_FALSE(fs::exists(folder_ / "a"));
-}
 
 TEST_F(RunReports, ASettingsFileSetAsideOrNotSavedIsToldInOneLine) {
     const std::string file = (SettingsFolder() / "registry.reg").string();
