@@ -12,12 +12,6 @@ constexpr uint16_t kActivate = 1, kDeactivate = 2;  // activation changes instea
 
 class ViewModesTest : public ModesTest {
 protected:
-    bool MenusChecked(uint16_t command) const {
-        bool all = true;
-        for (controls::HMENU menu : program().shell.toolMenus)
-            all = all && (controls::GetMenuState(menu, command, controls::MF_BYCOMMAND) & controls::MF_CHECKED);
-        return all;
-    }
     bool OverlaysShown() const {
         int shown = 0;
         for (int id : {kIdLeaveFullScreen, kIdOverlayZoomIn, kIdOverlayZoomOut, kIdOverlayFit}) shown += Shown(Child(id));
