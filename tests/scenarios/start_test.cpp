@@ -1,5 +1,5 @@
 // Starting the program: the first run, the stored start option, a start
-// file that is gone, and PATH on the command line.
+// file that is gone, PATH on the command line, the stored slide interval.
 #include "scenario.h"
 
 #include <QColor>
@@ -9,23 +9,31 @@ namespace {
 
 class StartScenario : public ScenarioTest {};
 
-// The settings reach the store at exit, the folder on view with them.
-TEST_F(StartScenario, FirstRunShowsTheBrowseScreenAndStoresTheFolderAtExit) {
+// Nothing to open: the browse screen on the stored folder (the root on a
+// first run), which is stored again at exit with the other settings.
+TEST_F(StartScenario, TheBrowseScreenShowsTheStoredFolderAndStoresItAtExit) {
     WritePicture("a.jpg", 40, 30);
-    ASSERT_EQ(Run("dump start.txt\nshot start.png\n"), 0);
-    const Dump dump = ReadDump("start.txt");
-    EXPECT_EQ(dump["browseMode"], "1");
-    EXPECT_EQ(dump["currentFolder"], "\\");
-    EXPECT_EQ(dump.rows.size(), 1u) << dump.text;
-    // Task bar above, the menu bar below, and the separator's grey band
-    // across the screen below the tree (client row 77 + 26).
-    const QImage shot = ReadShot("start.png");
-    ASSERT_EQ(shot.size(), QSize(240, 320));
-    EXPECT_NE(shot.pixelColor(120, 26 + 81), QColor(Qt::white));
-    EXPECT_NE(shot.pixelColor(120, 310), QColor(Qt::white));
-    EXPECT_EQ(shot.pixelColor(120, 26 + 40), QColor(Qt::white));
-    EXPECT_EQ(StoredDword(u"Slide"), 3);
-    EXPECT_EQ(StoredString(u"OpenFile"), u"\\");
+    WritePicture("My Documents/Pictures/b.jpg", 40, 30);
+    const std::pair<const char16_t*, std::string> cases[] = {{nullptr, "\\"},
+                                                             {u"\\My Documents\\Pictures\\", "\\My Documents\\Pictures\\"}};
+    for (const auto& [stored, folder] : cases) {
+        SCOPED_TRACE(folder);
+        if (stored) StoreDword(u"OpenMode", 7), StoreString(u"OpenFile", stored);  // any mode but 1 and 2: none
+        ASSERT_EQ(Run("dump start.txt\nshot start.png\n"), 0);
+        const Dump dump = ReadDump("start.txt");
+        EXPECT_EQ(dump["browseMode"], "1");
+        EXPECT_EQ(dump["currentFolder"], folder);
+        EXPECT_EQ(dump["rowCount"], "1");
+        // Task bar above, the menu bar below, and the separator's grey band
+        // across the screen below the tree (client row 77 + 26).
+        const QImage shot = ReadShot("start.png");
+        ASSERT_EQ(shot.size(), QSize(240, 320));
+        EXPECT_NE(shot.pixelColor(120, 26 + 81), QColor(Qt::white));
+        EXPECT_NE(shot.pixelColor(120, 310), QColor(Qt::white));
+        EXPECT_EQ(shot.pixelColor(120, 26 + 40), QColor(Qt::white));
+        EXPECT_EQ(StoredDword(u"Slide"), 3);
+        EXPECT_EQ(StoredString(u"OpenFile"), QString::fromStdString(folder).toStdU16String());
+    }
 }
 
 // A start file that cannot be shown leaves the browse screen with the
@@ -77,18 +85,6 @@ TEST_F(StartScenario, TheLatestFileOpensForViewingAndBrowsingReturnsToTheGrid) {
     EXPECT_EQ(browse["browseMode"], "1");
     EXPECT_TRUE(browse.Shown(1004));
     EXPECT_TRUE(browse.Shown(156));
-}
-
-TEST_F(StartScenario, TheStoredFolderIsRevealedWhenNothingOpensAtStart) {
-    WritePicture("My Documents/Pictures/a.jpg", 40, 30);
-    StoreDword(u"OpenMode", 7);  // any value but 1 and 2: none
-    StoreString(u"OpenFile", u"\\My Documents\\Pictures\\");
-    ASSERT_EQ(Run("dump start.txt\n"), 0);
-    const Dump dump = ReadDump("start.txt");
-    EXPECT_EQ(dump["browseMode"], "1");
-    EXPECT_EQ(dump["currentFolder"], "\\My Documents\\Pictures\\");
-    EXPECT_EQ(dump["rowCount"], "1");
-    EXPECT_EQ(StoredString(u"OpenFile"), u"\\My Documents\\Pictures\\");
 }
 
 // PATH replaces the stored choice for this run; what is stored stays. A
@@ -146,6 +142,20 @@ TEST_F(StartScenario, AMissingPathIsRefusedBeforeAnythingRuns) {
     EXPECT_NE(error.find("nowhere.jpg' does not exist"), std::string::npos) << error;
     EXPECT_FALSE(fs::exists(folder_ / "never.txt"));
     EXPECT_EQ(StoredDword(u"refine"), -12345);  // nothing was saved
+}
+
+TEST_F(StartScenario, TheSlideShowRunsOnTheStoredInterval) {
+    WritePicture("Pictures/a.jpg", 320, 240, demo::Scene::Sunset);
+    WritePicture("Pictures/b.jpg", 320, 240, demo::Scene::Checker);
+    StoreDword(u"OpenMode", 1);
+    StoreString(u"OpenFile", u"\\Pictures\\a.jpg");
+    StoreDword(u"Slide", 2);
+    ASSERT_EQ(Run("command 40086\ndump started.txt\nwait 1999\ndump early.txt\nwait 1\ndump tick.txt\n"), 0);
+    const Dump started = ReadDump("started.txt");
+    EXPECT_EQ(started["slideShowRunning"], "1");
+    EXPECT_NE(started.text.find("timer=1 period=2000"), std::string::npos) << started.text;
+    EXPECT_EQ(ReadDump("early.txt")["title"], "Ezo - a");
+    EXPECT_EQ(ReadDump("tick.txt")["title"], "Ezo - b");
 }
 
 }  // namespace
