@@ -182,11 +182,14 @@ TEST_F(ViewModesTest, BackToBrowsingIsRefusedWithABeepOrFreesThePicture) {
     EXPECT_TRUE(Shown(p.shell.noImages));  // no rows
 }
 
-// The default map: Key1 landscape, Key3 starts and stops the slide show; an
-// action that is no action does nothing.
+// The default map: Key1 landscape, Key3 starts and stops the slide show, Key4
+// quits; the keys wait for a picture on view, and an action that is no
+// action does nothing.
 TEST_F(ViewModesTest, HardwareKeysRunTheirActions) {
     const Program& p = program();
     const auto key = [this](int n) { dev().appKey(n), dev().processPending(); };
+    key(4);  // Quit, but only with a picture on view
+    ASSERT_TRUE(device::IsWindow(window_));
     View(40, 20);
     key(1);
     EXPECT_EQ(p.viewState.landscapeMode, 1);
