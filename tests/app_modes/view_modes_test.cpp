@@ -1,6 +1,5 @@
 // The view screen's switches on the real main window: full screen, the
 // title bar, back to browsing, hardware keys and the stylus.
-#include "app/view_modes.h"
 #include "modes_fixture.h"
 #include "platform/controls/menu.h"
 #include "platform/device/messages.h"
@@ -137,22 +136,6 @@ TEST_F(ViewModesTest, TheOverlayButtonsWorkInFullScreen) {
     TapChild(kIdLeaveFullScreen);
     EXPECT_EQ(v.fullScreen, 0);
     EXPECT_EQ(ShownBar(), IDR_BAR_VIEW);
-}
-
-// Before a dialog the title bar comes back, the view re-centred; shown
-// already, nothing moves.
-TEST_F(ViewModesTest, RestoringTheTitleBarBringsBackTheTaskBarAndRecentres) {
-    View(100, 600);
-    for (int hidden : {0, 1}) {
-        if (hidden) Command(IDM_TITLE_BAR);
-        program().viewState.yOffset = 300;
-        RestoreTitleBar(window_);
-        EXPECT_EQ(WindowRect(window_), (gdi::RECT{0, 26, 240, 294}));
-        EXPECT_EQ(program().viewState.yOffset, hidden ? 140 : 300);  // the middle of 600 rows on the 320-row screen
-    }
-    EXPECT_EQ(program().viewState.titleBarHidden, 0);
-    EXPECT_TRUE(dev().taskBarShown());
-    EXPECT_TRUE(MenusChecked(IDM_TITLE_BAR));
 }
 
 TEST_F(ViewModesTest, BackToBrowsingIsRefusedWithABeepOrFreesThePicture) {
