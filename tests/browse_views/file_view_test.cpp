@@ -133,8 +133,8 @@ TEST_F(FileViewTest, ActivationThatCannotOpenShowsTheBrowseScreenAgain) {
 }
 
 // Tap-and-hold selects the row, with the selection mark, and offers Delete
-// and File Info at the point.
-TEST_F(FileViewTest, HoldSelectsTheRowAndOffersDeleteAtThePoint) {
+// and File Info.
+TEST_F(FileViewTest, HoldSelectsTheRowAndOffersDelete) {
     StartIn({"a.jpg", "b.jpg", "c.jpg"});
     ezo::Shell& shell = program().shell;
     ezo::DeleteMarkedRow(shell);  // no mark: nothing goes
@@ -142,18 +142,14 @@ TEST_F(FileViewTest, HoldSelectsTheRowAndOffersDeleteAtThePoint) {
 
     const gdi::POINT p = RowPoint(1);
     Texts items;
-    QPoint corner;
     test_support::WhenModal([&](HWND window) {
         QMenu* menu = ShownMenu(window);
         ASSERT_TRUE(menu);
         for (QAction* a : menu->actions()) items.push_back(a->text().toStdU16String());
-        corner = menu->mapTo(menu->parentWidget(), QPoint(0, 0));
     });
     dev().hold(p.x, p.y);
     dev().processPending();
     EXPECT_EQ(items, (Texts{u"Delete", u"File Info"}));
-    EXPECT_LE(std::abs(corner.x() - p.x), 3);
-    EXPECT_LE(std::abs(corner.y() - p.y), 3);
     EXPECT_EQ(controls::TrackedMenuWindow(), nullptr);
     EXPECT_TRUE(Visible(List()));  // selected, not opened
     std::u16string path;

@@ -59,9 +59,7 @@ void ScenarioTest::SetUp() {
     folder_ = fs::temp_directory_path() / ("ezo_scenario_" + std::to_string(::getpid()) + "_" + name);
     fs::remove_all(folder_);
     root_ = folder_ / "root";
-    fs::create_directories(root_);
-    fs::create_directories(folder_ / "config");
-    fs::create_directories(folder_ / "cache");
+    for (const char* sub : {"root", "config", "cache"}) fs::create_directories(folder_ / sub);
     setenv("XDG_CACHE_HOME", (folder_ / "cache").c_str(), 1);
     files::SetThumbnailFolder((folder_ / "cache" / "ezo" / "Thumbnails").string());
     UseConfigFolder(folder_ / "config");
