@@ -14,7 +14,7 @@ namespace {
 using MainWindowTest = modes_test::ModesTest;
 
 // The browse screen: the children where the layout puts them, the report bar
-// alone, Title Bar checked in every Tool menu, the hardware buttons taken.
+// alone, Title Bar checked in every Tool menu.
 TEST_F(MainWindowTest, StartsOnTheBrowseScreen) {
     struct Case { int id; bool visible; gdi::RECT rect; } cases[] = {
         {kIdTree, true, {0, 0, 240, 78}},                    {kIdFileList, false, {0, 86, 240, 243}},
@@ -38,11 +38,6 @@ TEST_F(MainWindowTest, StartsOnTheBrowseScreen) {
     EXPECT_TRUE(MenusChecked(IDM_TITLE_BAR));
     for (controls::HMENU menu : shell.toolMenus)
         EXPECT_FALSE(controls::GetMenuState(menu, IDM_LANDSCAPE, controls::MF_BYCOMMAND) & controls::MF_CHECKED);
-    for (uint32_t vk = 0xC1; vk <= 0xC5; ++vk) {
-        const auto key = device::FindHotKey(vk);
-        ASSERT_TRUE(key);
-        EXPECT_EQ(std::pair(key->window, uint32_t(key->id)), std::pair(window_, vk));
-    }
 }
 
 TEST_F(MainWindowTest, SizingMovesTheChildrenAndKeepsThemScreenWide) {
