@@ -4,6 +4,8 @@
 
 #include <QColor>
 
+#include <algorithm>
+
 namespace scenario {
 namespace {
 
@@ -50,7 +52,10 @@ TEST_F(StartScenario, TheRunStartsOnTheStoredChoiceOrOnPath) {
         EXPECT_EQ(dump["browseMode"], c.title == std::string("Ezo") ? "1" : "0");
         EXPECT_EQ(dump["title"], c.title);
         if (!c.folder.empty()) EXPECT_EQ(dump["currentFolder"], c.folder);
-        if (!c.firstRow.empty()) EXPECT_EQ(dump.rows.at(0).rfind(c.firstRow, 0), 0u) << dump.text;
+        if (!c.firstRow.empty()) {  // name, type, size and date
+            EXPECT_EQ(dump.rows.at(0).rfind(c.firstRow, 0), 0u) << dump.text;
+            EXPECT_EQ(std::count(dump.rows[0].begin(), dump.rows[0].end(), '|'), 3) << dump.rows[0];
+        }
         if (c.shown == notice) EXPECT_EQ(dump["BrowseView"] + dump["imageLoaded"], "00");
         for (int id : c.shown) EXPECT_TRUE(dump.Shown(id)) << id << dump.text;
         for (int id : c.hidden) EXPECT_FALSE(dump.Shown(id)) << id;
