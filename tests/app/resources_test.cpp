@@ -1,20 +1,16 @@
 // The program's resources, checked for what the main window relies on: each
-// bar offers the commands of its screen, every command reachable from a bar,
-// a menu or a key is one the main window's command handling acts on, and the
-// pictures load, can be told apart and lie on their bar.
+// bar offers the commands of its screen, and the pictures load, can be told
+// apart and lie on their bar.
 #include <gtest/gtest.h>
 
 #include <QImage>
 
-#include <algorithm>
 #include <set>
 #include <vector>
 
-#include "app/resource_pixel_art.h"
 #include "app/resource_table.h"
 #include "platform/controls/menu_bar.h"
 #include "platform/controls/resources.h"
-#include "platform/device/accelerators.h"
 #include "shell/resource_ids.h"
 
 namespace {
@@ -87,41 +83,6 @@ TEST_F(ProgramResources, EachBarOffersTheCommandsOfItsScreen) {
     EXPECT_TRUE(held && Holds(*held, IDM_DELETE) && Holds(*held, IDM_FILE_INFO));
 }
 
-void AddItems(const MenuItemTemplate& popUp, std::set<int>& out) {
-    for (const MenuItemTemplate& item : popUp.items) {
-        if (item.flags & MF_POPUP) AddItems(item, out);
-        else if (!(item.flags & MF_SEPARATOR)) out.insert(item.id);
-    }
-}
-
-// A stray id in a table reaches no handler; a handled command that nothing
-// sends is unreachable.
-TEST_F(ProgramResources, EveryReachableCommandIsHandled) {
-    std::set<int> reachable;
-    std::vector<int> menus(std::begin(kMenuBarsInCreationOrder), std::end(kMenuBarsInCreationOrder));
-    menus.push_back(IDR_FILE_CONTEXT_MENU);
-    for (int id : menus) {
-        if (const MenuTemplate* menu = FindMenuTemplate(id))
-            for (const MenuItemTemplate& item : menu->items) AddItems(item, reachable);
-        if (const MenuBarTemplate* bar = FindMenuBarTemplate(id))
-            for (const MenuBarButtonTemplate& b : bar->buttons)
-                if (!(b.style & (TBSTYLE_SEP | TBSTYLE_DROPDOWN)) && (b.state & TBSTATE_ENABLED)) reachable.insert(b.command);
-    }
-    device::HACCEL keys = LoadAccelerators(nullptr, IDR_ACCELERATORS);
-    ASSERT_TRUE(keys);
-    for (const device::ACCEL& a : *keys) reachable.insert(a.cmd);
-    reachable.erase(IDM_CTRL_A);  // a key the device has; nothing acts on it
-
-    // The cases of the main window's command handling that a resource sends.
-    const std::set<int> handled{
-        IDM_QUIT, IDM_EXIT, IDM_ABOUT, IDM_OPTION, IDM_REFRESH, IDM_FULL_SCREEN, IDM_LANDSCAPE, IDM_TITLE_BAR,
-        IDM_ROTATE_RIGHT, IDM_ROTATE_LEFT, IDM_FLIP_HORIZONTAL, IDM_FLIP_VERTICAL, IDM_BACK_TO_BROWSE,
-        IDM_PREVIOUS, IDM_NEXT, IDM_ZOOM_IN, IDM_ZOOM_OUT, IDM_FIT, IDM_ACTUAL_SIZE, IDM_ACTUAL_SIZE_SLIDE,
-        IDM_SLIDE_START, IDM_SLIDE_STOP, IDM_TO_THUMBNAILS, IDM_TO_LIST, IDM_TO_REPORT, IDM_FILE_INFO, IDM_DELETE};
-    EXPECT_EQ(reachable, handled);
-    EXPECT_EQ(device::FindAccelerator(keys, 'Q', device::FCONTROL), std::optional<uint16_t>(IDM_QUIT));
-}
-
 int Transparent(const QImage& image, QRect area) {
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -170,21 +131,6 @@ TEST_F(ProgramResources, PicturesLoadDistinctAndLieOnTheirBar) {
     }
     const QImage icon = LoadIcon(nullptr, IDI_EZO);  // 32 x 32, mostly picture
     EXPECT_TRUE(icon.size() == QSize(32, 32) && Transparent(icon, icon.rect()) < 32 * 32 / 2);
-}
-
-TEST(PixelArt, StripsJoinOnlyEquallyHighPictures) {
-    const PixelRows a{"ab", "cd"}, b{"e", "f"}, tall{"g", "h", "i"}, ragged{"jk", "l"}, empty;
-    const struct { const char* what; std::vector<const PixelRows*> pictures; PixelRows strip; } cases[] = {
-        {"two side by side", {&a, &b}, {"abe", "cdf"}}, {"order kept", {&b, &a}, {"eab", "fcd"}},
-        {"heights differ", {&a, &tall}, {}},            {"ragged rows", {&b, &ragged}, {}},
-        {"an empty picture", {&empty}, {}},             {"nothing", {}, {}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(JoinStrip(c.pictures), c.strip) << c.what;
-    EXPECT_EQ(Mirrored({"ab.", "k.w"}), (PixelRows{".ba", "w.k"}));
-    // The program's own colours reach the bitmap.
-    gdi::BitmapPtr bitmap = BitmapFromPixelArt(ProgramArt({"aAs"}));
-    ASSERT_TRUE(bitmap);
-    EXPECT_NE(ImageFromBitmap(*bitmap).pixel(0, 0), ImageFromBitmap(*bitmap).pixel(1, 0));
 }
 
 }  // namespace

@@ -12,17 +12,12 @@ namespace {
 COLORREF TopRed(int, int y) { return y < 10 ? kRed : kBlue; }
 COLORREF LeftRed(int x, int) { return x < 20 ? kRed : kBlue; }
 
-class CommandsTest : public ModesTest {};
+using CommandsTest = ModesTest;
 
 // A 40 x 20 picture is centred at screen x 100..139 and y 150..169; after
 // a quarter turn the 20 x 40 picture lies at x 110..129, y 140..179.
 TEST_F(CommandsTest, FlipsAndTurnsShowOnTheScreen) {
-    struct Case {
-        const char* name;
-        COLORREF (*picture)(int, int);
-        std::vector<uint16_t> commands;
-        gdi::POINT red, blue;
-    } cases[] = {
+    struct Case { const char* name; COLORREF (*picture)(int, int); std::vector<uint16_t> commands; gdi::POINT red, blue; } cases[] = {
         {"mirrored", LeftRed, {IDM_FLIP_HORIZONTAL}, {135, 160}, {105, 160}},
         {"upside down", TopRed, {IDM_FLIP_VERTICAL}, {120, 167}, {120, 152}},
         {"turned right", TopRed, {IDM_ROTATE_RIGHT}, {127, 160}, {113, 160}},
@@ -80,18 +75,14 @@ TEST_F(CommandsTest, RefreshKeepsTheViewOnThePicture) {
     View(600, 800, [&](int, int) { return green; });
     ViewState& v = program().viewState;
     v.zoom = 2.0f;
-    v.xOffset = 960;  // the bottom right corner at zoom 2
-    v.yOffset = 1332;
+    v.xOffset = 960, v.yOffset = 1332;  // the bottom right corner at zoom 2
     Command(IDM_REFRESH);
     EXPECT_EQ(v.zoom, 1.0f);
-    EXPECT_GE(v.xOffset, 0);
-    EXPECT_LE(v.xOffset, 600 - 240);
-    EXPECT_GE(v.yOffset, 0);
-    EXPECT_LE(v.yOffset, 800 - 268);
+    EXPECT_TRUE(v.xOffset >= 0 && v.xOffset <= 600 - 240) << v.xOffset;
+    EXPECT_TRUE(v.yOffset >= 0 && v.yOffset <= 800 - 268) << v.yOffset;
     for (gdi::POINT p : {gdi::POINT{1, 27}, gdi::POINT{238, 27}, gdi::POINT{1, 292}, gdi::POINT{238, 292}})
         EXPECT_EQ(ScreenPixel(p.x, p.y), green) << p.x << "," << p.y;
 }
-
 
 // Next and previous, by command or arrow key, beep whenever no picture can
 // follow; the picture on view stays.
@@ -149,22 +140,26 @@ TEST_F(CommandsTest, BrowseViewsSwitchBarsWindowsAndListStyle) {
     EXPECT_EQ(shell.thumbRestartPending, 0);
 }
 
+// The tapped button hides; the other two sit on the separator's row, the
+// hidden one under one of them.
 TEST_F(CommandsTest, SplitButtonsMoveTheSeparatorToTheirPresets) {
     const Shell& shell = program().shell;
-    struct Step { int tapped; int titleHidden; int32_t split; int bits; } steps[] = {
-        {kIdSplitTreeHidden, 0, -1, 6}, {kIdSplitMiddle, 0, 120, 3}, {kIdSplitFilesHidden, 0, 260, 5},
-        {kIdSplitMiddle, 1, 120, 3},    {kIdSplitFilesHidden, 1, 286, 5}, {kIdSplitTreeHidden, 1, -1, 6},
+    const int ids[] = {kIdSplitTreeHidden, kIdSplitMiddle, kIdSplitFilesHidden};
+    struct Step { int tapped, titleHidden; int32_t split; int bits; int32_t left[3]; } steps[] = {
+        {kIdSplitTreeHidden, 0, -1, 6, {8, 8, 32}},   {kIdSplitMiddle, 0, 120, 3, {8, 32, 32}},
+        {kIdSplitFilesHidden, 0, 260, 5, {8, 32, 32}}, {kIdSplitMiddle, 1, 120, 3, {8, 32, 32}},
+        {kIdSplitFilesHidden, 1, 286, 5, {8, 32, 32}}, {kIdSplitTreeHidden, 1, -1, 6, {8, 8, 32}},
     };
     for (const Step& s : steps) {
-        SCOPED_TRACE(s.tapped);
+        SCOPED_TRACE(testing::Message() << "step " << &s - steps);
         if (s.titleHidden != program().viewState.titleBarHidden) Command(IDM_TITLE_BAR);
         TapChild(s.tapped);
         EXPECT_EQ(shell.separatorRect.top, s.split);
         EXPECT_EQ(shell.separatorRect.bottom, s.split + 9);
         EXPECT_EQ(shell.splitButtonBits, s.bits);
-        for (int id : {kIdSplitTreeHidden, kIdSplitMiddle, kIdSplitFilesHidden}) {
-            EXPECT_EQ(Shown(Child(id)), id != s.tapped) << id;
-            EXPECT_EQ(Child(id)->data().rect.top, s.split + 1) << id;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(Shown(Child(ids[i])), ids[i] != s.tapped) << ids[i];
+            EXPECT_EQ(Child(ids[i])->data().rect, (gdi::RECT{s.left[i], s.split + 1, s.left[i] + 7, s.split + 8})) << ids[i];
         }
     }
 }

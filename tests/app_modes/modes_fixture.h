@@ -1,13 +1,13 @@
 #pragma once
-// The main window with a picture put straight into the current-image slot
-// and shown as opening it would.
-#include <filesystem>
+// The started main window, helpers to read and drive it, and a picture put
+// straight into its current-image slot and shown as opening it would.
 #include <functional>
 
 #include <QImage>
 
 #include "image/draw_test_support.h"
 #include "image/view_recentre.h"
+#include "platform/controls/menu.h"
 #include "shell/resource_ids.h"
 #include "shell/shell_windows.h"
 #include "support/main_window_fixture.h"
@@ -70,7 +70,13 @@ protected:
         dev().tap((r.left + r.right) / 2, (r.top + r.bottom) / 2);
         dev().processPending();
     }
-    static bool HostFileExists(const std::string& name) { return std::filesystem::exists(HostPath(name)); }
+    // Whether every Tool menu has command checked.
+    bool MenusChecked(uint16_t command) const {
+        bool all = true;
+        for (controls::HMENU menu : program().shell.toolMenus)
+            all = all && (controls::GetMenuState(menu, command, controls::MF_BYCOMMAND) & controls::MF_CHECKED);
+        return all;
+    }
 };
 
 }  // namespace modes_test

@@ -1,6 +1,5 @@
 // The view screen's switches on the real main window: full screen, the
 // title bar, back to browsing, hardware keys and the stylus.
-#include "app/view_modes.h"
 #include "modes_fixture.h"
 #include "platform/controls/menu.h"
 #include "platform/device/messages.h"
@@ -12,12 +11,6 @@ constexpr uint16_t kActivate = 1, kDeactivate = 2;  // activation changes instea
 
 class ViewModesTest : public ModesTest {
 protected:
-    bool MenusChecked(uint16_t command) const {
-        bool all = true;
-        for (controls::HMENU menu : program().shell.toolMenus)
-            all = all && (controls::GetMenuState(menu, command, controls::MF_BYCOMMAND) & controls::MF_CHECKED);
-        return all;
-    }
     bool OverlaysShown() const {
         int shown = 0;
         for (int id : {kIdLeaveFullScreen, kIdOverlayZoomIn, kIdOverlayZoomOut, kIdOverlayFit}) shown += Shown(Child(id));
@@ -145,22 +138,6 @@ TEST_F(ViewModesTest, TheOverlayButtonsWorkInFullScreen) {
     EXPECT_EQ(ShownBar(), IDR_BAR_VIEW);
 }
 
-// Before a dialog the title bar comes back, the view re-centred; shown
-// already, nothing moves.
-TEST_F(ViewModesTest, RestoringTheTitleBarBringsBackTheTaskBarAndRecentres) {
-    View(100, 600);
-    for (int hidden : {0, 1}) {
-        if (hidden) Command(IDM_TITLE_BAR);
-        program().viewState.yOffset = 300;
-        RestoreTitleBar(window_);
-        EXPECT_EQ(WindowRect(window_), (gdi::RECT{0, 26, 240, 294}));
-        EXPECT_EQ(program().viewState.yOffset, hidden ? 140 : 300);  // the middle of 600 rows on the 320-row screen
-    }
-    EXPECT_EQ(program().viewState.titleBarHidden, 0);
-    EXPECT_TRUE(dev().taskBarShown());
-    EXPECT_TRUE(MenusChecked(IDM_TITLE_BAR));
-}
-
 TEST_F(ViewModesTest, BackToBrowsingIsRefusedWithABeepOrFreesThePicture) {
     Program& p = program();
 
@@ -188,11 +165,14 @@ TEST_F(ViewModesTest, BackToBrowsingIsRefusedWithABeepOrFreesThePicture) {
     EXPECT_TRUE(Shown(p.shell.noImages));  // no rows
 }
 
-// The default map: Key1 landscape, Key3 starts and stops the slide show; an
-// action that is no action does nothing.
+// The default map: Key1 landscape, Key3 starts and stops the slide show, Key4
+// quits; the keys wait for a picture on view, and an action that is no
+// action does nothing.
 TEST_F(ViewModesTest, HardwareKeysRunTheirActions) {
     const Program& p = program();
     const auto key = [this](int n) { dev().appKey(n), dev().processPending(); };
+    key(4);  // Quit, but only with a picture on view
+    ASSERT_TRUE(device::IsWindow(window_));
     View(40, 20);
     key(1);
     EXPECT_EQ(p.viewState.landscapeMode, 1);

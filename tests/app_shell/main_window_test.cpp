@@ -1,69 +1,43 @@
 // The main window started on a headless device with a registry in a
 // temporary folder: its children, bars and menus, and its end.
+#include "app_modes/modes_fixture.h"
 #include "platform/controls/list_view.h"
 #include "platform/controls/menu.h"
 #include "platform/device/activation.h"
 #include "platform/device/hot_keys.h"
 #include "platform/device/message_loop.h"
-#include "shell/resource_ids.h"
-#include "support/main_window_fixture.h"
 
 namespace ezo {
 namespace {
 
-using device::HWND;
-
 // The device root of these tests holds no pictures: the notice shows.
-class MainWindowTest : public test_support::MainWindowTest {
-protected:
-    void SetUp() override {
-        test_support::MainWindowTest::SetUp();
-        Start();
-    }
-};
+using MainWindowTest = modes_test::ModesTest;
 
 // The browse screen: the children where the layout puts them, the report bar
-// alone, Title Bar checked in every Tool menu, the hardware buttons taken.
+// alone, Title Bar checked in every Tool menu.
 TEST_F(MainWindowTest, StartsOnTheBrowseScreen) {
     struct Case { int id; bool visible; gdi::RECT rect; } cases[] = {
-        {kIdTree, true, {0, 0, 240, 78}},
-        {kIdFileList, false, {0, 86, 240, 243}},
-        {kIdThumbGrid, false, {0, 86, 240, 243}},
-        {kIdNoImages, true, {0, 86, 240, 243}},
-        {kIdLeaveFullScreen, false, {0, 27, 12, 39}},
-        {kIdOverlayZoomIn, false, {228, 27, 240, 39}},
-        {kIdOverlayZoomOut, false, {228, 41, 240, 53}},
-        {kIdOverlayFit, false, {228, 55, 240, 67}},
-        {kIdSplitTreeHidden, true, {8, 78, 15, 85}},
-        {kIdSplitMiddle, false, {32, 78, 39, 85}},
+        {kIdTree, true, {0, 0, 240, 78}},                    {kIdFileList, false, {0, 86, 240, 243}},
+        {kIdThumbGrid, false, {0, 86, 240, 243}},            {kIdNoImages, true, {0, 86, 240, 243}},
+        {kIdLeaveFullScreen, false, {0, 27, 12, 39}},        {kIdOverlayZoomIn, false, {228, 27, 240, 39}},
+        {kIdOverlayZoomOut, false, {228, 41, 240, 53}},      {kIdOverlayFit, false, {228, 55, 240, 67}},
+        {kIdSplitTreeHidden, true, {8, 78, 15, 85}},         {kIdSplitMiddle, false, {32, 78, 39, 85}},
         {kIdSplitFilesHidden, true, {32, 78, 39, 85}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);
-        HWND child = Child(c.id);
-        ASSERT_TRUE(child);
-        EXPECT_EQ(device::IsWindowVisible(child), c.visible);
-        EXPECT_EQ(child->data().rect, c.rect);
+        ASSERT_TRUE(Child(c.id));
+        EXPECT_EQ(Shown(Child(c.id)), c.visible);
+        EXPECT_EQ(Child(c.id)->data().rect, c.rect);
     }
     const Shell& shell = program().shell;
     EXPECT_EQ(shell.splitButtonBits, 3);
-    EXPECT_EQ(device::SendMessage(shell.fileList, controls::LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) &
-                  controls::LVS_EX_FULLROWSELECT,
-              controls::LVS_EX_FULLROWSELECT);
-    for (int i = 0; i < kMenuBarCount; ++i) {
-        ASSERT_TRUE(shell.menuBars[size_t(i)]);
-        EXPECT_EQ(device::IsWindowVisible(shell.menuBars[size_t(i)]), i == 0) << kMenuBarsInCreationOrder[i];
-    }
-    for (controls::HMENU menu : shell.toolMenus) {
-        ASSERT_TRUE(menu);
-        EXPECT_TRUE(controls::GetMenuState(menu, IDM_TITLE_BAR, controls::MF_BYCOMMAND) & controls::MF_CHECKED);
+    EXPECT_TRUE(device::SendMessage(shell.fileList, controls::LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) &
+                controls::LVS_EX_FULLROWSELECT);
+    EXPECT_EQ(ShownBar(), IDR_BAR_REPORT);
+    EXPECT_TRUE(MenusChecked(IDM_TITLE_BAR));
+    for (controls::HMENU menu : shell.toolMenus)
         EXPECT_FALSE(controls::GetMenuState(menu, IDM_LANDSCAPE, controls::MF_BYCOMMAND) & controls::MF_CHECKED);
-    }
-    for (uint32_t vk = 0xC1; vk <= 0xC5; ++vk) {
-        const auto key = device::FindHotKey(vk);
-        ASSERT_TRUE(key);
-        EXPECT_EQ(std::pair(key->window, uint32_t(key->id)), std::pair(window_, vk));
-    }
 }
 
 TEST_F(MainWindowTest, SizingMovesTheChildrenAndKeepsThemScreenWide) {
@@ -113,7 +87,7 @@ TEST_F(MainWindowTest, EveryWayOutSavesTheSettingsAndQuits) {
 }
 
 TEST_F(MainWindowTest, ASecondEntryBringsTheFirstWindowForwardAndEnds) {
-    HWND other = device::CreateWindowFor(std::make_unique<device::Window>(), u"Other", 0, u"Other",
+    device::HWND other = device::CreateWindowFor(std::make_unique<device::Window>(), u"Other", 0, u"Other",
                                          device::WS_VISIBLE, 0, 26, 240, 268, nullptr, 0);
     ASSERT_TRUE(other);
     device::SetForegroundWindow(other);
@@ -121,7 +95,7 @@ TEST_F(MainWindowTest, ASecondEntryBringsTheFirstWindowForwardAndEnds) {
     EXPECT_EQ(EzoMain(reinterpret_cast<HINSTANCE>(&test_support::theModule), u"", device::SW_SHOW), 0);
     EXPECT_EQ(device::GetForegroundWindow(), window_);
     int mainWindows = 0;
-    for (HWND top : device::TopLevelWindows()) mainWindows += top->data().className == u"Ezo";
+    for (device::HWND top : device::TopLevelWindows()) mainWindows += top->data().className == u"Ezo";
     EXPECT_EQ(mainWindows, 1);
 }
 

@@ -93,25 +93,6 @@ TEST_F(FolderScan, EmptyAndMissingFoldersGiveAnEmptyList) {
     EXPECT_EQ(list.count, 0);
 }
 
-TEST_F(FolderScan, SortsByNameInTheDirectionOfEachClick) {
-    for (const char* name : {"b.jpg", "A.jpg", "c.gif", "_x.bmp"}) root.WriteFile(name, "");
-    Scan(u"\\");
-    const Names ascending = {u"_x.bmp", u"A.jpg", u"b.jpg", u"c.gif"};
-    const Names descending(ascending.rbegin(), ascending.rend());
-    // Each column click flips the direction first; a new scan does not reset it.
-    for (const Names& expected : {descending, ascending, descending}) {
-        list.ascending = !list.ascending;
-        ezo::SortFileList(list);
-        ezo::NumberFileList(list);
-        EXPECT_EQ(NamesIn(list), expected);
-        EXPECT_EQ(list.head->next->index, 2);
-    }
-    ezo::ScanFolder(list);
-    list.ascending = !list.ascending;
-    ezo::SortFileList(list);
-    EXPECT_EQ(NamesIn(list), ascending);
-}
-
 // Names equal but for case keep the order the exchange selection sort gives
 // them, which no stable sort does: entries are told apart by their size.
 TEST(FileListSort, TiedNamesTakeTheExchangeSortsOrder) {

@@ -1,9 +1,5 @@
 #include "forms_fixture.h"
 
-#include <QImage>
-
-#include "platform/gdi/paint.h"
-
 namespace forms_test {
 namespace {
 
@@ -45,9 +41,9 @@ TEST_F(ButtonsTest, TapsCheckOneRadioPerGroupAndTellTheParent) {
     // The program's own check gives no command and does not clear the others.
     Send(radios_[0], BM_SETCHECK, BST_CHECKED);
     EXPECT_EQ(Checks(), (std::vector<int>{1, 0, 1, 0, 1}));
-    EXPECT_TRUE(CheckRadioButton(parentWindow_, 1014, 1016, 1015));
+    EXPECT_TRUE(CheckRadioButton(hostWindow_, 1014, 1016, 1015));
     EXPECT_EQ(Checks(), (std::vector<int>{0, 1, 0, 0, 1}));
-    EXPECT_EQ(IsDlgButtonChecked(parentWindow_, 1015), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(hostWindow_, 1015), BST_CHECKED);
     EXPECT_TRUE(Take().empty());
 }
 
@@ -67,44 +63,6 @@ TEST_F(ButtonsTest, PushAndCheckButtonsClickOnlyWhenEnabled) {
         EXPECT_EQ(Take(), c.expected);
         EXPECT_EQ(Send(check, BM_GETCHECK), c.checkAfter);
     }
-}
-
-TEST_F(ButtonsTest, OwnerDrawnButtonGetsItsFaceFromTheParent) {
-    HWND button = Make(u"button", u"", BS_OWNERDRAW, 100, 150, 12, 12, 1005);
-    ASSERT_TRUE(button);
-    std::vector<uint32_t> states;
-    parent_->draw = [&](const DRAWITEMSTRUCT& item) {
-        states.push_back(item.itemState);
-        // Selected: red face; otherwise blue; disabled: grey.
-        const gdi::COLORREF colour = (item.itemState & ODS_DISABLED)   ? gdi::RGB(128, 128, 128)
-                                     : (item.itemState & ODS_SELECTED) ? gdi::RGB(255, 0, 0)
-                                                                       : gdi::RGB(0, 0, 255);
-        auto brush = gdi::CreateSolidBrush(colour);
-        gdi::FillRect(item.hDC, &item.rcItem, brush.get());
-        EXPECT_EQ(item.CtlType, ODT_BUTTON);
-        EXPECT_EQ(item.hwndItem, button);
-        EXPECT_EQ(item.rcItem, (gdi::RECT{0, 0, 12, 12}));
-    };
-    device::InvalidateRect(button, nullptr, true);
-    dev().processPending();
-    auto pixel = [&] { return dev().grabScreen().pixel(106, 26 + 156) & 0xFFFFFF; };
-    EXPECT_EQ(pixel(), 0x0000FFu);
-
-    dev().stylusDown(106, 26 + 156);
-    dev().processPending();
-    EXPECT_EQ(pixel(), 0xFF0000u);  // pressed
-    dev().stylusUp(106, 26 + 156);
-    dev().advance(1000);
-    EXPECT_EQ(pixel(), 0x0000FFu);
-
-    device::EnableWindow(button, false);
-    dev().processPending();
-    EXPECT_EQ(pixel(), 0x808080u);
-    TapOn(button);
-    const Events events = Take();
-    EXPECT_EQ(std::count(events.begin(), events.end(), "COMMAND id=1005 code=0"), 1);  // only the enabled tap
-    ASSERT_GE(states.size(), 3u);
-    EXPECT_TRUE(std::find(states.begin(), states.end(), ODS_SELECTED) != states.end());
 }
 
 }  // namespace

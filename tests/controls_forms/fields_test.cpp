@@ -25,62 +25,45 @@ TEST_F(FieldsTest, EditTellsEveryChangeAndNumberEditRefusesOtherCharacters) {
         EXPECT_EQ(Take(), Events(c.changes, "COMMAND id=" + std::to_string(id) + " code=768"));
     }
     // The program's text also tells a change; digits-only binds typing only.
-    EXPECT_TRUE(SetDlgItemText(parentWindow_, 1041, u"x7"));
+    EXPECT_TRUE(SetDlgItemText(hostWindow_, 1041, u"x7"));
     EXPECT_EQ(Take(), Events{"COMMAND id=1041 code=768"});
     EXPECT_EQ(TextOf(number), u"x7");
     bool translated = true;
-    EXPECT_EQ(GetDlgItemInt(parentWindow_, 1041, &translated, false), 0u);
+    EXPECT_EQ(GetDlgItemInt(hostWindow_, 1041, &translated, false), 0u);
     EXPECT_FALSE(translated);
     // Digits far into a long text still count.
     SetWindowTextW(number, std::u16string(100, u'0') + u"5");
-    EXPECT_EQ(GetDlgItemInt(parentWindow_, 1041, &translated, false), 5u);
+    EXPECT_EQ(GetDlgItemInt(hostWindow_, 1041, &translated, false), 5u);
     EXPECT_TRUE(translated);
 }
 
 
 class ComboTest : public FormsTest {
 protected:
+    // The transition effects in a sorted drop-down list.
     HWND MakeEffects() {
         HWND combo = Make(u"combobox", u"", CBS_DROPDOWNLIST | CBS_SORT | device::WS_VSCROLL | device::WS_TABSTOP, 60,
                           40, 100, 100, 1029);
         for (const char16_t* s : {u"Cover Left", u"Cover Right", u"Cover Up", u"Cover Down", u"None"})
-            indices_.push_back(int(Send(combo, CB_ADDSTRING, 0, device::LPARAM(s))));
+            Send(combo, CB_ADDSTRING, 0, device::LPARAM(s));
         return combo;
     }
-    std::vector<std::u16string> Items(HWND combo) {
-        std::vector<std::u16string> out;
-        for (int i = 0; i < int(Send(combo, CB_GETCOUNT)); ++i) {
-            char16_t buffer[64] = {};
-            Send(combo, CB_GETLBTEXT, device::WPARAM(i), device::LPARAM(buffer));
-            out.push_back(buffer);
-        }
-        return out;
-    }
-    std::vector<int> indices_;
 };
 
+// Case-blind order, equal strings in their order of arrival; each addition
+// returns where its string landed.
 TEST_F(ComboTest, SortedInsertionReturnsWhereEachStringLanded) {
-    HWND combo = MakeEffects();
-    EXPECT_EQ(indices_, (std::vector<int>{0, 1, 2, 0, 4}));
-    EXPECT_EQ(Items(combo), (std::vector<std::u16string>{u"Cover Down", u"Cover Left", u"Cover Right", u"Cover Up",
-                                                         u"None"}));
+    HWND combo = Make(u"combobox", u"", CBS_DROPDOWNLIST | CBS_SORT, 0, 0, 50, 60, 7);
+    std::vector<int> got;
+    for (const char16_t* s : {u"b", u"A", u"c", u"a"}) got.push_back(int(Send(combo, CB_ADDSTRING, 0, device::LPARAM(s))));
+    EXPECT_EQ(got, (std::vector<int>{0, 0, 2, 1}));
+    char16_t text[8] = {};
+    Send(combo, CB_GETLBTEXT, 1, device::LPARAM(text));
+    EXPECT_EQ(std::u16string(text), u"a");
     EXPECT_EQ(Send(combo, CB_GETCURSEL), CB_ERR);  // nothing selected until the program says
-    // Case-blind order, and equal strings keep their order of arrival.
-    const struct { std::vector<const char16_t*> added; std::vector<int> indices; } cases[] = {
-        {{u"b", u"A", u"c", u"a"}, {0, 0, 2, 1}},
-        {{u"SlideShow", u"quit", u"FullScreen", u"LandScape"}, {0, 0, 0, 1}},
-    };
-    for (const auto& c : cases) {
-        HWND other = Make(u"combobox", u"", CBS_DROPDOWNLIST | CBS_SORT, 0, 0, 50, 60, 7);
-        std::vector<int> got;
-        for (const char16_t* s : c.added) got.push_back(int(Send(other, CB_ADDSTRING, 0, device::LPARAM(s))));
-        EXPECT_EQ(got, c.indices);
-        device::DestroyWindow(other);
-    }
     EXPECT_EQ(Send(combo, CB_SETCURSEL, 9), CB_ERR);
-    EXPECT_EQ(Send(combo, CB_GETCURSEL), CB_ERR);
-    EXPECT_EQ(Send(combo, CB_DELETESTRING, 0), 4);
-    EXPECT_EQ(Send(combo, CB_GETLBTEXT, 9, device::LPARAM(u"")), CB_ERR);
+    EXPECT_EQ(Send(combo, CB_DELETESTRING, 0), 3);
+    EXPECT_EQ(Send(combo, CB_GETLBTEXT, 9, device::LPARAM(text)), CB_ERR);
 }
 
 TEST_F(ComboTest, SelectionChangeIsToldOnlyForTheUsersChoice) {
@@ -92,15 +75,14 @@ TEST_F(ComboTest, SelectionChangeIsToldOnlyForTheUsersChoice) {
     TapOn(combo);
     ASSERT_EQ(Send(combo, CB_GETDROPPEDSTATE), 1);
     EXPECT_EQ(Take(), (Events{"COMMAND id=1029 code=3", "COMMAND id=1029 code=7"}));  // focus, then drop down
-    // The list lies inside the screen, under the box.
+    // The list lies under the box, whose created height was the dropped list's.
     HWND drop = device::FindWindow(u"ComboLBox", nullptr);
     ASSERT_TRUE(drop);
     gdi::RECT box, list;
     device::GetWindowRect(combo, &box);
     device::GetWindowRect(drop, &list);
     EXPECT_EQ(list.top, box.bottom);
-    EXPECT_LE(list.bottom, 320);
-    EXPECT_LT(box.height(), 40);  // the created height was the dropped list's
+    EXPECT_LT(box.height(), 40);
     // Tap the second row.
     const int rowHeight = (list.height() - 2) / 5;
     Tap(list.left + 10, list.top + 1 + rowHeight + rowHeight / 2);
@@ -153,7 +135,7 @@ TEST_F(UpDownTest, ArrowsStepTheBuddysNumberAndWrapAtTheEnds) {
         {u"45", true, u"9", 9, "pos=8 delta=1"},    // beyond the range it does not
     };
     for (const auto& c : cases) {
-        if (!c.start.empty()) SetDlgItemText(parentWindow_, 1041, c.start);
+        if (!c.start.empty()) SetDlgItemText(hostWindow_, 1041, c.start);
         Take();
         Arrow(c.up);
         EXPECT_EQ(TextOf(edit_), c.text) << std::string(c.start.begin(), c.start.end());
@@ -166,18 +148,18 @@ TEST_F(UpDownTest, ArrowsStepTheBuddysNumberAndWrapAtTheEnds) {
     }
     // Typing beyond the range stays in the buddy.
     device::SetFocus(edit_);
-    SetDlgItemText(parentWindow_, 1041, u"");
+    SetDlgItemText(hostWindow_, 1041, u"");
     dev().typeText(u"120");
     EXPECT_EQ(TextOf(edit_), u"120");
     // Arrow keys in the buddy step too.
-    SetDlgItemText(parentWindow_, 1041, u"5");
+    SetDlgItemText(hostWindow_, 1041, u"5");
     dev().key(Qt::Key_Down);
     EXPECT_EQ(TextOf(edit_), u"4");
 }
 
 TEST_F(UpDownTest, ARefusedStepLeavesTheNumber) {
-    SetDlgItemText(parentWindow_, 1041, u"10");
-    parent_->notifyAnswer = 1;
+    SetDlgItemText(hostWindow_, 1041, u"10");
+    notifyAnswer_ = 1;
     Take();
     Arrow(true);
     EXPECT_EQ(TextOf(edit_), u"10");

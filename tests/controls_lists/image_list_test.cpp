@@ -50,12 +50,7 @@ struct Canvas {
 };
 
 TEST(ImageList, DrawsImagesLeavingMagentaTransparentAtEveryDepth) {
-    struct Case {
-        int bits;
-        int index;
-        int x, y;
-        std::vector<std::string> rows;
-    } cases[] = {
+    struct Case { int bits; int index; int x, y; std::vector<std::string> rows; } cases[] = {
         {24, 0, 1, 1, {"wwwww", "wwrrw", "wrrrw", "wwwww"}},
         {16, 0, 1, 1, {"wwwww", "wwrrw", "wrrrw", "wwwww"}},  // magenta narrowed to 5 bits still matches
         {32, 1, 0, 0, {"bwbww", "bwbww", "wwwww", "wwwww"}},

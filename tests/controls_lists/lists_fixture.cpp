@@ -9,6 +9,21 @@ std::string Utf8(std::u16string_view text) {
     return QString::fromUtf16(text.data(), qsizetype(text.size())).toStdString();
 }
 
+std::string CodeName(uint32_t code) {
+    switch (code) {
+    case TVN_SELCHANGINGW: return "SELCHANGING";
+    case TVN_SELCHANGEDW: return "SELCHANGED";
+    case TVN_ITEMEXPANDINGW: return "EXPANDING";
+    case TVN_ITEMEXPANDEDW: return "EXPANDED";
+    case LVN_ITEMCHANGED: return "ITEMCHANGED";
+    case LVN_COLUMNCLICK: return "COLUMNCLICK";
+    case LVN_ITEMACTIVATE: return "ITEMACTIVATE";
+    case NM_CLICK: return "CLICK";
+    case GN_CONTEXTMENU: return "CONTEXTMENU";
+    default: return "code" + std::to_string(int32_t(code));
+    }
+}
+
 std::string Describe(const NMHDR& header) {
     const std::string name = CodeName(header.code);
     const std::string from = " id=" + std::to_string(header.idFrom);
@@ -50,88 +65,50 @@ std::string Describe(const NMHDR& header) {
 
 }  // namespace
 
-std::string CodeName(uint32_t code) {
-    switch (code) {
-    case TVN_SELCHANGINGW: return "SELCHANGING";
-    case TVN_SELCHANGEDW: return "SELCHANGED";
-    case TVN_ITEMEXPANDINGW: return "EXPANDING";
-    case TVN_ITEMEXPANDEDW: return "EXPANDED";
-    case LVN_ITEMCHANGED: return "ITEMCHANGED";
-    case LVN_COLUMNCLICK: return "COLUMNCLICK";
-    case LVN_ITEMACTIVATE: return "ITEMACTIVATE";
-    case NM_CLICK: return "CLICK";
-    case GN_CONTEXTMENU: return "CONTEXTMENU";
-    default: return "code" + std::to_string(int32_t(code));
-    }
-}
-
-device::LRESULT Parent::WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) {
-    if (msg == device::WM_NOTIFY) {
-        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-        events.push_back(Describe(header));
-        return answer ? answer(header) : 0;
-    }
-    if (msg == device::WM_VSCROLL) {
-        events.push_back("VSCROLL code=" + std::to_string(device::LOWORD(wParam)) +
-                         " pos=" + std::to_string(device::HIWORD(wParam)) +
-                         (lParam ? "" : " nobar"));
-        return 0;
-    }
-    return device::DefWindowProc(this, msg, wParam, lParam);
-}
-
 void ListsTest::SetUp() {
-    device_ = device::Device::start({.scale = 1, .headless = true, .virtualClock = true});
-    ASSERT_TRUE(device_);
+    HostTest::SetUp();
     RegisterListControlClasses();
-    auto object = std::make_unique<Parent>();
-    parent_ = object.get();
-    // Below the task bar, so that screen and parent coordinates differ by 26 in y.
-    parentWindow_ = device::CreateWindowFor(std::move(object), u"ListsParent", 0, u"Parent", device::WS_VISIBLE,
-                                            0, 26, 240, 268, nullptr, 0);
-    ASSERT_TRUE(parentWindow_);
+    host_->describe = [](uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) -> std::optional<std::string> {
+        if (msg == device::WM_NOTIFY) return Describe(*reinterpret_cast<const NMHDR*>(lParam));
+        if (msg != device::WM_VSCROLL) return std::nullopt;
+        return "VSCROLL code=" + std::to_string(device::LOWORD(wParam)) +
+               " pos=" + std::to_string(device::HIWORD(wParam)) + (lParam ? "" : " nobar");
+    };
+    host_->answer = [this](uint32_t msg, device::WPARAM, device::LPARAM lParam) -> device::LRESULT {
+        return msg == device::WM_NOTIFY && answer_ ? answer_(*reinterpret_cast<const NMHDR*>(lParam)) : 0;
+    };
 }
 
 void ListsTest::TearDown() {
     SetStylusModifiers(Qt::NoModifier);
-    device_.reset();
+    HostTest::TearDown();
 }
 
-HWND ListsTest::Make(std::u16string_view className, uint32_t style, int x, int y, int w, int h, int id) {
-    HWND control = device::CreateWindow(className, u"", device::WS_CHILD | device::WS_VISIBLE | style, x, y, w, h,
-                                        parentWindow_, id);
-    dev().processPending();
-    return control;
+namespace {
+
+device::LRESULT SendWith(HWND control, uint32_t msg, device::WPARAM wParam, const void* record) {
+    return device::SendMessage(control, msg, wParam, reinterpret_cast<device::LPARAM>(record));
 }
+
+}  // namespace
 
 HTREEITEM InsertItem(HWND tree, HTREEITEM parent, std::u16string_view text, int children, HTREEITEM after) {
     std::u16string copy(text);
-    TVINSERTSTRUCTW insert;
-    insert.hParent = parent;
-    insert.hInsertAfter = after;
-    insert.item.mask = TVIF_TEXT | TVIF_CHILDREN;
-    insert.item.pszText = copy.data();
-    insert.item.cChildren = children;
-    return reinterpret_cast<HTREEITEM>(
-        device::SendMessage(tree, TVM_INSERTITEMW, 0, reinterpret_cast<device::LPARAM>(&insert)));
+    const TVINSERTSTRUCTW insert{
+        parent, after, {.mask = TVIF_TEXT | TVIF_CHILDREN, .pszText = copy.data(), .cChildren = children}};
+    return reinterpret_cast<HTREEITEM>(SendWith(tree, TVM_INSERTITEMW, 0, &insert));
 }
 
 std::u16string ItemText(HWND tree, HTREEITEM item) {
     char16_t buffer[260] = {};
-    TVITEMW query;
-    query.mask = TVIF_TEXT;
-    query.hItem = item;
-    query.pszText = buffer;
-    query.cchTextMax = 260;
-    if (!device::SendMessage(tree, TVM_GETITEMW, 0, reinterpret_cast<device::LPARAM>(&query))) return u"";
-    return buffer;
+    TVITEMW query{.mask = TVIF_TEXT, .hItem = item, .pszText = buffer, .cchTextMax = 260};
+    return SendWith(tree, TVM_GETITEMW, 0, &query) ? buffer : u"";
 }
 
 std::vector<std::u16string> ChildTexts(HWND tree, HTREEITEM item) {
     std::vector<std::u16string> texts;
     auto next = [tree](uint32_t code, HTREEITEM from) {
-        return reinterpret_cast<HTREEITEM>(
-            device::SendMessage(tree, TVM_GETNEXTITEM, code, reinterpret_cast<device::LPARAM>(from)));
+        return reinterpret_cast<HTREEITEM>(SendWith(tree, TVM_GETNEXTITEM, code, from));
     };
     for (HTREEITEM child = next(TVGN_CHILD, item); child; child = next(TVGN_NEXT, child))
         texts.push_back(ItemText(tree, child));
@@ -140,32 +117,20 @@ std::vector<std::u16string> ChildTexts(HWND tree, HTREEITEM item) {
 
 void InsertColumn(HWND list, int index, std::u16string_view title, int width, int fmt) {
     std::u16string copy(title);
-    LVCOLUMNW column;
-    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    column.fmt = fmt;
-    column.cx = width;
-    column.pszText = copy.data();
-    column.iSubItem = index;
-    device::SendMessage(list, LVM_INSERTCOLUMNW, device::WPARAM(index), reinterpret_cast<device::LPARAM>(&column));
+    const LVCOLUMNW column{LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM, fmt, width, copy.data(), 0, index};
+    SendWith(list, LVM_INSERTCOLUMNW, device::WPARAM(index), &column);
 }
 
 int InsertRow(HWND list, int index, std::u16string_view text) {
     std::u16string copy(text);
-    LVITEMW item;
-    item.mask = LVIF_TEXT;
-    item.iItem = index;
-    item.pszText = copy.data();
-    item.cchTextMax = 260;
-    return int(device::SendMessage(list, LVM_INSERTITEMW, 0, reinterpret_cast<device::LPARAM>(&item)));
+    const LVITEMW item{.mask = LVIF_TEXT, .iItem = index, .pszText = copy.data(), .cchTextMax = 260};
+    return int(SendWith(list, LVM_INSERTITEMW, 0, &item));
 }
 
 std::u16string RowText(HWND list, int row, int column) {
     char16_t buffer[256] = {};
-    LVITEMW item;
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = 256;
-    device::SendMessage(list, LVM_GETITEMTEXTW, device::WPARAM(row), reinterpret_cast<device::LPARAM>(&item));
+    const LVITEMW item{.iSubItem = column, .pszText = buffer, .cchTextMax = 256};
+    SendWith(list, LVM_GETITEMTEXTW, device::WPARAM(row), &item);
     return buffer;
 }
 

@@ -1,66 +1,28 @@
 #pragma once
-// A headless device on the virtual clock, a top-level parent window that
-// writes each notification and scroll request it receives as one line of
-// text, and helpers to talk to the controls.
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
-
+// The host of the list control tests: it writes each notification and scroll
+// request it hears as one line; helpers to talk to the controls.
+#include "device/host_fixture.h"
 #include "platform/controls/list_classes.h"
 #include "platform/controls/list_view.h"
 #include "platform/controls/scroll_bar.h"
 #include "platform/controls/tap_and_hold.h"
 #include "platform/controls/tree_view.h"
-#include "platform/device/device.h"
-#include "platform/device/message_loop.h"
-#include "platform/device/window.h"
 
 namespace lists_test {
 
 using namespace controls;
 using device::HWND;
-using Events = std::vector<std::string>;
+using device_test::Events;
 
-std::string CodeName(uint32_t code);
-
-// Writes what it hears; answer decides the result of a notification.
-class Parent final : public device::Window {
-public:
-    device::LRESULT WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) override;
-
-    Events events;
-    std::function<device::LRESULT(const NMHDR&)> answer;
-};
-
-class ListsTest : public ::testing::Test {
+class ListsTest : public device_test::HostTest {
 protected:
     void SetUp() override;
     void TearDown() override;
-
-    device::Device& dev() { return *device_; }
-    // A child control of the parent at (x, y, w, h) in the parent, which
-    // lies at the screen's top-left corner.
-    HWND Make(std::u16string_view className, uint32_t style, int x, int y, int w, int h, int id);
-    device::LRESULT Send(HWND control, uint32_t msg, device::WPARAM wParam = 0, device::LPARAM lParam = 0) {
-        return device::SendMessage(control, msg, wParam, lParam);
+    HWND Make(std::u16string_view className, uint32_t style, int x, int y, int w, int h, int id) {
+        return HostTest::Make(className, u"", style, x, y, w, h, id);
     }
-    // Taps far enough apart in time that none is a double tap.
-    void Tap(int x, int y) {
-        dev().tap(x, y);
-        dev().advance(1000);
-    }
-    Events Take() {
-        Events out;
-        out.swap(parent_->events);
-        return out;
-    }
-
-    std::unique_ptr<device::Device> device_;
-    HWND parentWindow_ = nullptr;
-    Parent* parent_ = nullptr;
+    // Decides the host's answer to a notification.
+    std::function<device::LRESULT(const NMHDR&)> answer_;
 };
 
 // Tree helpers.

@@ -22,11 +22,7 @@ protected:
         DefineSampleBars();
     }
     HWND Bar(uint32_t id, uint32_t flags = SHCMBF_HIDESIPBUTTON) {
-        SHMENUBARINFO info;
-        info.cbSize = kSHMENUBARINFOSize;
-        info.hwndParent = ownerWindow_;
-        info.dwFlags = flags;
-        info.nToolBarId = id;
+        SHMENUBARINFO info{.cbSize = kSHMENUBARINFOSize, .hwndParent = hostWindow_, .dwFlags = flags, .nToolBarId = id};
         if (!SHCreateMenuBar(&info)) return nullptr;
         dev().processPending();
         return info.hwndMB;
@@ -51,48 +47,32 @@ protected:
     }
 };
 
+// Bar 102 holds every kind of button: a menu, a separator, images and a
+// disabled caption; left to right in the band at the bottom of the screen.
 TEST_F(MenuBarTest, BarsAreBuiltFromTheirResourcesInOrder) {
-    const struct { uint32_t id; std::vector<std::string> buttons; } cases[] = {
-        {102, {"menu 40055 \"File\"", "sep", "image 40082 #1", "image 40076 #2", "text 64 \"    \" disabled",
-               "image 40081 #3"}},
-        {149, {"menu 40055 \"File\"", "menu 40058 \"Tool\"", "sep", "image 40088 #0", "image 40087 #1",
-               "image 40084 #2", "image 40089 #3", "image 40090 #4", "image 40040 #5", "image 40086 #6"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.id);
-        HWND bar = Bar(c.id);
-        ASSERT_TRUE(bar);
-        std::vector<std::string> seen;
-        const int count = int(device::SendMessage(bar, TB_BUTTONCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) seen.push_back(Describe(bar, i));
-        EXPECT_EQ(seen, c.buttons);
-        // Left to right in the band at the bottom of the screen.
-        int right = 0;
-        for (int i = 0; i < count; ++i) {
-            const gdi::RECT r = MenuBarButtonRect(bar, i);
-            EXPECT_GE(r.left, right) << i;
-            EXPECT_GE(r.top, device::kMenuBarRect.top) << i;
-            EXPECT_LE(r.bottom, device::kScreenHeight) << i;
-            right = r.right;
-        }
-        EXPECT_LE(right, device::kScreenWidth);
+    HWND bar = Bar(102);
+    ASSERT_TRUE(bar);
+    std::vector<std::string> seen;
+    int right = 0;
+    for (int i = 0; i < int(device::SendMessage(bar, TB_BUTTONCOUNT, 0, 0)); ++i) {
+        seen.push_back(Describe(bar, i));
+        const gdi::RECT r = MenuBarButtonRect(bar, i);
+        EXPECT_TRUE(r.left >= right && r.top >= device::kMenuBarRect.top && r.bottom <= device::kScreenHeight) << i;
+        right = r.right;
     }
+    EXPECT_LE(right, device::kScreenWidth);
+    EXPECT_EQ(seen, (std::vector<std::string>{"menu 40055 \"File\"", "sep", "image 40082 #1", "image 40076 #2",
+                                              "text 64 \"    \" disabled", "image 40081 #3"}));
 }
 
 TEST_F(MenuBarTest, CreationFailsForABadRecordOrResource) {
-    SHMENUBARINFO info;
-    info.cbSize = 28;
-    info.hwndParent = ownerWindow_;
-    info.nToolBarId = 102;
-    info.hwndMB = ownerWindow_;
-    EXPECT_FALSE(SHCreateMenuBar(&info));
-    EXPECT_EQ(info.hwndMB, nullptr);
-    info.cbSize = kSHMENUBARINFOSize;
-    info.nToolBarId = 555;
-    EXPECT_FALSE(SHCreateMenuBar(&info));
-    info.nToolBarId = 102;
-    info.hwndParent = nullptr;
-    EXPECT_FALSE(SHCreateMenuBar(&info));
+    const struct { uint32_t size; HWND parent; uint32_t id; } cases[] = {
+        {28, hostWindow_, 102}, {kSHMENUBARINFOSize, hostWindow_, 555}, {kSHMENUBARINFOSize, nullptr, 102}};
+    for (const auto& c : cases) {
+        SHMENUBARINFO info{.cbSize = c.size, .hwndParent = c.parent, .nToolBarId = c.id, .hwndMB = hostWindow_};
+        EXPECT_FALSE(SHCreateMenuBar(&info)) << c.id;
+        EXPECT_EQ(info.hwndMB, nullptr);
+    }
     EXPECT_FALSE(SHCreateMenuBar(nullptr));
 }
 
@@ -116,7 +96,7 @@ TEST_F(MenuBarTest, ButtonPressesBecomeCommandsToTheParent) {
     TapAt(dev(), Centre(browse, 4));
     EXPECT_TRUE(Take().empty());
     // The bars left the parent active.
-    EXPECT_EQ(device::GetActiveWindow(), ownerWindow_);
+    EXPECT_EQ(device::GetActiveWindow(), hostWindow_);
 }
 
 TEST_F(MenuBarTest, TheFetchedSubMenuIsTheOneThatOpensWithItsCheckMarks) {
@@ -126,7 +106,7 @@ TEST_F(MenuBarTest, TheFetchedSubMenuIsTheOneThatOpensWithItsCheckMarks) {
     ASSERT_TRUE(tool && file);
     EXPECT_NE(tool, file);
     EXPECT_EQ(device::SendMessage(bar, SHCMBM_GETSUBMENU, 0, 40088), 0);  // an image button has none
-    owner_->names = {{tool, "Tool"}, {file, "File"}};
+    names_ = {{tool, "Tool"}, {file, "File"}};
     CheckMenuItem(tool, 40070, MF_BYCOMMAND | MF_UNCHECKED);
     CheckMenuItem(tool, 40065, MF_BYCOMMAND | MF_CHECKED);
 
@@ -200,16 +180,16 @@ TEST_F(MenuBarTest, OnlyShownBarsAreSeenAndShowingOneHidesNoOther) {
     dev().processPending();
     EXPECT_TRUE(device::IsWindowVisible(browse));  // nothing else was hidden
     EXPECT_TRUE(toolShows());
-    EXPECT_EQ(device::GetActiveWindow(), ownerWindow_);
+    EXPECT_EQ(device::GetActiveWindow(), hostWindow_);
 
     device::ShowWindow(view, device::SW_HIDE);
     dev().processPending();
     EXPECT_FALSE(toolShows());
     // Every bar hidden: the band lets taps through to the window under it.
     device::ShowWindow(browse, device::SW_HIDE);
-    device::MoveWindow(ownerWindow_, 0, 26, 240, 294, false);
+    device::MoveWindow(hostWindow_, 0, 26, 240, 294, false);
     dev().processPending();
-    EXPECT_EQ(device::internal::WindowFromPoint({120, 310}), ownerWindow_);
+    EXPECT_EQ(device::internal::WindowFromPoint({120, 310}), hostWindow_);
 }
 
 TEST_F(MenuBarTest, ButtonImagesCanChange) {

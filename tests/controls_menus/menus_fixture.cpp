@@ -2,11 +2,9 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QTimer>
 
 #include "platform/controls/look.h"
 #include "platform/controls/menu_bar.h"
-#include "platform/device/message_loop.h"
 
 namespace menus_test {
 namespace {
@@ -31,66 +29,28 @@ QPoint ScreenOf(QMenu* menu, QPoint p) { return menu->mapTo(menu->parentWidget()
 
 }  // namespace
 
-device::LRESULT Owner::WindowProc(uint32_t msg, device::WPARAM wParam, device::LPARAM lParam) {
-    if (msg == device::WM_INITMENUPOPUP) {
-        std::string name = "?";
-        for (const auto& [menu, n] : names)
-            if (reinterpret_cast<device::WPARAM>(menu) == wParam) name = n;
-        events.push_back("INITMENUPOPUP " + name);
-        if (onInitMenu) onInitMenu();
-        return 0;
-    }
-    if (msg == device::WM_TIMER) {
-        ++ticks;
-        return 0;
-    }
-    if (msg == device::WM_COMMAND) {
-        events.push_back("COMMAND " + std::to_string(device::LOWORD(wParam)));
-        return 0;
-    }
-    return device::DefWindowProc(this, msg, wParam, lParam);
-}
-
 void MenusTest::SetUp() {
-    device_ = device::Device::start({.scale = 1, .headless = true, .virtualClock = true});
-    ASSERT_TRUE(device_);
+    HostTest::SetUp();
     ApplyDeviceLook(dev().desktopWindow());
     ClearResources();
-    auto object = std::make_unique<Owner>();
-    owner_ = object.get();
-    ownerWindow_ = device::CreateWindowFor(std::move(object), u"MenusOwner", 0, u"Owner", device::WS_VISIBLE, 0, 26,
-                                           240, 268, nullptr, 0);
-    ASSERT_TRUE(ownerWindow_);
-    dev().processPending();
+    host_->describe = [this](uint32_t msg, device::WPARAM wParam, device::LPARAM) -> std::optional<std::string> {
+        if (msg == device::WM_TIMER) ++ticks_;
+        if (msg == device::WM_COMMAND) return "COMMAND " + std::to_string(device::LOWORD(wParam));
+        if (msg != device::WM_INITMENUPOPUP) return std::nullopt;
+        std::string name = "?";
+        for (const auto& [menu, n] : names_)
+            if (reinterpret_cast<device::WPARAM>(menu) == wParam) name = n;
+        return "INITMENUPOPUP " + name;
+    };
+    host_->answer = [this](uint32_t msg, device::WPARAM, device::LPARAM) -> device::LRESULT {
+        if (msg == device::WM_INITMENUPOPUP && onInitMenu_) onInitMenu_();
+        return 0;
+    };
 }
 
 void MenusTest::TearDown() {
-    device_.reset();
+    HostTest::TearDown();
     ClearResources();
-}
-
-void MenusTest::Later(std::vector<std::function<void()>> steps) {
-    auto queue = std::make_shared<std::vector<std::function<void()>>>(std::move(steps));
-    const int batch = ++*batch_;
-    std::weak_ptr<int> current = batch_;
-    // Each step schedules the next; the chain holds itself only while it runs.
-    // It is dropped by the next call, so a chain waiting for a menu never
-    // outlives its test.
-    auto next = std::make_shared<std::function<void(size_t)>>();
-    std::weak_ptr<std::function<void(size_t)>> weakNext = next;
-    *next = [queue, weakNext, current, batch](size_t i) {
-        if (i >= queue->size()) return;
-        auto self = weakNext.lock();
-        QTimer::singleShot(0, [queue, self, current, batch, i] {
-            auto token = current.lock();
-            if (!token || *token != batch) return;
-            // The first step waits for the menu to open.
-            if (i == 0 && !TrackedMenuWindow()) return (*self)(0);
-            (*queue)[i]();
-            (*self)(i + 1);
-        });
-    };
-    (*next)(0);
 }
 
 std::vector<MenuItemTemplate> ToolItems() {

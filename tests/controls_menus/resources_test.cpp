@@ -71,10 +71,7 @@ TEST_F(ResourcesTest, BadPixelMapsAreRefused) {
         {"ragged rows", {{"kk", "k"}, {}}},
         {"a character outside the palette", {{"k?"}, {}}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_FALSE(BitmapFromPixelArt(c.art));
-    }
+    for (const auto& c : cases) EXPECT_FALSE(BitmapFromPixelArt(c.art)) << c.what;
     EXPECT_FALSE(LoadBitmap(nullptr, 999));
     EXPECT_TRUE(LoadIcon(nullptr, 999).isNull());
     DefineIcon(101, {{"k.", ".k"}, {}});
@@ -82,16 +79,6 @@ TEST_F(ResourcesTest, BadPixelMapsAreRefused) {
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(qAlpha(icon.pixel(1, 0)), 0);
     EXPECT_EQ(icon.pixel(1, 1), qRgb(0, 0, 0));
-}
-
-TEST_F(ResourcesTest, AcceleratorTablesReachTheDevice) {
-    DefineAcceleratorTable(3, {{device::FVIRTKEY | device::FCONTROL, 'Q', 1},
-                               {device::FVIRTKEY | device::FCONTROL, 'A', 40003}});
-    device::HACCEL table = LoadAccelerators(nullptr, 3);
-    ASSERT_TRUE(table);
-    EXPECT_EQ(device::FindAccelerator(table, 'Q', device::FCONTROL), std::optional<uint16_t>(1));
-    EXPECT_EQ(device::FindAccelerator(table, 'A', device::FCONTROL), std::optional<uint16_t>(40003));
-    EXPECT_FALSE(device::FindAccelerator(table, 'Q', 0));
 }
 
 }  // namespace

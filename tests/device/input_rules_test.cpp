@@ -12,12 +12,7 @@ TEST(InputRules, DoubleTapNeedsSameWindowShortTimeAndSmallDistance) {
     const Window* b = reinterpret_cast<const Window*>(0x20);
     const TapRecord first{true, 1000, {50, 50}, a};
     struct Case {
-        const char* what;
-        TapRecord first;
-        uint64_t time;
-        gdi::POINT point;
-        const Window* window;
-        bool expected;
+        const char* what; TapRecord first; uint64_t time; gdi::POINT point; const Window* window; bool expected;
     } cases[] = {
         {"same place at once", first, 1000, {50, 50}, a, true},
         {"at the interval", first, 1400, {50, 50}, a, true},
@@ -63,19 +58,6 @@ TEST(InputRules, ApplicationButtons) {
         EXPECT_EQ(AppButtonFromQt(c.key, c.modifiers, c.digitsAreButtons), c.button) << std::hex << c.key;
     EXPECT_EQ(AppButtonKey(1), 0xC1u);
     EXPECT_EQ(AppButtonKey(5), 0xC5u);
-}
-
-TEST(InputRules, PointPackingKeepsNegativeCoordinatesAsSixteenBits) {
-    struct { int32_t x, y; uint16_t low, high; } cases[] = {
-        {0, 0, 0, 0}, {239, 319, 239, 319}, {5, -1, 5, 0xFFFF}, {5, -26, 5, 0xFFE6}, {-3, 7, 0xFFFD, 7},
-    };
-    for (const auto& c : cases) {
-        const LPARAM l = MAKELPARAM(c.x, c.y);
-        EXPECT_EQ(LOWORD(l), c.low);
-        EXPECT_EQ(HIWORD(l), c.high);
-        EXPECT_EQ(GET_X_LPARAM(l), c.x);
-        EXPECT_EQ(GET_Y_LPARAM(l), c.y);
-    }
 }
 
 }  // namespace

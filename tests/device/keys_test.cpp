@@ -20,27 +20,6 @@ protected:
     Made main_, child_;
 };
 
-TEST_F(KeysTest, ApplicationButtonsReachOnlyTheWindowThatRegisteredThem) {
-    // The main window registers buttons 1, 2 and 4 the way the program does.
-    for (int id : {193, 194, 196}) ASSERT_TRUE(RegisterHotKey(main_.window, id, MOD_WIN, uint32_t(id)));
-    // Which keys are buttons is pinned by the input rule tests; this checks the wiring.
-    struct { Qt::Key key; int id; } cases[] = {{Qt::Key_F4, 196}, {Qt::Key_3, 0}, {Qt::Key_2, 194}};  // 0: nothing
-    for (const auto& c : cases) {
-        log_.clear();
-        dev().key(c.key);
-        Log expected;
-        if (c.id) expected.push_back({"main", WM_HOTKEY, WPARAM(c.id), MAKELPARAM(MOD_WIN, c.id)});
-        EXPECT_EQ(log_, expected) << std::hex << c.key;
-    }
-    log_.clear();
-    EXPECT_TRUE(dev().virtualKey(0xC4));  // the button's own virtual key
-    EXPECT_EQ(log_, (Log{{"main", WM_HOTKEY, 196, MAKELPARAM(MOD_WIN, 0xC4)}}));
-    log_.clear();
-    UnregisterHotKey(main_.window, 193);
-    dev().appKey(1);
-    EXPECT_TRUE(log_.empty());
-}
-
 TEST_F(KeysTest, AKeyHeldByOneWindowCannotBeTakenByAnother) {
     EXPECT_TRUE(RegisterHotKey(main_.window, 195, MOD_WIN, 0xC3));
     EXPECT_FALSE(RegisterHotKey(child_.window, 1, MOD_WIN, 0xC3));
@@ -68,34 +47,6 @@ TEST_F(KeysTest, AcceleratorsBecomeCommandsToTheActiveWindow) {
         dev().key(c.key, c.modifiers);
         EXPECT_EQ(log_, c.expected) << std::hex << c.key;
     }
-}
-
-TEST_F(KeysTest, ArrowsAndReturnGoToTheFocusedWindow) {
-    struct Case {
-        const char* name;
-        uint32_t vk;
-    } cases[] = {{"Left", VK_LEFT}, {"Up", VK_UP}, {"Right", VK_RIGHT}, {"Down", VK_DOWN}, {"Return", VK_RETURN}};
-    for (HWND focus : {main_.window, child_.window}) {
-        SetFocus(focus);
-        for (const Case& c : cases) {
-            log_.clear();
-            ASSERT_TRUE(dev().keyByName(c.name));
-            const std::string who = focus == main_.window ? "main" : "child";
-            const Log expected{{who, WM_KEYDOWN, c.vk, 1}, {who, WM_KEYUP, c.vk, LPARAM(0xC0000001u)}};
-            EXPECT_EQ(log_, expected) << c.name;
-        }
-    }
-    EXPECT_FALSE(dev().keyByName("NoSuchKey"));
-}
-
-TEST_F(KeysTest, TypedTextGoesToTheFocusAndCommandsToTheActiveWindow) {
-    SetFocus(child_.window);
-    log_.clear();
-    dev().typeText(u"a1é");
-    dev().command(40088);
-    const Log expected{{"child", WM_CHAR, 'a', 1}, {"child", WM_CHAR, '1', 1}, {"child", WM_CHAR, u'é', 1},
-                       {"main", WM_COMMAND, 40088, 0}};
-    EXPECT_EQ(log_, expected);
 }
 
 }  // namespace

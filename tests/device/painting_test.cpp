@@ -94,6 +94,7 @@ TEST_F(PaintingTest, ContextsOutlivingTheirWindowDrawNowhere) {
     ASSERT_TRUE(dc);
     EXPECT_EQ(OpenDeviceContexts(), 1u);
     DestroyWindow(left_.window);
+    EXPECT_FALSE(device::UpdateWindow(left_.window));
     gdi::RECT all{0, 0, 100, 100};
     gdi::FillRect(dc, &all, gdi::GetStockBrush(gdi::BLACK_BRUSH));
     device::ReleaseDC(nullptr, dc);

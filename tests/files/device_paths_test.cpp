@@ -117,7 +117,7 @@ TEST(Utf, ConvertsOnlyWellFormedText) {
             EXPECT_EQ(files::Utf16ToUtf8(*c.utf16), c.utf8);
         }
     }
-    EXPECT_EQ(files::Utf16ToUtf8(std::u16string(1, char16_t(0xDC00))), std::nullopt);
+    for (char16_t lone : {u'\xDC00', u'\xDFFF'}) EXPECT_EQ(files::Utf16ToUtf8(std::u16string(1, lone)), std::nullopt);
     EXPECT_EQ(files::Utf16ToUtf8(std::u16string(1, char16_t(0xD800)) + u"a"), std::nullopt);
 }
 

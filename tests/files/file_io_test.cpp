@@ -41,8 +41,7 @@ TEST_F(FileIo, CreateFileHonoursTheDisposition) {
     for (const auto& c : cases) {
         SetUp();
         ::unlink((root / "fresh.jpg").c_str());
-        FileHandle file = CreateFile(c.path, c.access, FILE_SHARE_READ, nullptr, c.disposition,
-                                     0x80, nullptr);
+        FileHandle file = CreateFile(c.path, c.access, FILE_SHARE_READ, nullptr, c.disposition, 0x80, nullptr);
         EXPECT_EQ(file.valid(), c.opens) << c.path.size() << " " << c.disposition;
         if (file.valid() && (c.access & GENERIC_WRITE)) {
             uint32_t written = 0;
@@ -58,9 +57,8 @@ TEST_F(FileIo, CreateFileHonoursTheDisposition) {
 }
 
 TEST_F(FileIo, ReadsInChunksUntilTheEnd) {
-    files::FileHandle file = files::CreateFile(u"OLD.JPG", files::GENERIC_READ,
-                                               files::FILE_SHARE_READ, nullptr,
-                                               files::OPEN_EXISTING, 0, nullptr);
+    using namespace files;
+    FileHandle file = CreateFile(u"OLD.JPG", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_TRUE(file.valid());
     uint32_t high = 99;
     EXPECT_EQ(files::GetFileSize(file, &high), 3u);

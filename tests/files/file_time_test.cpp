@@ -28,10 +28,9 @@ TEST(FileTime, SplitsIntoCalendarFields) {
         files::SYSTEMTIME out;
         ASSERT_TRUE(files::FileTimeToSystemTime(&time, &out)) << c.ticks;
         const auto& e = c.expected;
-        EXPECT_EQ(std::tie(out.wYear, out.wMonth, out.wDayOfWeek, out.wDay, out.wHour, out.wMinute,
-                           out.wSecond, out.wMilliseconds),
-                  std::tie(e.wYear, e.wMonth, e.wDayOfWeek, e.wDay, e.wHour, e.wMinute, e.wSecond,
-                           e.wMilliseconds))
+        EXPECT_EQ(std::tie(out.wYear, out.wMonth, out.wDayOfWeek, out.wDay, out.wHour, out.wMinute, out.wSecond,
+                           out.wMilliseconds),
+                  std::tie(e.wYear, e.wMonth, e.wDayOfWeek, e.wDay, e.wHour, e.wMinute, e.wSecond, e.wMilliseconds))
             << c.ticks;
     }
     files::FILETIME tooLate = files::FileTimeFromTicks(uint64_t(1) << 63);
@@ -52,8 +51,7 @@ TEST(FileTime, ShiftsIntoTheLocalZoneInForceAtThatTime) {
         files::FILETIME local;
         ASSERT_TRUE(files::FileTimeToLocalFileTime(&utc, &local)) << c.zone;
         EXPECT_EQ(int64_t(files::FileTimeTicks(local) - files::FileTimeTicks(utc)),
-                  c.offsetSeconds * int64_t(files::kTicksPerSecond))
-            << c.zone;
+                  c.offsetSeconds * int64_t(files::kTicksPerSecond)) << c.zone;
     }
     ScopedTimeZone west("EST5");
     const files::FILETIME first = files::FileTimeFromTicks(0);
@@ -64,8 +62,7 @@ TEST(FileTime, ShiftsIntoTheLocalZoneInForceAtThatTime) {
 TEST(FileTime, ConvertsHostTimeStamps) {
     EXPECT_EQ(files::FileTimeTicks(files::FileTimeFromUnix(0, 0)), 116444736000000000ull);
     EXPECT_EQ(files::FileTimeTicks(files::FileTimeFromUnix(1, 999)), 116444736010000009ull);
-    EXPECT_EQ(files::FileTimeTicks(files::FileTimeFromUnix(-files::kEpochDifferenceSeconds - 1, 0)),
-              0u);
+    EXPECT_EQ(files::FileTimeTicks(files::FileTimeFromUnix(-files::kEpochDifferenceSeconds - 1, 0)), 0u);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ constexpr size_t kBig = 4 * kReusableBlockBytes;
 // is not spent on one much smaller or larger.
 TEST(PixelMemory, KeptBlockServesOnlySimilarSizesAndComesBackZeroed) {
     const struct { size_t request; bool reused; } cases[] = {
-        {kBig, true}, {kBig - kBig / 8, true}, {kBig / 2, false}, {kBig + 1, false}, {kReusableBlockBytes / 2, false},
+        {kBig, true}, {kBig - kBig / 4, true}, {kBig - kBig / 4 - 1, false}, {kBig + 1, false}, {kReusableBlockBytes / 2, false},
     };
     for (const auto& c : cases) {
         ReleaseKeptPixels();

@@ -1,4 +1,7 @@
+// The real program, run as a process: the demo tour, what a failed start
+// says, endless input on stdin and a window scale too large for the desktop.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QImage>
 #include <QProcess>
@@ -6,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace {
@@ -17,7 +21,15 @@ struct Outcome {
     std::string out, err;
 };
 
-// Runs the real program with a private home, cache and settings folder.
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs the program with a private home, cache, settings and runtime folder,
+// and no display.
 class EzoProgram : public testing::Test {
 protected:
     fs::path folder = fs::temp_directory_path() /
@@ -27,42 +39,36 @@ protected:
 
     void SetUp() override {
         fs::create_directories(root / "My Documents");
+        fs::create_directories(folder / "runtime");
+        fs::permissions(folder / "runtime", fs::perms::owner_all, fs::perm_options::replace);
         ASSERT_TRUE(fs::exists(Binary())) << "build the ezo target first: " << Binary();
     }
     void TearDown() override { fs::remove_all(folder); }
 
     static fs::path Binary() { return fs::path(EZO_BINARY_DIR) / "src/app/ezo"; }
+    static QString Q(const fs::path& path) { return QString::fromStdString(path.string()); }
 
-    void WriteFile(const fs::path& path, const std::string& text) { std::ofstream(path) << text; }
-
-    static std::string ReadFile(const fs::path& path) {
-        std::ifstream in(path);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    // A private home, cache, settings and runtime folder, and no display.
-    QProcessEnvironment Environment() {
-        const fs::path runtime = folder / "runtime";
-        fs::create_directories(runtime);
-        fs::permissions(runtime, fs::perms::owner_all, fs::perm_options::replace);
+    // prepare may change the environment and the process before it starts.
+    // untilFirstError: for a window that waits for its user, end the program
+    // once it wrote to standard error or after three seconds.
+    Outcome Run(const QStringList& args, const std::function<void(QProcessEnvironment&, QProcess&)>& prepare = {},
+                bool untilFirstError = false) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", QString::fromStdString(folder.string()));
-        env.insert("XDG_CACHE_HOME", QString::fromStdString((folder / "cache").string()));
-        env.insert("XDG_CONFIG_HOME", QString::fromStdString((folder / "config").string()));
-        env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.string()));
-        env.remove("DISPLAY");
-        env.remove("WAYLAND_DISPLAY");
-        env.remove("QT_QPA_PLATFORM");
-        return env;
-    }
-
-    Outcome Run(const QStringList& args) {
+        env.insert("HOME", Q(folder));
+        env.insert("XDG_CACHE_HOME", Q(folder / "cache"));
+        env.insert("XDG_CONFIG_HOME", Q(folder / "config"));
+        env.insert("XDG_RUNTIME_DIR", Q(folder / "runtime"));
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR"}) env.remove(name);
         QProcess process;
-        process.setProcessEnvironment(Environment());
-        process.start(QString::fromStdString(Binary().string()), args);
+        if (prepare) prepare(env, process);
+        process.setProcessEnvironment(env);
+        process.start(Q(Binary()), args);
         Outcome outcome;
+        if (untilFirstError) {
+            process.setReadChannel(QProcess::StandardError);
+            process.waitForReadyRead(3000);
+            process.kill();
+        }
         if (!process.waitForFinished(60000)) {
             process.kill();
             process.waitForFinished();
@@ -75,108 +81,83 @@ protected:
         return outcome;
     }
 
-    QStringList Headless(const fs::path& script) {
-        return {"--headless", "--script", QString::fromStdString(script.string()), "--root",
-                QString::fromStdString(root.string())};
-    }
+    QStringList Headless(const fs::path& script) { return {"--headless", "--script", Q(script), "--root", Q(root)}; }
 };
 
-TEST_F(EzoProgram, AScriptTapsWaitsAndWritesAShotAndADump) {
-    const fs::path script = folder / "tour.ezs";
-    WriteFile(script,
-              "# a short visit\n"
-              "tap 120 160\n"
-              "wait 250\n"
-              "shot out/screen.png\n"
-              "dump out/state.txt\n"
-              "quit\n");
-    const Outcome outcome = Run(Headless(script));
-    ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
-
-    const QImage shot(QString::fromStdString((folder / "out/screen.png").string()));
-    ASSERT_FALSE(shot.isNull());
-    EXPECT_EQ(shot.size(), QSize(240, 320));
-    // The 26-pixel task bar on top is drawn, in another colour than the window below.
-    EXPECT_NE(shot.pixel(120, 13), shot.pixel(120, 40));
-    EXPECT_EQ(shot.pixel(60, 2), shot.pixel(160, 24));
-
-    // The device's lines, then the viewer's own.
-    const std::string state = ReadFile(folder / "out/state.txt");
-    for (const char* key : {"\nwindow: class=Ezo ", "\nactive: \"Ezo\"\n", "\ntaskbar: shown\n", "\nfocus: ",
-                            "\ncapture: none\n", "\nbeeps: 0\n", "\nbrowseMode: 1\n", "\ntitle: Ezo\n",
-                            "\nsplit: 77\n", "\nlistAreaHeight: 158\n"}) {
-        EXPECT_NE(("\n" + state).find(key), std::string::npos) << key << " in\n" << state;
-    }
-}
-
-// The tour of the demo device: every step runs, and the shots and dumps it
-// names are written. What they show is checked by the scenario tests.
+// Every step of the tour runs and the shots and dumps it names are written;
+// what they show is checked by the scenario tests.
 TEST_F(EzoProgram, TheDemoTourRunsOnTheDemoDevice) {
     const fs::path device = fs::path(EZO_BINARY_DIR) / "demo-device";
     ASSERT_TRUE(fs::exists(device / "My Documents/Pictures")) << "build the demo_device target first";
-    QStringList args = {"--headless", "--script", QString::fromStdString((fs::path(EZO_SOURCE_DIR) / "demo/tour.ezs").string()),
-                        "--output", QString::fromStdString((folder / "tour").string()),
-                        "--root", QString::fromStdString(device.string()),
-                        QString::fromStdString((device / "My Documents/Pictures").string())};
-    const Outcome outcome = Run(args);
+    const Outcome outcome = Run({"--headless", "--script", Q(fs::path(EZO_SOURCE_DIR) / "demo/tour.ezs"), "--output",
+                                 Q(folder / "tour"), "--root", Q(device), Q(device / "My Documents/Pictures")});
     ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
     for (const char* name : {"01-list.png", "03-view.png", "07-full.png", "11-slide-2.png", "13-split.png"}) {
         EXPECT_TRUE(fs::exists(folder / "tour" / name)) << name;
     }
-    const std::string state = ReadFile(folder / "tour/13-split.txt");
-    EXPECT_NE(state.find("\nslideShowRunning: 0\n"), std::string::npos) << state;
-    EXPECT_NE(state.find("\nbrowseMode: "), std::string::npos) << state;
+    const QImage shot(Q(folder / "tour/01-list.png"));
+    ASSERT_EQ(shot.size(), QSize(240, 320));
+    EXPECT_NE(shot.pixel(120, 13), shot.pixel(120, 40));  // the 26-pixel task bar over the window
+    // The device's lines, then the viewer's own.
+    const std::string state = "\n" + ReadFile(folder / "tour/02-sorted.txt");
+    for (const char* line : {"\nwindow: class=Ezo ", "\nactive: \"Ezo\"\n", "\ntaskbar: shown\n", "\nbrowseMode: 1\n",
+                             "\nsplit: 77\n"}) {
+        EXPECT_NE(state.find(line), std::string::npos) << line << " in" << state;
+    }
+    EXPECT_NE(ReadFile(folder / "tour/13-split.txt").find("\nslideShowRunning: 0\n"), std::string::npos);
 }
 
-TEST_F(EzoProgram, ReadsCommandsFromStandardInputWithoutAScript) {
-    QProcess process;
-    process.setProcessEnvironment(Environment());
-    process.setWorkingDirectory(QString::fromStdString(folder.string()));
-    process.start(QString::fromStdString(Binary().string()),
-                  {"--headless", "--root", QString::fromStdString(root.string())});
-    process.write("wait 10\nshot piped.png\nquit\n");
-    process.closeWriteChannel();
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    EXPECT_TRUE(fs::exists(folder / "piped.png"));
-}
-
-TEST_F(EzoProgram, RefusesBadScriptsAndOptionsWithExitCodes) {
-    WriteFile(folder / "bad.ezs", "tap 1 2\nshot x.png\nwiat 5\n");
-    struct Case {
-        QStringList args;
-        int exitCode;
-        std::string errorStart;
-    };
+TEST_F(EzoProgram, ExitCodesAndTheFirstLineSaid) {
+    std::ofstream(folder / "bad.ezs") << "tap 1 2\nshot x.png\nwiat 5\n";
+    // start: of the standard output after a success, else of the errors.
+    struct Case { QStringList args; int exitCode; std::string start; };
     const std::string bad = (folder / "bad.ezs").string();
     const Case cases[] = {
         {Headless(folder / "bad.ezs"), 2, bad + ":3: unknown command 'wiat'"},
         {Headless(folder / "missing.ezs"), 2, (folder / "missing.ezs").string() + ": cannot read the script"},
-        {{"--scale", "12"}, 2, "ezo: --scale wants a whole number from 1 to 8"},
         {{"--frobnicate"}, 2, "ezo: unknown option '--frobnicate'"},
         {{"--headless", "--root", "/nonexistent/ezo/root"}, 2, "ezo: --root: '/nonexistent/ezo/root' is not a folder"},
-        {{"--headless", QString::fromStdString((folder / "nowhere.jpg").string())},
-         2,
-         "ezo: '" + (folder / "nowhere.jpg").string() + "' does not exist"},
+        {{"--headless", Q(folder / "nowhere.jpg")}, 2, "ezo: '" + (folder / "nowhere.jpg").string() + "' does not exist"},
         {{}, 1, "ezo: there is no display"},
+        {{"--help"}, 0, "Usage: ezo"},
+        {{"--version"}, 0, "ezo "},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
         const Outcome outcome = Run(c.args);
         EXPECT_EQ(outcome.exitCode, c.exitCode);
-        EXPECT_EQ(outcome.err.rfind(c.errorStart, 0), 0u) << outcome.err;
+        const std::string& said = c.exitCode == 0 ? outcome.out : outcome.err;
+        EXPECT_EQ(said.rfind(c.start, 0), 0u) << said;
     }
-    // Nothing ran before the bad line was found.
-    EXPECT_FALSE(fs::exists(folder / "x.png"));
+    EXPECT_FALSE(fs::exists(folder / "x.png"));  // nothing ran before the bad line was found
 }
 
-TEST_F(EzoProgram, PrintsHelpAndVersion) {
-    const Outcome help = Run({"--help"});
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_EQ(help.out.rfind("Usage: ezo", 0), 0u) << help.out;
-    const Outcome version = Run({"--version"});
-    EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out.rfind("ezo ", 0), 0u) << version.out;
+// Endless input without a line end: the program stops at the limit, soon,
+// and without filling the memory.
+TEST_F(EzoProgram, EndlessInputWithoutALineEndStopsAtTheLimit) {
+    auto endless = [](QProcessEnvironment&, QProcess& p) { p.setStandardInputFile("/dev/zero"); };
+    const Outcome outcome = Run({"--headless", "--root", Q(root)}, endless);
+    EXPECT_EQ(outcome.exitCode, 2);
+    EXPECT_NE(outcome.err.find("<stdin>:1: line is longer than 16 MiB"), std::string::npos) << outcome.err;
+    rusage children{};
+    ::getrusage(RUSAGE_CHILDREN, &children);
+    EXPECT_LT(children.ru_maxrss, 1 << 20) << "KiB at the peak";  // 1 GiB
+}
+
+// On a desktop of known size (Qt's offscreen platform with one 1024 x 768
+// screen) a scale that puts the screen off the desktop is warned of.
+TEST_F(EzoProgram, AScaleThatPutsTheScreenOffTheDesktopIsWarnedOf) {
+    std::ofstream(folder / "desktop.json")
+        << R"({"screens": [{"name": "desk", "x": 0, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96}]})";
+    auto onDesktop = [&](QProcessEnvironment& env, QProcess&) {
+        env.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + Q(folder / "desktop.json"));
+    };
+    const std::string tooLarge = Run({"--root", Q(root), "--scale", "3"}, onDesktop, true).err;
+    const std::string fitting = Run({"--root", Q(root), "--scale", "2"}, onDesktop, true).err;
+    EXPECT_NE(tooLarge.find("ezo: at scale 3 the screen takes 720 x 960 desktop pixels; the desktop has 1024 x 768"),
+              std::string::npos)
+        << tooLarge;
+    EXPECT_EQ(fitting.find("at scale"), std::string::npos) << fitting;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Whole frames of the view: where a small picture lands for each mode, and
-// the landscape turn a draw makes.
+// a landscape turn the draw cannot make.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -66,27 +66,18 @@ TEST(DrawView, FramesOfASmallPicture) {
     }
 }
 
-TEST(DrawView, LandscapeTurnsEachNewPictureOnce) {
+// Without memory for a frame the picture is drawn straight onto the window,
+// but only where the frame would sit unmoved.
+TEST(DrawView, WithoutAFrameOnlyAnUnmovedPictureIsDrawn) {
     ezo::ProgramWindow window;
-    ezo::ViewState& v = window.program.viewState;
     RecordingBackend backend;
-    v.landscapeMode = 1;
-    for (int load = 0; load < 3; ++load) {
-        SCOPED_TRACE(load);
-        v.currentImage = Corners(4 + load, 3, load == 1 ? 16 : 24);  // what a load does
-        v.landscapeApplied = 0;
-        backend.cursors.clear();
-        for (int draw = 0; draw < 2; ++draw) EXPECT_EQ(ezo::DrawView(&window, 0, 0), 1);
-        ASSERT_EQ(v.currentImage->width(), 3);
-        EXPECT_EQ(v.landscapeApplied, 1);
-        EXPECT_EQ(backend.cursors, (Cursors{device::Cursor::Wait, device::Cursor::Arrow}));
-        // Turned to the left: the top-right corner comes to the top left.
-        const int32_t x0 = (240 - 3) / 2, y0 = (320 - (4 + load)) / 2 - 26;
-        EXPECT_EQ(backend.Pixel(x0, y0), kTR);
-        EXPECT_EQ(backend.Pixel(x0 + 2, y0 + 3 + load), kBL);
-    }
-    EXPECT_EQ(v.landscapeMode, 1);
-    EXPECT_TRUE(backend.messages.empty());
+    window.program.viewState.currentImage = Corners(4, 3);
+    gdi::ScopedMemoryBudget budget(gdi::MemoryInUse());
+    EXPECT_EQ(ezo::DrawView(&window, 10, 0), 0);
+    EXPECT_EQ(backend.Pixel(128, 132), kBlack);
+    EXPECT_EQ(ezo::DrawView(&window, 0, 0), 1);
+    EXPECT_EQ(backend.Pixel(118, 132), kTL);
+    EXPECT_EQ(backend.contextsOut, 0);
 }
 
 TEST(DrawView, FailedLandscapeTurnDrawsThePictureUnturned) {

@@ -244,9 +244,7 @@ TEST_F(JpegLoad, UnusableFilesFailWithoutAPicture) {
     const struct { const char* name; std::u16string path; bool probes; } cases[] = {
         {"missing", jpeg_test::DevicePath("missing.jpg"), false},
         {"folder", jpeg_test::DevicePath(""), false},
-        {"empty", folder.WriteBytes("empty.jpg", {}), false},
         {"header only", folder.WriteBytes("header.jpg", std::vector<uint8_t>(source.begin(), source.begin() + 20)), false},
-        {"png", folder.WriteBytes("png.jpg", {0x89, 'P', 'N', 'G', 13, 10, 26, 10, 0, 0, 0, 13}), false},
         {"no image", folder.WriteBytes("bad.jpg", {0xFF, 0xD8, 0xFF, 0xD9}), false},
         {"zero width", folder.WriteBytes("zero.jpg", DeclaringSize(source, 0, 16)), false},
         {"two components", folder.Write("two.jpg", {8, 8, JCS_UNKNOWN, {1, 2}}), true},

@@ -1,5 +1,5 @@
-// Pure arithmetic of placing decoded rows: shrink sizes, row sampling, pixel
-// conversions (column sampling is checked on a real decode).
+// Pure arithmetic of placing decoded rows: shrink sizes and pixel conversions
+// (row and column sampling are checked on a real decode).
 #include <gtest/gtest.h>
 
 #include <array>
@@ -23,18 +23,6 @@ TEST(JpegRows, ShrinkSizesRunDownInTenthsAndStopBeforeZero) {
         ASSERT_EQ(tries.size(), c.tries) << c.file.width << "x" << c.file.height;
         EXPECT_EQ(tries[std::min<size_t>(1, tries.size() - 1)], c.second);
         EXPECT_EQ(tries.back(), c.last);
-    }
-}
-
-TEST(JpegRows, SamplerTakesScanlineMTimesTotalOverUsed) {
-    const std::array<std::array<int32_t, 2>, 4> cases{{{1500, 1350}, {40, 36}, {7, 7}, {60000, 54000}}};
-    for (auto [total, used] : cases) {
-        RowSampler sampler(total, used);
-        std::vector<int32_t> taken;
-        for (int32_t i = 0; i < total; ++i)
-            if (sampler.Take(i)) taken.push_back(i);
-        ASSERT_EQ(taken.size(), size_t(used)) << total;
-        for (int32_t m = 0; m < used; ++m) ASSERT_EQ(taken[m], int32_t(int64_t(m) * total / used)) << total;
     }
 }
 

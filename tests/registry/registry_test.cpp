@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <variant>
 
 #include "files/temp_folder.h"
 #include "platform/registry/atomic_file.h"
@@ -13,7 +14,21 @@ using namespace registry;
 using testing_support::ReadWholeFile;
 using testing_support::TempFolder;
 
-constexpr const char* kEzoKey = "[HKEY_CURRENT_USER\\Software\\Morvex\\Ezo]\n";
+const std::string kEzoFile =
+    "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Morvex\\Ezo]\n";
+
+long SetDword(HKEY key, std::u16string_view name, uint32_t value) {
+    return RegSetValueEx(key, name, 0, REG_DWORD, reinterpret_cast<const uint8_t*>(&value), 4);
+}
+
+// The value's DWORD, or the error the query gave.
+using Got = std::variant<uint32_t, long>;
+Got Dword(HKEY key, std::u16string_view name) {
+    uint32_t value = 0, size = 4;
+    const long result = RegQueryValueEx(key, name, nullptr, nullptr, reinterpret_cast<uint8_t*>(&value), &size);
+    if (result != ERROR_SUCCESS) return result;
+    return value;
+}
 
 class Registry : public ::testing::Test {
 protected:
@@ -25,9 +40,8 @@ protected:
     std::string file() const { return folder / "config/ezo/registry.reg"; }
     std::vector<std::string> FolderNames() const {
         std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(folder / "config/ezo")) {
+        for (const auto& e : std::filesystem::directory_iterator(folder / "config/ezo"))
             names.push_back(e.path().filename().string());
-        }
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -38,36 +52,28 @@ protected:
     }
     HKEY Open(uint32_t access, uint32_t* disposition = nullptr) {
         HKEY key;
-        EXPECT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, u"Software\\Morvex\\Ezo", 0, nullptr, 0, access,
-                                 nullptr, &key, disposition),
+        EXPECT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, u"Software\\Morvex\\Ezo", 0, nullptr, 0, access, nullptr, &key,
+                                 disposition),
                   ERROR_SUCCESS);
         return key;
     }
     TempFolder folder;
 };
 
-long SetDword(HKEY key, std::u16string_view name, uint32_t value) {
-    return RegSetValueEx(key, name, 0, REG_DWORD, reinterpret_cast<const uint8_t*>(&value), 4);
-}
-
 TEST_F(Registry, CreatesKeysOnceAndFindsThemWhateverTheCase) {
     uint32_t disposition = 0;
     RegKey first;
-    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, u"Software\\Morvex\\Ezo", 0, nullptr, 0, KEY_READ,
-                             nullptr, first.out(), &disposition),
-              ERROR_SUCCESS);
+    *first.out() = Open(KEY_READ, &disposition);
     EXPECT_EQ(disposition, REG_CREATED_NEW_KEY);
-    EXPECT_EQ(ReadWholeFile(file()), std::string("Windows Registry Editor Version 5.00\n\n") + kEzoKey);
-
+    EXPECT_EQ(ReadWholeFile(file()), kEzoFile);
     RegKey second;
-    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, u"SOFTWARE\\morvex\\EZO", 0, nullptr, 0, KEY_READ,
-                             nullptr, second.out(), &disposition),
+    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, u"SOFTWARE\\morvex\\EZO", 0, nullptr, 0, KEY_READ, nullptr,
+                             second.out(), &disposition),
               ERROR_SUCCESS);
     EXPECT_EQ(disposition, REG_OPENED_EXISTING_KEY);
 
     struct { HKEY parent; std::u16string subKey; long result; } cases[] = {
         {HKEY_CURRENT_USER, u"software", ERROR_SUCCESS},  // parents exist too
-        {HKEY_CURRENT_USER, u"software\\morvex\\ezo", ERROR_SUCCESS},
         {first.get(), u"", ERROR_SUCCESS},
         {HKEY_CURRENT_USER, u"Software\\Missing", ERROR_FILE_NOT_FOUND},
         {HKEY_CURRENT_USER, u"\\Software", ERROR_INVALID_PARAMETER},
@@ -76,8 +82,7 @@ TEST_F(Registry, CreatesKeysOnceAndFindsThemWhateverTheCase) {
     };
     for (const auto& c : cases) {
         RegKey key;
-        EXPECT_EQ(RegOpenKeyEx(c.parent, c.subKey, 0, KEY_READ, key.out()), c.result)
-            << c.subKey.size();
+        EXPECT_EQ(RegOpenKeyEx(c.parent, c.subKey, 0, KEY_READ, key.out()), c.result) << c.subKey.size();
         EXPECT_EQ(bool(key.get()), c.result == ERROR_SUCCESS);
     }
 }
@@ -87,34 +92,22 @@ TEST_F(Registry, QueriesFollowTheBufferRules) {
     *key.out() = Open(KEY_ALL_ACCESS);
     const uint8_t text[] = {'a', 0, 'b', 0, 'c', 0};
     ASSERT_EQ(RegSetValueEx(key.get(), u"Text", 0, REG_SZ, text, sizeof text), ERROR_SUCCESS);
-
     uint8_t buffer[8];
-    struct Case {
-        std::u16string name;
-        bool withBuffer;
-        uint32_t size;
-        long result;
-        uint32_t sizeAfter;
-        int bytesWritten;
-    } cases[] = {
+    struct Case { std::u16string name; bool withBuffer; uint32_t size; long result; uint32_t sizeAfter; int written; };
+    const Case cases[] = {
         {u"Text", true, 8, ERROR_SUCCESS, 6, 6},
         {u"TEXT", true, 6, ERROR_SUCCESS, 6, 6},
         {u"Text", true, 5, ERROR_MORE_DATA, 6, 0},  // nothing written
         {u"Text", false, 0, ERROR_SUCCESS, 6, 0},   // size asked only
         {u"Missing", true, 8, ERROR_FILE_NOT_FOUND, 8, 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         std::fill(std::begin(buffer), std::end(buffer), 0xEE);
-        uint32_t type = 99;
-        uint32_t size = c.size;
-        EXPECT_EQ(RegQueryValueEx(key.get(), c.name, nullptr, &type, c.withBuffer ? buffer : nullptr,
-                                  &size),
-                  c.result);
+        uint32_t type = 99, size = c.size;
+        EXPECT_EQ(RegQueryValueEx(key.get(), c.name, nullptr, &type, c.withBuffer ? buffer : nullptr, &size), c.result);
         EXPECT_EQ(size, c.sizeAfter);
-        for (int i = 0; i < 8; ++i) EXPECT_EQ(buffer[i], i < c.bytesWritten ? text[i] : 0xEE);
-        if (c.result != ERROR_FILE_NOT_FOUND) {
-            EXPECT_EQ(type, REG_SZ);
-        }
+        for (int i = 0; i < 8; ++i) EXPECT_EQ(buffer[i], i < c.written ? text[i] : 0xEE);
+        EXPECT_EQ(type, c.result == ERROR_FILE_NOT_FOUND ? 99u : REG_SZ);
     }
 }
 
@@ -124,14 +117,13 @@ TEST_F(Registry, ChecksAccessAndHandles) {
     EXPECT_EQ(RegDeleteValue(reader, u"Slide"), ERROR_ACCESS_DENIED);
     HKEY writer = Open(KEY_WRITE);
     EXPECT_EQ(SetDword(writer, u"Slide", 3), ERROR_SUCCESS);
-    uint32_t size = 4;
-    uint8_t data[4];
-    EXPECT_EQ(RegQueryValueEx(writer, u"Slide", nullptr, nullptr, data, &size), ERROR_ACCESS_DENIED);
-    EXPECT_EQ(RegQueryValueEx(reader, u"Slide", nullptr, nullptr, data, &size), ERROR_SUCCESS);
+    EXPECT_EQ(Dword(writer, u"Slide"), Got(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(Dword(reader, u"Slide"), Got(3u));
+    uint8_t data[4] = {};
     EXPECT_EQ(RegSetValueEx(writer, u"bad\nname", 0, REG_DWORD, data, 4), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(RegCloseKey(reader), ERROR_SUCCESS);
     EXPECT_EQ(RegCloseKey(reader), ERROR_INVALID_HANDLE);
-    EXPECT_EQ(RegQueryValueEx(reader, u"Slide", nullptr, nullptr, data, &size), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(Dword(reader, u"Slide"), Got(ERROR_INVALID_HANDLE));
     EXPECT_EQ(RegCloseKey(writer), ERROR_SUCCESS);
 }
 
@@ -144,16 +136,11 @@ TEST_F(Registry, EveryChangeIsOnDiskAndSurvivesARestart) {
         ASSERT_EQ(RegDeleteValue(key.get(), u"GONE"), ERROR_SUCCESS);
         EXPECT_EQ(RegDeleteValue(key.get(), u"Gone"), ERROR_FILE_NOT_FOUND);
     }
-    EXPECT_EQ(ReadWholeFile(file()), std::string("Windows Registry Editor Version 5.00\n\n") +
-                                         kEzoKey + "\"Slide\"=dword:00000005\n");
+    EXPECT_EQ(ReadWholeFile(file()), kEzoFile + "\"Slide\"=dword:00000005\n");
     SetRegistryFile(file());  // as a new run would
     RegKey key;
     *key.out() = Open(KEY_READ);
-    uint32_t value = 0, size = 4;
-    EXPECT_EQ(RegQueryValueEx(key.get(), u"slide", nullptr, nullptr,
-                              reinterpret_cast<uint8_t*>(&value), &size),
-              ERROR_SUCCESS);
-    EXPECT_EQ(value, 5u);
+    EXPECT_EQ(Dword(key.get(), u"slide"), Got(5u));
     EXPECT_EQ(FolderNames(), std::vector<std::string>{"registry.reg"});  // no temporary left
 }
 
@@ -170,63 +157,34 @@ TEST_F(Registry, AFailedWriteLeavesTheOldFileAndTheOldValue) {
         SimulateDiskFullAfter(std::nullopt);
         EXPECT_EQ(ReadWholeFile(file()), before);
         EXPECT_EQ(FolderNames(), std::vector<std::string>{"registry.reg"});
-        uint32_t value = 0, size = 4;
-        EXPECT_EQ(RegQueryValueEx(key.get(), u"Slide", nullptr, nullptr,
-                                  reinterpret_cast<uint8_t*>(&value), &size),
-                  ERROR_SUCCESS);
-        EXPECT_EQ(value, 5u);
-        EXPECT_EQ(RegQueryValueEx(key.get(), u"New", nullptr, nullptr, nullptr, &size),
-                  ERROR_FILE_NOT_FOUND);
+        EXPECT_EQ(Dword(key.get(), u"Slide"), Got(5u));
+        EXPECT_EQ(Dword(key.get(), u"New"), Got(ERROR_FILE_NOT_FOUND));
     }
 }
 
-TEST_F(Registry, ADamagedFileIsKeptAsideAndItsSoundPartRead) {
-    const std::string damaged = std::string("Windows Registry Editor Version 5.00\n\n") + kEzoKey +
-                                "\"Slide\"=dword:00000007\n\"OpenMode\"=dword:zz\n"
-                                "\"Key1\"=dword:00000002\n";
+// A damaged or oversized file is set aside (never overwritten by a later
+// one) and its sound part read and written back.
+TEST_F(Registry, ABadFileIsKeptAsideAndItsSoundPartRead) {
+    const std::string damaged =
+        kEzoFile + "\"Slide\"=dword:00000007\n\"OpenMode\"=dword:zz\n\"Key1\"=dword:00000002\n";
     WriteStore(damaged);
     HKEY key = Open(KEY_READ);
-    uint32_t value = 0, size = 4;
-    EXPECT_EQ(RegQueryValueEx(key, u"Slide", nullptr, nullptr, reinterpret_cast<uint8_t*>(&value),
-                              &size),
-              ERROR_SUCCESS);
-    EXPECT_EQ(value, 7u);
-    EXPECT_EQ(RegQueryValueEx(key, u"Key1", nullptr, nullptr, reinterpret_cast<uint8_t*>(&value),
-                              &size),
-              ERROR_SUCCESS);
-    EXPECT_EQ(value, 2u);
-    EXPECT_EQ(RegQueryValueEx(key, u"OpenMode", nullptr, nullptr, nullptr, &size),
-              ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(Dword(key, u"Slide"), Got(7u));
+    EXPECT_EQ(Dword(key, u"Key1"), Got(2u));
+    EXPECT_EQ(Dword(key, u"OpenMode"), Got(ERROR_FILE_NOT_FOUND));
     RegCloseKey(key);
-
-    const std::vector<std::string> names = FolderNames();
+    std::vector<std::string> names = FolderNames();
     ASSERT_EQ(names.size(), 2u);
-    EXPECT_EQ(names[0], "registry.reg");
     EXPECT_TRUE(names[1].starts_with("registry.reg.damaged-")) << names[1];
     EXPECT_EQ(ReadWholeFile(folder / ("config/ezo/" + names[1])), damaged);
-    EXPECT_EQ(ReadWholeFile(file()), std::string("Windows Registry Editor Version 5.00\n\n") +
-                                         kEzoKey +
-                                         "\"Slide\"=dword:00000007\n\"Key1\"=dword:00000002\n");
+    EXPECT_EQ(ReadWholeFile(file()), kEzoFile + "\"Slide\"=dword:00000007\n\"Key1\"=dword:00000002\n");
 
-    // A second damaged file the same second does not overwrite the first.
-    WriteStore(damaged + "junk\n");
-    Open(KEY_READ);
-    EXPECT_EQ(FolderNames().size(), 3u);
-}
-
-TEST_F(Registry, AnOversizedFileIsReadOnlyUpToTheLimit) {
-    std::string text = std::string("Windows Registry Editor Version 5.00\n\n") + kEzoKey +
-                       "\"Slide\"=dword:00000004\n\"Junk\"=\"";
-    text.append(8 << 20, 'x');  // one 8 MiB line
-    WriteStore(text + "\"\n");
-    HKEY key = Open(KEY_READ);
-    uint32_t value = 0, size = 4;
-    EXPECT_EQ(RegQueryValueEx(key, u"Slide", nullptr, nullptr, reinterpret_cast<uint8_t*>(&value),
-                              &size),
-              ERROR_SUCCESS);
-    EXPECT_EQ(value, 4u);
+    // One 8 MiB line: read only up to the limit, in the same second.
+    WriteStore(kEzoFile + "\"Slide\"=dword:00000004\n\"Junk\"=\"" + std::string(8 << 20, 'x') + "\"\n");
+    key = Open(KEY_READ);
+    EXPECT_EQ(Dword(key, u"Slide"), Got(4u));
     RegCloseKey(key);
-    EXPECT_EQ(FolderNames().size(), 2u);
+    EXPECT_EQ(FolderNames().size(), 3u);
     EXPECT_LT(ReadWholeFile(file()).size(), 200u);
 }
 
@@ -234,8 +192,8 @@ TEST_F(Registry, AStoreThatCannotBeWrittenCannotCreateKeys) {
     folder.WriteFile("blocker", "a file where a folder should be");
     SetRegistryFile(folder / "blocker/ezo/registry.reg");
     HKEY key;
-    EXPECT_NE(RegCreateKeyEx(HKEY_CURRENT_USER, u"Software\\Morvex\\Ezo", 0, nullptr, 0, KEY_READ,
-                             nullptr, &key, nullptr),
+    EXPECT_NE(RegCreateKeyEx(HKEY_CURRENT_USER, u"Software\\Morvex\\Ezo", 0, nullptr, 0, KEY_READ, nullptr, &key,
+                             nullptr),
               ERROR_SUCCESS);
     EXPECT_FALSE(bool(key));
 }

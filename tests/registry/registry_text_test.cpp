@@ -58,11 +58,9 @@ TEST(RegistryText, WritesEachValueInItsReadableFormAndReadsItBackExactly) {
 }
 
 TEST(RegistryText, ReadsEverySoundLineAroundDamage) {
-    struct Case {
-        const char* name;
-        std::string text;
-        size_t badLines;
-        std::vector<std::pair<std::u16string, std::u16string>> kept;  // key, value name
+    // kept: the key and value names read.
+    struct {
+        const char* name; std::string text; size_t badLines; std::vector<std::pair<std::u16string, std::u16string>> kept;
     } cases[] = {
         {"bad value line between good ones",
          std::string(kHeader) + "[HKEY_CURRENT_USER\\K]\n\"A\"=dword:00000001\n\"B\"=dword:12\n"
@@ -95,7 +93,7 @@ TEST(RegistryText, ReadsEverySoundLineAroundDamage) {
                                 "[hkey_current_user\\KEY]\n\"A\"=\"2\"\n",
          0, {{u"Key", u"a"}}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const registry::ParsedRegistry parsed = ParseRegistryText(c.text);
         EXPECT_EQ(parsed.badLines, c.badLines) << c.name;
         std::vector<std::pair<std::u16string, std::u16string>> kept;

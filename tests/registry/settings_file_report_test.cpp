@@ -41,12 +41,8 @@ protected:
 
 TEST_F(RegistryReport, EachFileProblemIsOneLineNamingTheFile) {
     const std::string header = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Morvex\\Ezo]\n";
-    struct Case {
-        const char* what;
-        std::function<void()> prepare;
-        std::string told;  // after "ezo: settings file <file>: "; empty for nothing told
-        bool saveFailed;
-    } cases[] = {
+    // told: after "ezo: settings file <file>: "; empty for nothing told.
+    struct { const char* what; std::function<void()> prepare; std::string told; bool saveFailed; } cases[] = {
         {"sound", [&] { folder.WriteFile("ezo/registry.reg", header + "\"Slide\"=dword:00000003\n"); }, "", false},
         {"damaged", [&] { folder.WriteFile("ezo/registry.reg", header + "\"Slide\"=dword:zz\n\"Key1\"=dword:1\n"); },
          "is damaged; kept as " + file() + ".damaged-", false},
@@ -59,7 +55,7 @@ TEST_F(RegistryReport, EachFileProblemIsOneLineNamingTheFile) {
          },
          "the settings cannot be saved (No space left on device)", true},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         fs::remove_all(folder / "ezo");
         fs::create_directories(folder / "ezo");

@@ -1,5 +1,5 @@
-// What the stylus and the menus do to the viewer as the user sees it: quick
-// pan strokes stay pans, and a menu leaves the task bar's title in place.
+// A menu as the user sees it: it leaves the window active and the task bar's
+// title in place.
 #include "scenario.h"
 
 #include <QColor>
@@ -8,21 +8,6 @@ namespace scenario {
 namespace {
 
 class InputScenario : public ScenarioTest {};
-
-TEST_F(InputScenario, TwoQuickPanStrokesAreTwoPansNotADoubleTap) {
-    WritePicture("a.jpg", 800, 600);
-    // A tap on the row opens the picture at actual size; each stroke drags
-    // it 20 pixels, the second one at once after the first.
-    ASSERT_EQ(Run("tap 40 136\ndump opened.txt\n"
-                  "down 120 150\nmove 100 150\nup 100 150\ndown 120 150\nmove 100 150\nup 100 150\n"
-                  "dump panned.txt\n"),
-              0);
-    const Dump opened = ReadDump("opened.txt");
-    const Dump panned = ReadDump("panned.txt");
-    ASSERT_EQ(opened["browseMode"], "0");
-    EXPECT_EQ(panned["fullScreen"], "0");
-    EXPECT_EQ(std::stoi(panned["xOffset"]), std::stoi(opened["xOffset"]) + 40);
-}
 
 TEST_F(InputScenario, AnOpenMenuLeavesTheWindowActiveAndItsTitleOnTheTaskBar) {
     // The File button of the menu bar opens its menu; Esc closes it.

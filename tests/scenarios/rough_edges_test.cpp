@@ -1,6 +1,6 @@
 // What a new user runs into at the edges: the slide button pressed again and
 // again, the separator dragged past the window, zooming a huge picture all the
-// way out, odd folders and sizes in the list, settings that cannot be kept.
+// way out, settings that cannot be kept.
 #include "scenario.h"
 
 #include <fstream>
@@ -66,17 +66,6 @@ TEST_F(RoughEdges, ZoomingOutAHugePictureStopsBeforeItVanishes) {
     ASSERT_EQ(Run("command 40040\n" + script + "dump out.txt\nshot out.png\n", (root_ / "wide.jpg").string()), 0);
     EXPECT_EQ(ReadDump("out.txt")["zoom"], "0.030");
     EXPECT_FALSE(AllWhite(ReadShot("out.png"), 26, 294));
-}
-
-// Only files are listed, with their whole size however large.
-TEST_F(RoughEdges, TheListHoldsFilesOnlyWithTheirTrueSize) {
-    fs::create_directories(root_ / "folder.jpg");
-    WriteText("big.jpg", "");
-    fs::resize_file(root_ / "big.jpg", 5ull << 30);  // sparse: no disk taken
-    ASSERT_EQ(Run("dump list.txt\n"), 0);
-    const Dump list = ReadDump("list.txt");
-    ASSERT_EQ(list.rows.size(), 1u) << list.text;
-    EXPECT_EQ(list.rows[0].rfind("big.jpg | JPEG | 5242M | ", 0), 0u) << list.rows[0];
 }
 
 // A start file the next start could not read is never stored, and a stored

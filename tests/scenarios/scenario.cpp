@@ -7,8 +7,6 @@
 #include "app/entry.h"
 #include "app/options.h"
 #include "app/program_entry.h"
-#include "demo/bmp_writer.h"
-#include "demo/gif_writer.h"
 #include "demo/jpeg_writer.h"
 #include "demo/scenes.h"
 #include "files/temp_folder.h"
@@ -61,9 +59,7 @@ void ScenarioTest::SetUp() {
     folder_ = fs::temp_directory_path() / ("ezo_scenario_" + std::to_string(::getpid()) + "_" + name);
     fs::remove_all(folder_);
     root_ = folder_ / "root";
-    fs::create_directories(root_);
-    fs::create_directories(folder_ / "config");
-    fs::create_directories(folder_ / "cache");
+    for (const char* sub : {"root", "config", "cache"}) fs::create_directories(folder_ / sub);
     setenv("XDG_CACHE_HOME", (folder_ / "cache").c_str(), 1);
     files::SetThumbnailFolder((folder_ / "cache" / "ezo" / "Thumbnails").string());
     UseConfigFolder(folder_ / "config");
@@ -75,15 +71,9 @@ void ScenarioTest::TearDown() {
 }
 
 void ScenarioTest::WritePicture(const std::string& relative, int width, int height, demo::Scene scene) {
-    const demo::Picture picture = demo::Paint(scene, width, height);
-    std::vector<uint8_t> bytes;
-    if (relative.ends_with(".bmp")) bytes = demo::EncodeBmp(picture, 24);
-    else if (relative.ends_with(".gif")) bytes = demo::EncodeGif(picture);
-    else bytes = demo::EncodeJpeg(picture);
+    const std::vector<uint8_t> bytes = demo::EncodeJpeg(demo::Paint(scene, width, height));
     ASSERT_FALSE(bytes.empty()) << relative;
-    const fs::path path = root_ / relative;
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    WriteText(relative, std::string(bytes.begin(), bytes.end()));
 }
 
 void ScenarioTest::WriteText(const std::string& relative, const std::string& text) {

@@ -40,8 +40,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // A picture file under the device root ('/' separated), painted with a
-    // scene: JPEG by a .jpg or .jpeg name, BMP by .bmp, GIF by .gif.
+    // A JPEG file under the device root ('/' separated), painted with a scene.
     void WritePicture(const std::string& relative, int width, int height,
                       demo::Scene scene = demo::Scene::Shapes);
     void WriteText(const std::string& relative, const std::string& text);

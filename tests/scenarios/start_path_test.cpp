@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "app/start_path.h"
+#include "files/temp_folder.h"
 
 namespace ezo {
 namespace {
@@ -15,16 +15,13 @@ namespace fs = std::filesystem;
 class StartPathTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("ezo_start_path_" + std::to_string(::getpid()));
-        fs::remove_all(folder_);
-        for (const char* dir : {"root/My Pictures/Trip", "outside/Album"}) fs::create_directories(folder_ / dir);
+        for (const char* dir : {"root/My Pictures/Trip", "outside/Album"}) folder_.MakeFolder(dir);
         for (const char* file : {"root/My Pictures/Trip/Plage d'été.jpg", "root/top.jpg", "outside/Album/x.gif"})
-            std::ofstream(folder_ / file) << "x";
+            folder_.WriteFile(file, "x");
     }
-    void TearDown() override { fs::remove_all(folder_); }
-    std::string At(const char* relative) const { return (folder_ / relative).string(); }
+    std::string At(const std::string& relative) const { return folder_ / relative; }
 
-    fs::path folder_;
+    testing_support::TempFolder folder_;
 };
 
 TEST_F(StartPathTest, PathsBecomeDevicePathsAndOutsidePathsBringTheirRoot) {
@@ -49,15 +46,15 @@ TEST_F(StartPathTest, PathsBecomeDevicePathsAndOutsidePathsBringTheirRoot) {
 }
 
 TEST_F(StartPathTest, PathsThatCannotBeShownAreRefusedWithTheirReason) {
-    fs::create_directories(folder_ / "root" / std::string(250, 'd'));
-    std::ofstream(folder_ / "root" / std::string(250, 'd') / "long name.jpg") << "x";
-    std::ofstream(folder_ / "root/bad\x01name.jpg") << "x";
+    folder_.MakeFolder("root/" + std::string(250, 'd'));
+    folder_.WriteFile("root/" + std::string(250, 'd') + "/long name.jpg", "x");
+    folder_.WriteFile("root/bad\x01name.jpg", "x");
     struct Case { std::string path; const char* reason; } cases[] = {
         {At("root/missing.jpg"), "does not exist"},
         {"", "is not a file or a folder"},
         {"/dev/null", "is not a file or a folder"},
         {At("root/bad\x01name.jpg"), "has a name the device cannot hold"},
-        {At(("root/" + std::string(250, 'd') + "/long name.jpg").c_str()), "is too long for the device"},
+        {At("root/" + std::string(250, 'd') + "/long name.jpg"), "is too long for the device"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);

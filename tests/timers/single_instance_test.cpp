@@ -39,10 +39,7 @@ protected:
 };
 
 TEST_F(SingleInstanceTest, NobodyAnsweringMakesThisThePrimary) {
-    const struct {
-        const char* name;
-        void (*prepare)(const QString& path);
-    } cases[] = {
+    const struct { const char* name; void (*prepare)(const QString& path); } cases[] = {
         {"nothing there", [](const QString&) {}},
         {"a socket left by a crash", LeaveStaleSocket},
         {"a primary that has ended", [](const QString& p) { SingleInstance(p).tryBecomePrimary(); }},

@@ -40,11 +40,7 @@ Step KillAll(HWND w) { return {Step::KillAll, w}; }
 Step Advance(uint32_t ms) { return {Step::Advance, nullptr, 0, ms}; }
 
 // When (window, id) ticks, step runs inside the tick.
-struct Reaction {
-    HWND window;
-    uintptr_t id;
-    Step step;
-};
+struct Reaction { HWND window; uintptr_t id; Step step; };
 
 struct Scenario {
     const char* name;
@@ -81,8 +77,6 @@ TEST(VirtualTimers, Scenarios) {
          {Set(B, 7, 100), Set(A, 3, 100), Advance(100)}, {}, "100:B7 100:A3"},
         {"re-set to the same period counts from the re-set",
          {Set(A, 1, 3000), Advance(2000), Set(A, 1, 3000), Advance(4000)}, {}, "5000:A1"},
-        {"re-set with a shorter period",
-         {Set(A, 1, 1000), Advance(500), Set(A, 1, 100), Advance(300)}, {}, "600:A1 700:A1 800:A1"},
         {"re-set from message to callback",
          {Set(A, 1, 100), Advance(100), SetCb(A, 1, 100), Advance(100)}, {}, "100:A1 200:A1c"},
         {"kill stops the ticks; killing again, another window's or an unknown one is harmless",
@@ -94,7 +88,6 @@ TEST(VirtualTimers, Scenarios) {
         {"period 0 counts as 1 ms", {Set(A, 1, 0), Advance(3)}, {}, "1:A1 2:A1 3:A1"},
         {"advancing in pieces gives the same ticks; one due at the end is delivered",
          {Set(A, 1, 30), Advance(10), Advance(25), Advance(25), Advance(5)}, {}, "30:A1 60:A1"},
-        {"50 ms over 1300 ms", {SetCb(A, 2, 50), Advance(1300)}, {}, "", 26},
         {"a timer killed in its own tick ticks once", {SetCb(A, 2, 50), Advance(500)}, {{A, 2, Kill(A, 2)}},
          "50:A2c"},
         {"a tick that kills a timer due at the same moment",
