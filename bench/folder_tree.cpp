@@ -33,18 +33,18 @@ int ChildCount(device::HWND tree, HTREEITEM item) {
     return count;
 }
 
-void BM_ExpandFolderOfSubfolders(benchmark::State& state) {
-    const int count = int(state.range(0));
-    bench::Program program;
-    // Names in reverse order of creation, so the host lists them unsorted.
+// Names in reverse order of creation, so the host lists them unsorted.
+void MakeSubfolders(bench::Program& program, int count) {
     for (int i = count; i > 0; --i) {
         char name[32];
         std::snprintf(name, sizeof name, "Folder %05d", (i * 7919) % 100000);
         bench::fs::create_directories(program.root() / "Many" / name);
     }
-    const device::HWND tree = program.state().shell.tree;
-    // The root was read before the folder was made: give it its button back
-    // and read it again.
+}
+
+// The root was read before the folders were made: give it its button back
+// and read it again.
+HTREEITEM ExpandRootAgain(device::HWND tree) {
     const HTREEITEM root = Next(tree, nullptr, controls::TVGN_ROOT);
     controls::TVITEMW button;
     button.mask = controls::TVIF_CHILDREN;
@@ -52,6 +52,15 @@ void BM_ExpandFolderOfSubfolders(benchmark::State& state) {
     button.cChildren = 1;
     device::SendMessage(tree, controls::TVM_SETITEMW, 0, reinterpret_cast<device::LPARAM>(&button));
     Expand(tree, root, controls::TVE_EXPAND);
+    return root;
+}
+
+void BM_ExpandFolderOfSubfolders(benchmark::State& state) {
+    const int count = int(state.range(0));
+    bench::Program program;
+    MakeSubfolders(program, count);
+    const device::HWND tree = program.state().shell.tree;
+    const HTREEITEM root = ExpandRootAgain(tree);
     const HTREEITEM many = Next(tree, root, controls::TVGN_CHILD);
     for (auto _ : state) {
         Expand(tree, many, controls::TVE_EXPAND);
@@ -72,19 +81,9 @@ void BM_ExpandFolderOfSubfolders(benchmark::State& state) {
 void BM_SelectExpandedFolder(benchmark::State& state) {
     const int count = int(state.range(0));
     bench::Program program;
-    for (int i = count; i > 0; --i) {
-        char name[32];
-        std::snprintf(name, sizeof name, "Folder %05d", (i * 7919) % 100000);
-        bench::fs::create_directories(program.root() / "Many" / name);
-    }
+    MakeSubfolders(program, count);
     const device::HWND tree = program.state().shell.tree;
-    const HTREEITEM root = Next(tree, nullptr, controls::TVGN_ROOT);
-    controls::TVITEMW button;
-    button.mask = controls::TVIF_CHILDREN;
-    button.hItem = root;
-    button.cChildren = 1;
-    device::SendMessage(tree, controls::TVM_SETITEMW, 0, reinterpret_cast<device::LPARAM>(&button));
-    Expand(tree, root, controls::TVE_EXPAND);
+    const HTREEITEM root = ExpandRootAgain(tree);
     for (auto _ : state) {
         state.PauseTiming();
         // The root selected reads its children afresh: look the folder up again.
