@@ -15,4 +15,7 @@ void StartThumbnailGenerator() { passRunning = 1; }
 void StopThumbnailGenerator() { passRunning = 0; }
 int ThumbnailGeneratorRunning() { return passRunning; }
 
+std::vector<int> TakeFinishedThumbnails(Program&) { return {}; }
+bool ThumbnailPassSettled(const Program&) { return !passRunning; }
+
 }  // namespace ezo
