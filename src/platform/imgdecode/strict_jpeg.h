@@ -1,8 +1,8 @@
 #pragma once
 // JPEG files read strictly, as the thumbnail store's own files must be: a
-// file that ends early or whose data is damaged anywhere (everything libjpeg
-// would only warn about and patch with made-up grey) is refused, never shown
-// part made up.
+// file that ends early, or whose data libjpeg finds damaged anywhere (where
+// it would only warn and patch the picture with made-up grey), is refused,
+// never shown part made up.
 #include <cstddef>
 #include <cstdint>
 
