@@ -5,12 +5,14 @@
 namespace imgdecode {
 namespace {
 
-gdi::Rgb OnWhite(uint32_t argb) {
+gdi::Rgb Opaque(uint32_t argb) { return {uint8_t(argb >> 16), uint8_t(argb >> 8), uint8_t(argb)}; }
+
+// Kept out of line: the opaque pixels of the common case stay a tight loop.
+[[gnu::noinline]] gdi::Rgb OnWhite(uint32_t argb) {
     const uint32_t alpha = argb >> 24;
     const auto blend = [alpha](uint32_t channel) {
         return uint8_t((channel * alpha + 255 * (255 - alpha) + 127) / 255);
     };
-    if (alpha == 255) return {uint8_t(argb >> 16), uint8_t(argb >> 8), uint8_t(argb)};
     return {blend((argb >> 16) & 0xFF), blend((argb >> 8) & 0xFF), blend(argb & 0xFF)};
 }
 
@@ -22,7 +24,10 @@ void RgbRow(uint8_t* out, const uint8_t* rgb, int32_t width) {
 
 template <int Bits>
 void ArgbRow(uint8_t* out, const uint32_t* argb, int32_t width) {
-    for (int32_t x = 0; x < width; ++x, out += Bits / 8) gdi::WritePixel<Bits>(out, OnWhite(argb[x]));
+    for (int32_t x = 0; x < width; ++x, out += Bits / 8) {
+        const uint32_t p = argb[x];
+        gdi::WritePixel<Bits>(out, p >= 0xFF000000u ? Opaque(p) : OnWhite(p));
+    }
 }
 
 }  // namespace
