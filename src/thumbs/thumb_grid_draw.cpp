@@ -85,14 +85,18 @@ bool Selected(const GridState& grid, const FileEntry& entry) {
     return grid.selectionActive && entry.index == grid.selectedIndex;
 }
 
-// Calls draw(entry, i) for every entry of a row near the view, from the head.
+// Calls draw(entry, i) for every entry of a row near the view, from the
+// head. Rows wholly outside the buffer are left out too: drawing them would
+// change no pixel, and a long folder would pay for rows nobody sees.
 template <typename Draw>
-void SweepRows(const Program& program, Draw draw) {
+void SweepRows(const Program& program, int32_t height, Draw draw) {
     const int32_t scrollY = program.grid.scrollY;
     int32_t i = 0;
     for (const FileEntry* entry = program.fileList.head.get(); entry; entry = entry->next.get(), ++i) {
         const int32_t row = GridRow(i);
-        if (GridRowSkipped(row, scrollY)) continue;
+        const gdi::RECT frame = CellFrameRect(i, scrollY);
+        if (frame.top >= height) return;
+        if (GridRowSkipped(row, scrollY) || frame.bottom <= 0) continue;
         draw(*entry, i);
         if (GridRowEndsSweep(row, scrollY)) return;
     }
@@ -110,8 +114,8 @@ void DrawThumbGrid(Program& program, int32_t height) {
     const gdi::RECT all{0, 0, kGridWidth, height};
     gdi::FillRect(canvas.dc(), &all, gdi::GetStockBrush(gdi::WHITE_BRUSH));
     const int32_t scrollY = grid.scrollY;
-    SweepRows(program, [&](const FileEntry& e, int32_t i) { canvas.Frame(e, i, scrollY, Selected(grid, e)); });
-    SweepRows(program, [&](const FileEntry& e, int32_t i) { canvas.Picture(e, i, scrollY); });
+    SweepRows(program, height, [&](const FileEntry& e, int32_t i) { canvas.Frame(e, i, scrollY, Selected(grid, e)); });
+    SweepRows(program, height, [&](const FileEntry& e, int32_t i) { canvas.Picture(e, i, scrollY); });
 }
 
 gdi::RECT DrawGridCells(Program& program, const std::vector<int>& positions) {

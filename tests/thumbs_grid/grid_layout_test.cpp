@@ -1,8 +1,7 @@
 // The grid's arithmetic: which cell a stylus point hits, where a key move
-// scrolls to, the scroll bar's steps, the arrow keys and the captions.
+// scrolls to, the scroll bar's steps and the captions (the arrow keys are
+// the window test's).
 #include <gtest/gtest.h>
-
-#include <utility>
 
 #include "platform/controls/scroll_bar.h"
 #include "platform/device/messages.h"
@@ -11,18 +10,6 @@
 
 namespace ezo {
 namespace {
-
-std::pair<int32_t, int32_t> XY(gdi::POINT p) { return {p.x, p.y}; }
-
-TEST(GridLayout, CellsAndContentHeight) {
-    // The seventh entry sits alone in row 2, column 0.
-    EXPECT_EQ(CellFrameRect(6, 0), (gdi::RECT{5, 175, 75, 255}));
-    EXPECT_EQ(CellCaptionRect(5, 85), (gdi::RECT{155, 70, 221, 85}));
-    EXPECT_EQ(XY(CellThumbPoint(3, 10, 7, 10)), std::make_pair(15, 93));
-    EXPECT_EQ(XY(CellPlaceholderPoint(1, 0)), std::make_pair(109, 33));
-    const int32_t heights[][2] = {{0, 91}, {1, 91}, {3, 91}, {4, 176}, {7, 261}, {1000, 28396}};
-    for (auto [count, height] : heights) EXPECT_EQ(GridContentHeight(count), height) << count;
-}
 
 TEST(GridLayout, HitTest) {
     struct Case { int32_t x, y, count, scrollY, index; } cases[] = {
@@ -61,38 +48,13 @@ TEST(GridLayout, ScrollSteps) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(ScrolledPosition(c.request, c.track, c.scrollY, c.maxScroll), c.result) << c.request << " " << c.scrollY;
-    // Five lines down from the top move 50 pixels.
-    int32_t y = 0;
-    for (int i = 0; i < 5; ++i) y = ScrolledPosition(SB_LINEDOWN, 0, y, 1000);
-    EXPECT_EQ(y, 50);
-}
-
-TEST(GridLayout, ArrowKeys) {
-    using namespace device;
-    struct Case { uint32_t key; int32_t cursor, count; bool handled; int32_t result; bool forward; } cases[] = {
-        {VK_DOWN, 1, 10, true, 4, true},   {VK_DOWN, 7, 10, true, 10, true},  {VK_DOWN, 10, 10, true, 10, true},
-        {VK_RIGHT, 10, 10, true, 10, true}, {VK_UP, 2, 10, true, 1, false},   {VK_LEFT, 1, 10, true, 1, false},
-        {VK_LEFT, 50, 10, true, 49, false}, {VK_RIGHT, 50, 10, true, 10, true},
-        {VK_DOWN, -1, 10, false, -1, false}, {VK_DOWN, 3, 0, false, -1, false}, {VK_RETURN, 3, 10, false, -1, false},
-    };
-    for (const Case& c : cases) {
-        const GridKeyMove move = ArrowKeyMove(c.key, c.cursor, c.count);
-        EXPECT_EQ(move.handled, c.handled) << c.key << " from " << c.cursor;
-        if (!c.handled) continue;
-        EXPECT_EQ(move.cursorIndex, c.result) << c.key << " from " << c.cursor;
-        EXPECT_EQ(move.forward, c.forward) << c.key;
-    }
 }
 
 TEST(GridLayout, Captions) {
     struct Case { const char16_t* name; uint32_t kind; const char16_t* caption; } cases[] = {
-        {u"DSC01234.JPG", Jpg, u"DSC01234"},
-        {u"Holiday_Picture_001.jpg", Jpg, u"Holiday_Pi..."},
-        {u"abcdefghijk.jpeg", Jpeg, u"abcdefghijk"},
-        {u"abcdefghijkl.gif", Gif, u"abcdefghij..."},
-        {u"a.bmp", Bmp, u"a"},
-        {u".gif", Gif, u""},
-        {u"x", Bmp, u""},
+        {u"DSC01234.JPG", Jpg, u"DSC01234"},       {u"Holiday_Picture_001.jpg", Jpg, u"Holiday_Pi..."},
+        {u"abcdefghijk.jpeg", Jpeg, u"abcdefghijk"}, {u"abcdefghijkl.gif", Gif, u"abcdefghij..."},
+        {u"a.bmp", Bmp, u"a"}, {u".gif", Gif, u""}, {u"x", Bmp, u""},
         {u"abcdefghi\U0001F600xy.jpg", Jpg, u"abcdefghi..."},  // a pair is never cut in two
     };
     for (const Case& c : cases) EXPECT_EQ(CaptionText(c.name, c.kind), c.caption);
