@@ -40,7 +40,9 @@ TEST(ImageDecoder, SharedBmpAndGifFilesDecodeOrAreRefused) {
             const gdi::BitmapPtr bitmap = DecodeImageFile(jpeg_test::DevicePath(file), 16);
             EXPECT_TRUE(expected == "reject" ? !bitmap : expected == "either" || bitmap);
             // A partial picture of an "either" file has the declared size too.
-            if (bitmap) EXPECT_EQ(std::to_string(bitmap->width()) + "x" + std::to_string(bitmap->height()), width + "x" + height);
+            if (bitmap) {
+                EXPECT_EQ(std::to_string(bitmap->width()) + "x" + std::to_string(bitmap->height()), width + "x" + height);
+            }
         }
         EXPECT_EQ(gdi::MemoryInUse(), 0u);
     }
