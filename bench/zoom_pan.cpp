@@ -1,7 +1,10 @@
 // One zoom step and one pan step on the viewed picture, each with the frame
 // it draws, on the real main window of a headless device: a 48-megapixel
 // photo against a 1-megapixel one. Only what lands in the 240 x 268 frame
-// is computed, so the time per frame must not grow with the picture.
+// is computed, so the time per frame must not grow with the picture. A
+// fitted frame is averaged from the picture's reduced copies; beside it, in
+// the same run, the nearest-pixel frame drawn before, and the making of the
+// reduced copies, once per picture.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -14,7 +17,10 @@
 #include "shell/shell_windows.h"
 #include "image/zoom.h"
 #include "platform/device/window_api.h"
+#include "image/render.h"
+#include "platform/gdi/blit.h"
 #include "platform/gdi/memory_budget.h"
+#include "platform/gdi/reduced_copies.h"
 
 namespace {
 
@@ -85,6 +91,55 @@ void BM_PanStep(benchmark::State& state) {
     state.SetLabel(size.label);
 }
 BENCHMARK(BM_PanStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The fitted frame of the photo into a 240 x 268 bitmap: averaged
+// (HALFTONE, the view's way) or nearest-pixel (COLORONCOLOR, as before).
+void BM_FitFrame(benchmark::State& state) {
+    gdi::ScopedMemoryBudget budget(1ull << 30);
+    const Size size = kPhotos[state.range(0)];
+    const bool smooth = state.range(1) != 0;
+    bench::Program program;
+    if (!ShowPhoto(program, size)) {
+        state.SkipWithError("cannot show the photo");
+        return;
+    }
+    ezo::ViewState& view = program.state().viewState;
+    view.fitToggle = 1;
+    const gdi::RECT client{0, 0, 240, 268};
+    gdi::BitmapPtr frame = gdi::CreateCompatibleBitmap(nullptr, client.right, client.bottom);
+    gdi::DeviceContextPtr target = gdi::CreateCompatibleDC(nullptr), source = gdi::CreateCompatibleDC(nullptr);
+    gdi::SelectScope<gdi::HBITMAP> intoFrame(target.get(), frame.get());
+    gdi::SelectScope<gdi::HBITMAP> fromPhoto(source.get(), view.currentImage.get());
+    gdi::SetStretchBltMode(target.get(), smooth ? gdi::HALFTONE : gdi::COLORONCOLOR);
+    gdi::BITMAP description{};
+    gdi::GetObject(view.currentImage.get(), sizeof description, &description);
+    // The reduced copies are made at the first frame (BM_ReduceOnce).
+    ezo::RenderImage(view, target.get(), source.get(), client, description, 0, 0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ezo::RenderImage(view, target.get(), source.get(), client, description, 0, 0));
+    state.SetLabel(std::string(size.label) + (smooth ? " averaged" : " nearest"));
+}
+BENCHMARK(BM_FitFrame)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMicrosecond);
+
+// Making the reduced copies a fitted frame reads: once per picture.
+void BM_ReduceOnce(benchmark::State& state) {
+    gdi::ScopedMemoryBudget budget(1ull << 30);
+    const Size size = kPhotos[state.range(0)];
+    bench::Program program;
+    if (!ShowPhoto(program, size)) {
+        state.SkipWithError("cannot show the photo");
+        return;
+    }
+    const gdi::Bitmap& photo = *program.state().viewState.currentImage;
+    int levels = 0;
+    for (auto _ : state) {
+        gdi::DropReducedCopies(photo);
+        levels = gdi::ReduceUpTo(photo, 8);
+    }
+    state.counters["levels"] = levels;
+    state.SetLabel(size.label);
+}
+BENCHMARK(BM_ReduceOnce)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,11 +1,14 @@
 #include "app/browse_commands.h"
 
+#include <algorithm>
+
 #include "browse/file_list.h"
 #include "browse/file_view.h"
 #include "browse/path_text.h"
 #include "platform/controls/list_view.h"
 #include "platform/device/window.h"
 #include "platform/files/file_io.h"
+#include "platform/files/trash.h"
 #include "shell/resource_ids.h"
 #include "shell/shell_windows.h"
 #include "shell/thumbnail_thread.h"
@@ -42,12 +45,30 @@ void ShowFileListAs(Program& program, int browseView, uint32_t type) {
 
 bool GridShown(const Shell& shell) { return shell.thumbGrid && device::IsWindowVisible(shell.thumbGrid); }
 
-// Lists the browsed folder again and lets the generator fill its thumbnails.
+// Lists the browsed folder again and lets the generator fill its
+// thumbnails. A list the user had sorted by name stays sorted.
 void RescanFolder(Program& program) {
+    const bool sorted = FileListSorted(program.fileList);
     program.fileList.scanPath = program.currentFolder;
     ScanFolder(program.fileList);
+    if (sorted) {
+        SortFileList(program.fileList);
+        NumberFileList(program.fileList);
+    }
     RefillFileView(program);
     StartThumbnailGenerator();
+}
+
+// One file to the trash; where there is no trash, only after a second
+// question that says it is for good. 1 when the file went.
+int RemoveFile(HWND window, const std::u16string& path) {
+    const files::Trashed trashed = files::MoveToTrash(path);
+    if (trashed != files::Trashed::NoTrash) return trashed == files::Trashed::Yes ? 1 : 0;
+    std::u16string question = u"There is no trash for \u201C" + FileNameOfPath(path, 0) + u"\u201D. Delete it for good?";
+    if (device::MessageBox(window, question.c_str(), kDeleteCaption, device::MB_OKCANCEL | device::MB_ICONQUESTION) !=
+        device::IDOK)
+        return 0;
+    return files::DeleteFile(path) ? 1 : 0;
 }
 
 }  // namespace
@@ -84,6 +105,14 @@ void SwitchBrowseView(HWND window, uint16_t command) {
     }
 }
 
+std::u16string DeleteQuestion(std::u16string_view name, int count) {
+    if (count > 1) {
+        const std::string n = std::to_string(count);
+        return u"Move the " + std::u16string(n.begin(), n.end()) + u" selected files to the trash?";
+    }
+    return u"Move \u201C" + std::u16string(name) + u"\u201D to the trash?";
+}
+
 FileRows FileViewRows() { return {SelectedFilePath, SelectedRowCount, DeleteMarkedRow, DeleteRowNamed}; }
 
 FileRows GridRows() {
@@ -98,13 +127,15 @@ int DeleteSelectedFiles(HWND window, const FileRows& rows) {
     std::u16string path;
     if (!rows.selectedPath(program, path)) return 0;
     const int selected = rows.selectedCount(shell);
-    if (device::MessageBox(window, kDeleteQuestion, kDeleteCaption, device::MB_OKCANCEL | device::MB_ICONQUESTION) !=
+    const std::u16string question = DeleteQuestion(FileNameOfPath(path, 0), selected);
+    if (device::MessageBox(window, question.c_str(), kDeleteCaption, device::MB_OKCANCEL | device::MB_ICONQUESTION) !=
         device::IDOK)
         return 0;
     StopThumbnailGenerator();
+    const int firstRow = SelectionMarkRow(shell);
     // A file that cannot be deleted loses its row all the same; the next
     // listing of the folder shows it again.
-    int deleted = files::DeleteFile(path) ? 1 : 0;
+    int deleted = RemoveFile(window, path);
     if (GridShown(shell)) {
         RescanFolder(program);
         rows.deleteNamed(shell, FileNameOfPath(path, 0));
@@ -117,10 +148,11 @@ int DeleteSelectedFiles(HWND window, const FileRows& rows) {
     for (int i = 1; i < selected; ++i) {
         // The marks may run out before the count does: never delete a stale path.
         if (!rows.selectedPath(program, path)) break;
-        deleted += files::DeleteFile(path) ? 1 : 0;
+        deleted += RemoveFile(window, path);
         rows.deleteMarked(shell);
     }
     RescanFolder(program);
+    SelectRow(shell, std::min(firstRow, shell.rowCount - 1));
     return deleted;
 }
 

@@ -31,11 +31,15 @@ FileRows GridRows();
 // selected.
 FileRows ShownFileRows(const Shell& shell);
 
-inline constexpr char16_t kDeleteQuestion[] = u"Remove selected file?";
 inline constexpr char16_t kDeleteCaption[] = u"Delete";
 
-// 40081: asks, then deletes the selected files and their rows and lists the
-// folder again. Returns the number of files the file store removed.
+// The question Delete asks: the file's name, or how many files.
+std::u16string DeleteQuestion(std::u16string_view name, int count);
+
+// 40081: asks, then sends the selected files to the trash (where there is
+// none, asks again and deletes them for good), removes their rows and lists
+// the folder again in its order, the row after the first deleted one
+// selected. Returns the number of files that went.
 int DeleteSelectedFiles(device::HWND window, const FileRows& rows);
 
 }  // namespace ezo

@@ -12,6 +12,7 @@
 
 #include "app/later_start.h"
 #include "app/start_option.h"
+#include "app/start_folders.h"
 #include "app/start_path.h"
 #include "app/termination_signals.h"
 #include "platform/device/device.h"
@@ -58,6 +59,7 @@ bool SetUpFiles(const Options& options, std::u16string* startPath) {
         *startPath = start.devicePath;
     }
     files::SetDeviceRoot(std::filesystem::absolute(root, error).string());
+    UseProgramFolders(options);
     // As an installation would; the store never creates it itself.
     files::CreateThumbnailFolder();
     if (options.memory) gdi::SetMemoryBudget(*options.memory);
@@ -136,7 +138,7 @@ int RunInWindow(const Options& options, ProgramEntry entry) {
     if (!SetUpFiles(options, &startPath)) return kExitUsage;
 
     // A later start hands its PATH over before it opens any window.
-    device::SingleInstance instance;
+    device::SingleInstance instance(InstanceSocketName(options));
     if (instance.claim(HostPathToHandOver(options)) == device::SingleInstance::Role::Secondary)
         return HandedOver(instance);
 

@@ -48,6 +48,16 @@ device::LRESULT MainWindow::WindowProc(uint32_t msg, device::WPARAM wParam, devi
     case device::WM_KEYDOWN:
         OnKeyDown(this, uint32_t(wParam));
         return 0;
+    case device::WM_SETFOCUS:
+        FocusBrowsePane(this);
+        return 0;
+    case device::WM_CHAR:
+        OnChar(this, char16_t(wParam));
+        return 0;
+    case device::WM_MOUSEWHEEL:
+        OnWheel(this, device::GET_WHEEL_DELTA_WPARAM(wParam) / device::WHEEL_DELTA,
+                (device::LOWORD(wParam) & device::MK_CONTROL) != 0);
+        return 0;
     case device::WM_HOTKEY:
         OnHotKey(this, int(wParam));
         return 0;

@@ -41,6 +41,11 @@ void OnNotify(device::HWND window, device::LPARAM lParam);
 // WM_HOTKEY, WM_KEYDOWN and the stylus messages.
 void OnHotKey(device::HWND window, int id);
 void OnKeyDown(device::HWND window, uint32_t virtualKey);
+// WM_CHAR: the zoom keys + and -, 0 for actual size and F for fit.
+void OnChar(device::HWND window, char16_t c);
+// WM_MOUSEWHEEL over the picture: zoom steps, or with Ctrl the next or
+// previous picture, one a notch.
+void OnWheel(device::HWND window, int32_t notches, bool control);
 void OnStylusDown(device::HWND window, int32_t x, int32_t y);
 void OnStylusMove(device::HWND window, int32_t x, int32_t y);
 void OnStylusUp(device::HWND window, int32_t x, uint16_t y);
@@ -55,6 +60,12 @@ inline void Beep() { device::MessageBeep(device::MB_DEFAULT_BEEP); }
 // Next (forward) or previous picture on the view screen; beeps while
 // browsing, during a slide show, or when there is none that opens.
 void StepCommand(device::HWND window, bool forward);
+// Tab on the browse screen: the keys go to the folder tree, or from it to
+// the file list or thumbnail grid that shows.
+void SwitchPane(device::HWND window);
+// While browsing, the keys go to the file list (or grid, or tree), not to
+// the main window: on WM_SETFOCUS and back from a picture.
+void FocusBrowsePane(device::HWND window);
 // Sends the command of a KeyAction (full screen, landscape, exit, slide show)
 // to the main window.
 void KeyActionCommand(device::HWND window, int32_t action);

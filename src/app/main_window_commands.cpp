@@ -170,6 +170,9 @@ void OnCommand(HWND window, uint16_t id) {
     case IDM_TO_REPORT:
         SwitchBrowseView(window, id);
         return;
+    case IDM_SWITCH_PANE:
+        SwitchPane(window);
+        return;
     case IDM_DELETE:
         if (!view) DeleteSelectedFiles(window, ShownFileRows(program.shell));
         return;

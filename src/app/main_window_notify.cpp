@@ -1,20 +1,32 @@
 // Notifications of the file list, the thumbnail grid and the folder tree.
 #include "app/main_window.h"
 #include "browse/file_view.h"
+#include "browse/path_text.h"
 #include "browse/folder_tree.h"
 #include "image/open_image.h"
 #include "shell/shell_windows.h"
 #include "platform/controls/list_view.h"
 #include "platform/controls/notify.h"
 #include "platform/controls/tree_view.h"
+#include "platform/device/activation.h"
+#include "platform/device/screen.h"
 
 namespace ezo {
 
+// How long a note stays in the task bar.
+constexpr uint32_t kNoteMs = 4000;
+
 void OpenFromBrowse(device::HWND window, const std::u16string& path, int kind) {
-    if (OpenImageForView(window, path, kind, 0))
+    if (OpenImageForView(window, path, kind, 0)) {
+        device::SetFocus(window);  // the keys now go to the picture
         device::InvalidateRect(window, nullptr, true);
-    else
-        ShowBrowseWindows(ProgramOf(window).shell, window);
+        return;
+    }
+    // The list stays as it was, and says why nothing opened.
+    ShowBrowseWindows(ProgramOf(window).shell, window);
+    FocusBrowsePane(window);
+    Beep();
+    device::ShowTaskBarNote(u"Cannot open " + FileNameOfPath(path, 0), kNoteMs);
 }
 
 void OnNotify(device::HWND window, device::LPARAM lParam) {

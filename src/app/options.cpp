@@ -17,10 +17,12 @@ bool ParseInt(std::string_view text, int* out) {
 }
 
 // Options that take a value, as "--name VALUE" or "--name=VALUE".
-enum class Valued { None, Root, Scale, Memory, Script, Output };
+enum class Valued { None, Root, Config, Cache, Scale, Memory, Script, Output };
 
 Valued ValuedOption(std::string_view name) {
     if (name == "--root") return Valued::Root;
+    if (name == "--config") return Valued::Config;
+    if (name == "--cache") return Valued::Cache;
     if (name == "--scale") return Valued::Scale;
     if (name == "--memory") return Valued::Memory;
     if (name == "--script") return Valued::Script;
@@ -28,14 +30,26 @@ Valued ValuedOption(std::string_view name) {
     return Valued::None;
 }
 
+std::string& TextOption(Valued which, Options& o) {
+    switch (which) {
+    case Valued::Root: return o.root;
+    case Valued::Config: return o.config;
+    case Valued::Cache: return o.cache;
+    case Valued::Script: return o.script;
+    default: return o.output;
+    }
+}
+
 // Stores one option's value; an error text when the value is bad.
 std::string ApplyValue(Valued which, std::string_view name, const std::string& value, Options& o) {
     switch (which) {
     case Valued::Root:
+    case Valued::Config:
+    case Valued::Cache:
     case Valued::Script:
     case Valued::Output:
         if (value.empty()) return std::string(name) + " needs a non-empty value";
-        (which == Valued::Root ? o.root : which == Valued::Script ? o.script : o.output) = value;
+        TextOption(which, o) = value;
         if (which == Valued::Script) o.headless = true;
         return {};
     case Valued::Scale:
@@ -119,6 +133,10 @@ std::string UsageText() {
            "\n"
            "Options:\n"
            "  --root DIR       host folder holding the device's files (default: $HOME)\n"
+           "  --config DIR     folder of the settings and of the socket a second start\n"
+           "                   finds this one by (default: ~/.config/ezo; a headless run\n"
+           "                   without it reads those settings but never changes them)\n"
+           "  --cache DIR      folder of the thumbnails (default: ~/.cache/ezo)\n"
            "  --scale N        desktop pixels per device pixel, 1 to 8\n"
            "                   (default: the largest that fits, at most 2)\n"
            "  --memory SIZE    memory for pictures, in bytes or with K, M or G (default: 512M)\n"
@@ -133,10 +151,20 @@ std::string UsageText() {
            "Keys:\n"
            "  F1..F5 or 1..5   the five hardware buttons, while a picture is shown; by\n"
            "                   default landscape, full screen, slide show, quit, slide show\n"
-           "  arrow keys       the previous (Left, Up) or next (Right, Down) picture\n"
+           "  arrow keys       the previous (Left, Up) or next (Right, Down) picture;\n"
+           "                   in the list, the row above or below\n"
+           "  Space, Backspace the next or previous picture\n"
+           "  Home, End        the first or last picture (in the list: the first or last row)\n"
+           "  + and -          zoom in and out\n"
+           "  0, F             actual size, fit\n"
+           "  Esc              stop the slide show, leave full screen, or back to the list\n"
+           "  Enter            open the selected picture\n"
+           "  Tab              between the folder tree and the list\n"
            "  Ctrl+Q           quit\n"
            "  left mouse       the stylus: tap, drag to pan or move the splitter, double\n"
            "                   tap for full screen (hold still or right click: tap and hold)\n"
+           "  wheel            over a picture: zoom (with Ctrl: next or previous picture);\n"
+           "                   over the list, tree or thumbnails: scroll\n"
            "\n"
            "Exit status: 0 done, 1 failure, 2 bad options, a missing PATH, a PATH the\n"
            "running Ezo refused, or a bad script.\n"

@@ -13,6 +13,8 @@ namespace ezo {
 struct Options {
     std::string path;           // handed to the program as its command line
     std::string root;           // host folder of the device's files; empty: $HOME
+    std::string config;         // folder of the settings and the instance socket; empty: the user's
+    std::string cache;          // folder of the thumbnails; empty: the user's
     int scale = 0;              // desktop pixels per device pixel; 0: the largest that fits
     std::optional<uint64_t> memory;  // bitmap memory budget in bytes
     bool headless = false;

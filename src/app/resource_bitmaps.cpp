@@ -1,7 +1,7 @@
 // The 16 x 16 button images of the menu bars, as pixel maps. Each shows
 // what its button does: black outlines, white or sky fills, the accent blue;
-// green and red only for starting and stopping the slide show and for
-// deleting. '.' is transparent.
+// green and red only for starting and stopping the slide show. '.' is
+// transparent.
 #include "shell/resource_ids.h"
 #include "app/resource_pixel_art.h"
 #include "app/resource_table.h"
@@ -187,23 +187,23 @@ const PixelRows kFileInfo{
     "................",
 };
 
-// Delete: a red cross.
+// Delete: a waste bin, lid and handle above a ribbed body.
 const PixelRows kDelete{
-    "................",
-    ".kkk........kkk.",
-    "krrrk......krrrk",
-    ".krrrk....krrrk.",
-    "..krrrk..krrrk..",
-    "...krrrkkrrrk...",
-    "....krrrrrrk....",
-    ".....krrrrk.....",
-    ".....krrrrk.....",
-    "....krrrrrrk....",
-    "...krrrkkrrrk...",
-    "..krrrk..krrrk..",
-    ".krrrk....krrrk.",
-    "krrrk......krrrk",
-    ".kkk........kkk.",
+    "......kkkk......",
+    ".....kwwwwk.....",
+    ".kkkkkkkkkkkkkk.",
+    "kllllllllllllllk",
+    "kkkkkkkkkkkkkkkk",
+    ".kllllllllllllk.",
+    ".klgllgllgllglk.",
+    ".klgllgllgllglk.",
+    ".klgllgllgllglk.",
+    ".klgllgllgllglk.",
+    ".klgllgllgllglk.",
+    ".klgllgllgllglk.",
+    ".klgllgllgllglk.",
+    ".kllllllllllllk.",
+    "..kkkkkkkkkkkk..",
     "................",
 };
 

@@ -93,7 +93,9 @@ void DefineProgramMenus() {
 
 void DefineProgramAccelerators() {
     DefineAcceleratorTable(IDR_ACCELERATORS, {{device::FVIRTKEY | device::FCONTROL, 'A', IDM_CTRL_A},
-                                              {device::FVIRTKEY | device::FCONTROL, 'Q', IDM_QUIT}});
+                                              {device::FVIRTKEY | device::FCONTROL, 'Q', IDM_QUIT},
+                                              {device::FVIRTKEY, device::VK_TAB, IDM_SWITCH_PANE},
+                                              {device::FVIRTKEY | device::FSHIFT, device::VK_TAB, IDM_SWITCH_PANE}});
 }
 
 std::span<const int> MenuBarImages(int barId) {

@@ -2,7 +2,10 @@
 // screen and hidden title bar.
 #include "app/view_modes.h"
 
+#include "app/main_window.h"
 #include "app/view_places.h"
+#include "browse/file_view.h"
+#include "browse/path_text.h"
 #include "image/view_recentre.h"
 #include "shell/program.h"
 #include "shell/resource_ids.h"
@@ -11,6 +14,7 @@
 #include "platform/device/message_loop.h"
 #include "platform/device/screen.h"
 #include "platform/device/window.h"
+#include "platform/files/name_case.h"
 #include "platform/gdi/paint.h"
 
 namespace ezo {
@@ -64,6 +68,13 @@ void ShowTitleBar(HWND window) {
     device::SHFullScreen(window, device::SHFS_SHOWTASKBAR);
 }
 
+// Back from a picture, the list shows it selected, where the user was.
+void ShowPlaceInList(Program& program) {
+    const std::u16string& viewed = program.settings.latestFile;
+    if (files::EqualNoCase(FolderOfPath(viewed), program.currentFolder))
+        SelectRowNamed(program.shell, FileNameOfPath(viewed, 0));
+}
+
 }  // namespace
 
 void BackToBrowse(HWND window) {
@@ -86,6 +97,8 @@ void BackToBrowse(HWND window) {
         shell.thumbRestartPending = 0;
     }
     ShowFileArea(shell);
+    ShowPlaceInList(program);
+    FocusBrowsePane(window);
     shell.viewBarBits &= ~1;
     HideViewBars(shell);
     ShowBrowseBar(shell);

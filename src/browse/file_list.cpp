@@ -100,6 +100,12 @@ void ScanFolder(FileList& fileList) {
     files::FindClose(search);
 }
 
+bool FileListSorted(const FileList& fileList) {
+    for (const FileEntry* e = fileList.head.get(); e && e->next; e = e->next.get())
+        if (OutOfOrder(e->name, e->next->name, fileList.ascending != 0)) return false;
+    return true;
+}
+
 void SortFileList(FileList& fileList) {
     std::vector<FileEntry*> nodes;
     for (FileEntry* entry = fileList.head.get(); entry; entry = entry->next.get()) nodes.push_back(entry);

@@ -17,6 +17,9 @@ void NumberFileList(FileList& fileList);
 // Orders the entries' contents by name, ignoring case, in the direction
 // `ascending` gives; the links stay. The caller numbers the list afterwards.
 void SortFileList(FileList& fileList);
+// Whether the entries stand in the order SortFileList gives (as they do
+// after a sort, or by chance).
+bool FileListSorted(const FileList& fileList);
 
 // The extension rule: the kind of a picture by its name's extension, tested
 // without regard to case in the order .gif, .jpg, .jpeg, .bmp; -1 for a name

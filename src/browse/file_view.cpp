@@ -11,6 +11,7 @@
 #include "platform/controls/menu.h"
 #include "platform/device/message_loop.h"
 #include "platform/device/window.h"
+#include "platform/files/name_case.h"
 
 namespace ezo {
 namespace {
@@ -176,6 +177,29 @@ int SelectedFilePath(Program& program, std::u16string& path) {
 }
 
 int SelectedRowCount(const Shell& shell) { return int(SendToList(shell, controls::LVM_GETSELECTEDCOUNT, 0, 0)); }
+
+int SelectionMarkRow(const Shell& shell) { return int(SendToList(shell, controls::LVM_GETSELECTIONMARK, 0, 0)); }
+
+void SelectRow(Shell& shell, int row) {
+    if (row < 0 || row >= shell.rowCount) return;
+    controls::LVITEMW clear;
+    clear.stateMask = controls::LVIS_SELECTED;
+    SendToList(shell, controls::LVM_SETITEMSTATE, device::WPARAM(-1), reinterpret_cast<device::LPARAM>(&clear));
+    controls::LVITEMW item;
+    item.stateMask = item.state = controls::LVIS_SELECTED | controls::LVIS_FOCUSED;
+    SendToList(shell, controls::LVM_SETITEMSTATE, device::WPARAM(row), reinterpret_cast<device::LPARAM>(&item));
+    SendToList(shell, controls::LVM_SETSELECTIONMARK, 0, device::LPARAM(row));
+    SendToList(shell, controls::LVM_ENSUREVISIBLE, device::WPARAM(row), 0);
+}
+
+int SelectRowNamed(Shell& shell, std::u16string_view name) {
+    for (int row = 0; row < shell.rowCount; ++row) {
+        if (!files::EqualNoCase(RowText(shell, row, 0, kMaxPath - 1), name)) continue;
+        SelectRow(shell, row);
+        return 1;
+    }
+    return 0;
+}
 
 void DeleteMarkedRow(Shell& shell) { DeleteRow(shell, int(SendToList(shell, controls::LVM_GETSELECTIONMARK, 0, 0))); }
 

@@ -38,6 +38,14 @@ void ShowFileContextMenu(device::HWND window, int32_t screenX, int32_t screenY);
 int SelectedFilePath(Program& program, std::u16string& path);
 // How many rows are selected.
 int SelectedRowCount(const Shell& shell);
+// The row with the selection mark, -1 for none.
+int SelectionMarkRow(const Shell& shell);
+// Makes row the one selected, focused and marked row and scrolls it into
+// view; nothing for no such row.
+void SelectRow(Shell& shell, int row);
+// The same for the row whose name is name (device names ignore case); 0
+// when there is none.
+int SelectRowNamed(Shell& shell, std::u16string_view name);
 // Deletes the row with the selection mark; the next selected row gets it.
 void DeleteMarkedRow(Shell& shell);
 // Deletes the row whose name is exactly name; 0 when there is none.

@@ -47,7 +47,12 @@ int DrawImage(device::HWND window, gdi::HDC target, int32_t dx, int32_t dy, int 
     gdi::SelectScope<gdi::HBITMAP> select(memory.get(), v.currentImage.get());
     // Full screen covers the browse bar that the view bar replaced.
     if (v.fullScreen) HideReportBar(program.shell);
-    return RenderImage(v, target, memory.get(), client, description, dx, dy);
+    // A picture drawn smaller than it is is averaged, not sampled, so photos
+    // do not look stair-stepped; at 1:1 and above every pixel stays exact.
+    const int mode = gdi::SetStretchBltMode(target, gdi::HALFTONE);
+    const int drawn = RenderImage(v, target, memory.get(), client, description, dx, dy);
+    gdi::SetStretchBltMode(target, mode);
+    return drawn;
 }
 
 int DrawView(device::HWND window, int32_t x, int32_t y) {

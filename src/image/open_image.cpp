@@ -69,6 +69,20 @@ int OpenFirstThatLoads(device::HWND window, const std::vector<const FileEntry*>&
     return 0;
 }
 
+// The entries before the current one, first first (the list is singly
+// linked), and those after it.
+std::vector<const FileEntry*> EntriesBefore(const FileList& fileList, const CurrentEntry& current) {
+    std::vector<const FileEntry*> before;
+    for (const FileEntry* e = fileList.head.get(); e != current.entry; e = e->next.get()) before.push_back(e);
+    return before;
+}
+
+std::vector<const FileEntry*> EntriesAfter(const CurrentEntry& current) {
+    std::vector<const FileEntry*> after;
+    for (const FileEntry* e = current.entry->next.get(); e; e = e->next.get()) after.push_back(e);
+    return after;
+}
+
 }  // namespace
 
 std::u16string ViewTitle(std::u16string_view path) {
@@ -114,19 +128,29 @@ int OpenImageForView(device::HWND window, std::u16string_view path, int kind, in
 int StepToNextImage(device::HWND window, int withEffect) {
     const CurrentEntry current = FindCurrentEntry(ProgramOf(window).fileList);
     if (!current.entry) return 0;
-    std::vector<const FileEntry*> after;
-    for (const FileEntry* e = current.entry->next.get(); e; e = e->next.get()) after.push_back(e);
-    return OpenFirstThatLoads(window, after, current, withEffect);
+    return OpenFirstThatLoads(window, EntriesAfter(current), current, withEffect);
 }
 
 int StepToPreviousImage(device::HWND window, int withEffect) {
     const FileList& fileList = ProgramOf(window).fileList;
     const CurrentEntry current = FindCurrentEntry(fileList);
     if (!current.entry) return 0;
-    // The list is singly linked: collect what comes before, nearest first.
-    std::vector<const FileEntry*> before;
-    for (const FileEntry* e = fileList.head.get(); e != current.entry; e = e->next.get()) before.push_back(e);
+    const std::vector<const FileEntry*> before = EntriesBefore(fileList, current);
     return OpenFirstThatLoads(window, {before.rbegin(), before.rend()}, current, withEffect);
+}
+
+int StepToFirstImage(device::HWND window) {
+    const FileList& fileList = ProgramOf(window).fileList;
+    const CurrentEntry current = FindCurrentEntry(fileList);
+    if (!current.entry) return 0;
+    return OpenFirstThatLoads(window, EntriesBefore(fileList, current), current, 0);
+}
+
+int StepToLastImage(device::HWND window) {
+    const CurrentEntry current = FindCurrentEntry(ProgramOf(window).fileList);
+    if (!current.entry) return 0;
+    const std::vector<const FileEntry*> after = EntriesAfter(current);
+    return OpenFirstThatLoads(window, {after.rbegin(), after.rend()}, current, 0);
 }
 
 }  // namespace ezo

@@ -20,6 +20,10 @@ int OpenImageForView(device::HWND window, std::u16string_view path, int kind, in
 int StepToNextImage(device::HWND window, int withEffect);
 // Opens the nearest entry before the current picture that loads; 1 or 0.
 int StepToPreviousImage(device::HWND window, int withEffect);
+// Opens the first (last) entry of the list that loads, stopping at the
+// current picture; 1 or 0 (also when the current picture is that entry).
+int StepToFirstImage(device::HWND window);
+int StepToLastImage(device::HWND window);
 
 // "Ezo - " and the file name of path without its extension, cut to
 // kMaxTitleLength characters (never inside a surrogate pair).

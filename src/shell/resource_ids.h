@@ -45,7 +45,7 @@ constexpr int kToolPopup = 1;  // pop-up index of Tool in a view bar's menu
 // pop-up (index 0) holding Delete and File Info.
 constexpr int IDR_FILE_CONTEXT_MENU = 200;
 
-// Ctrl+Q and Ctrl+A.
+// Ctrl+Q, Ctrl+A, Tab and Shift+Tab.
 constexpr int IDR_ACCELERATORS = 3;
 
 // ---- Icon and bitmaps -------------------------------------------------------------
@@ -103,6 +103,7 @@ constexpr int IDD_FILE_INFO = 154;
 
 constexpr uint16_t IDM_QUIT = 1;              // Ctrl+Q
 constexpr uint16_t IDM_CTRL_A = 40003;        // Ctrl+A; nothing handles it
+constexpr uint16_t IDM_SWITCH_PANE = 40201;   // Tab, Shift+Tab: tree <-> file area
 constexpr uint16_t IDM_BLANK = 64;            // the disabled spacer of the browse bars
 
 // Drop-down buttons (they open their pop-up; no command reaches the window).

@@ -149,3 +149,29 @@ TEST_F(StylusTest, TapOnAnInactiveTopLevelWindowActivatesItByClick) {
 
 }  // namespace
 }  // namespace device_test
+
+namespace device_test {
+namespace {
+
+// The wheel goes to the window under the pointer, one WM_MOUSEWHEEL per
+// whole notch (touch-pad fractions add up); a window that leaves it to the
+// default handling, as the thumbnail grid does, gets a line request a notch.
+TEST_F(StylusTest, TheWheelTurnsWholeNotchesIntoTheWindowUnderThePointer) {
+    const std::set<uint32_t> watched{WM_MOUSEWHEEL, WM_VSCROLL};
+    Log log;
+    Made grid = MakeRecorder("grid", &log, watched, WS_CHILD | WS_VISIBLE, {0, 0, 120, 50}, main_.window, 3);
+    Made picture = MakeRecorder("picture", &log, watched, WS_CHILD | WS_VISIBLE, {120, 0, 240, 50}, main_.window, 4);
+    picture.recorder->onMessage = [](uint32_t msg, WPARAM, LPARAM) { return msg == WM_MOUSEWHEEL; };
+    input::Wheel({10, 30}, -2 * WHEEL_DELTA, Qt::NoModifier);
+    input::Wheel({130, 30}, 60, Qt::ControlModifier);
+    input::Wheel({130, 30}, 60, Qt::ControlModifier);
+    input::Wheel({10, 5}, WHEEL_DELTA, Qt::NoModifier);  // the task bar
+    const Log expected{{"grid", WM_MOUSEWHEEL, MAKEWPARAM(0, -2 * WHEEL_DELTA), MAKELPARAM(10, 30)},
+                       {"grid", WM_VSCROLL, SB_LINEDOWN, 0},
+                       {"grid", WM_VSCROLL, SB_LINEDOWN, 0},
+                       {"picture", WM_MOUSEWHEEL, MAKEWPARAM(int32_t(MK_CONTROL), WHEEL_DELTA), MAKELPARAM(130, 30)}};
+    EXPECT_EQ(log, expected);
+}
+
+}  // namespace
+}  // namespace device_test

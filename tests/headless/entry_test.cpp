@@ -77,6 +77,9 @@ TEST(ParseOptions, AcceptsGoodArgumentLists) {
         EXPECT_EQ(std::tie(o.path, o.root, o.script, o.output), std::tie(c.path, c.root, c.script, c.output));
         EXPECT_EQ(std::tie(o.scale, o.memory, o.headless, o.help), std::tie(c.scale, c.memory, c.headless, c.help));
     }
+    const ParsedOptions folders = ParseOptions(std::vector<std::string>{"--config=c", "--cache", "k"});
+    ASSERT_TRUE(folders.options);
+    EXPECT_EQ(folders.options->config + folders.options->cache, "ck");
 }
 
 TEST(ParseOptions, RefusesBadArgumentListsNamingTheProblem) {
@@ -88,6 +91,7 @@ TEST(ParseOptions, RefusesBadArgumentListsNamingTheProblem) {
         {{"--scale", "2x"}, "not '2x'"},
         {{"--memory", "0"}, "--memory"},
         {{"--root", ""}, "--root needs a non-empty value"},
+        {{"--cache="}, "--cache needs a non-empty value"},
         {{"a", "b"}, "only one PATH"},
         {{"--output", "o"}, "--output only applies"},
     };

@@ -23,6 +23,9 @@ public:
     void StylusUp(int x, int y) override { Record("up " + Xy(x, y)); }
     void DoubleTap(int x, int y) override { Record("dbltap " + Xy(x, y)); }
     void Hold(int x, int y) override { Record("hold " + Xy(x, y)); }
+    void Wheel(int x, int y, int notches, int modifiers) override {
+        Record("wheel " + Xy(x, y) + " " + std::to_string(notches) + "+" + std::to_string(modifiers));
+    }
     void Key(KeyChord key) override { Record("key " + std::to_string(key.key) + "+" + std::to_string(key.modifiers)); }
     void AppKey(int button) override { Record("appkey " + std::to_string(button)); }
     void Type(std::string_view text) override { Record("type " + std::string(text)); }

@@ -37,8 +37,8 @@ protected:
 TEST_F(ScriptRunnerTest, TurnsCommandsIntoTargetCallsUntilTheProgramEnds) {
     // exitAfterCalls: the program ends once this many calls were made.
     struct { const char* script; std::vector<std::string> calls; std::optional<int> exitAfterCalls; int exitCode; } cases[] = {
-        {"tap 3 4\ndown 1 2\nmove 5 6\nup 7 -8\ndbltap 9 9\nhold 8 8\nappkey 3\ncommand 40012\ntype a b\nwait 250",
-         {"down 3 4", "up 3 4", "down 1 2", "move 5 6", "up 7 -8", "dbltap 9 9", "hold 8 8", "appkey 3", "command 40012",
+        {"tap 3 4\ndown 1 2\nmove 5 6\nup 7 -8\ndbltap 9 9\nhold 8 8\nwheel 1 2 -3 Ctrl\nappkey 3\ncommand 40012\ntype a b\nwait 250",
+         {"down 3 4", "up 3 4", "down 1 2", "move 5 6", "up 7 -8", "dbltap 9 9", "hold 8 8", "wheel 1 2 -3+67108864", "appkey 3", "command 40012",
           "type a b", "advance 250"},
          std::nullopt, 0},
         {"quit\ntap 1 1", {"quit"}, std::nullopt, 0},

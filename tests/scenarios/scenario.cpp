@@ -109,6 +109,8 @@ int ScenarioTest::Run(const std::string& script, const std::string& path) {
     UseConfigFolder(folder_ / "config");
     std::vector<std::string> args = {"--headless", "--scale", "1", "--root", root_.string(), "--script",
                                      (folder_ / "script.ezs").string()};
+    // The settings folder $XDG_CONFIG_HOME points at, named so the run saves there.
+    if (namedConfig_) args.insert(args.end(), {"--config", (folder_ / "config" / "ezo").string()});
     if (!path.empty()) args.push_back(path);
     const ezo::ParsedOptions parsed = ezo::ParseOptions(args);
     if (!parsed.options) return -1;

@@ -58,6 +58,7 @@ protected:
 
     fs::path folder_;
     fs::path root_;
+    bool namedConfig_ = true;  // false: a run on the user's settings, which it must not change
 };
 
 }  // namespace scenario

@@ -127,6 +127,8 @@ QString KeyText(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     }
     if (key >= Qt::Key_0 && key <= Qt::Key_9) return QString(QChar(char16_t('0' + (key - Qt::Key_0))));
     if (key == Qt::Key_Space) return QStringLiteral(" ");
+    // Other printable ASCII keys ("+", "-", ",") are named by their character.
+    if (key > Qt::Key_Space && key <= Qt::Key_AsciiTilde) return QString(QChar(char16_t(key)));
     return {};
 }
 
@@ -199,6 +201,9 @@ QWidget* Device::desktopWindow() { return parts_->screen.get(); }
 void Device::stylusDown(int x, int y) { input::StylusDown({x, y}); }
 void Device::stylusMove(int x, int y) { input::StylusMove({x, y}); }
 void Device::stylusUp(int x, int y) { input::StylusUp({x, y}); }
+void Device::wheel(int x, int y, int notches, Qt::KeyboardModifiers modifiers) {
+    input::Wheel({x, y}, notches * WHEEL_DELTA, modifiers);
+}
 
 void Device::tap(int x, int y) {
     stylusDown(x, y);
@@ -294,6 +299,7 @@ std::string Device::dumpState() {
     HWND active = GetActiveWindow();
     out.write("active", active ? "\"" + Utf8(active->data().title) + "\"" : std::string("none"));
     out.write("taskbar", TaskBarShown() ? "shown" : "hidden");
+    if (const std::u16string note = TaskBarNote(); !note.empty()) out.write("note", "\"" + Utf8(note) + "\"");
     out.write("wait", WaitIndicatorShown() ? "shown" : "hidden");
     out.write("focus", Label(GetFocus()));
     out.write("capture", Label(GetCapture()));

@@ -75,6 +75,9 @@ public:
     void doubleTap(int x, int y);
     // Holds the stylus still at (x, y) long enough for tap-and-hold, then lifts it.
     void hold(int x, int y);
+    // Turns the wheel by notches (positive: away from the user) with the
+    // pointer at (x, y).
+    void wheel(int x, int y, int notches, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // A key press and release, as the keyboard would give it.
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // The same by virtual key (VK_LEFT, 'Q', 0xC1..0xC5 for the buttons...);

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleHints>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -32,6 +33,9 @@ gdi::POINT downPoint;
 TapRecord lastTap;
 Hold hold;
 HACCEL accelerators = LoadAccelerators(kProgramAccelerators);
+// The part of a wheel turn that does not make a whole notch yet (fine
+// touch-pad scrolling comes in small steps).
+int32_t wheelRest = 0;
 
 int DoubleTapDistance() { return QGuiApplication::styleHints()->mouseDoubleClickDistance(); }
 int DoubleTapInterval() { return QGuiApplication::styleHints()->mouseDoubleClickInterval(); }
@@ -100,9 +104,11 @@ uint8_t AcceleratorModifiers(Qt::KeyboardModifiers m) {
                    (m & Qt::AltModifier ? FALT : 0));
 }
 
+// The focused window; one that no longer shows passes the keys to the
+// active window (the list hidden while a picture is viewed).
 HWND KeyTarget() {
     HWND target = GetFocus();
-    if (!target) target = GetActiveWindow();
+    if (!target || !IsWindowVisible(target)) target = GetActiveWindow();
     return AcceptsInput(target) ? target : nullptr;
 }
 
@@ -161,6 +167,30 @@ void StylusAlternate(gdi::POINT screen) {
 
 bool StylusIsDown() { return stylusDown; }
 
+void Wheel(gdi::POINT screen, int32_t delta, Qt::KeyboardModifiers modifiers) {
+    screen = Clamp(screen);
+    if (PointOnTaskBar(screen)) return;
+    HWND window = internal::WindowFromPoint(screen);
+    if (!AcceptsInput(window)) return;
+    if (QWidget* hosted = window->hostedWidget()) {
+        const gdi::POINT p = ScreenToClient(window, screen);
+        QWidget* target = hosted->childAt(p.x, p.y);
+        if (!target) target = hosted;
+        const QPointF local = target->mapFrom(hosted, QPointF(p.x, p.y));
+        QWheelEvent event(local, hosted->mapToGlobal(QPointF(p.x, p.y)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        ForwardingScope scope;
+        QApplication::sendEvent(target, &event);
+        return;
+    }
+    wheelRest += delta;
+    const int32_t notches = wheelRest / WHEEL_DELTA;
+    if (notches == 0) return;
+    wheelRest -= notches * WHEEL_DELTA;
+    const WPARAM keys = (modifiers & Qt::ControlModifier) ? MK_CONTROL : 0;
+    SendMessage(window, WM_MOUSEWHEEL, MAKEWPARAM(int32_t(keys), notches * WHEEL_DELTA), MAKELPARAM(screen.x, screen.y));
+}
+
 std::optional<uint64_t> HoldDue() {
     if (!hold.pending) return std::nullopt;
     return hold.downMs + kHoldMs;
@@ -179,7 +209,9 @@ void KeyPress(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text) {
     HWND target = KeyTarget();
     const bool typingIntoWidget = target && target->hostedWidget();
 
-    if (vk && !ModalWindow() && (modifiers & (Qt::ControlModifier | Qt::AltModifier))) {
+    // Accelerators work while no modal window runs: chords with Ctrl or Alt,
+    // and the few plain keys a table holds (Tab between the panes).
+    if (vk && !ModalWindow()) {
         if (auto cmd = FindAccelerator(accelerators, vk, AcceleratorModifiers(modifiers))) {
             if (HWND active = GetActiveWindow()) SendMessage(active, WM_COMMAND, MAKEWPARAM(*cmd, 1), 0);
             return;
@@ -231,6 +263,7 @@ void ResetInput() {
     stylusDown = false;
     lastTap = {};
     hold = {};
+    wheelRest = 0;
     accelerators = LoadAccelerators(kProgramAccelerators);
 }
 

@@ -8,8 +8,10 @@
 // the platform's double-click time and distance, is WM_LBUTTONDBLCLK, unless
 // the first stroke moved farther than that distance (a drag, not a tap).
 // Held still for kHoldMs, the stylus calls the window's StylusHeld.
-// Keys: accelerators (Ctrl+Q...) to the active top-level window while no
-// modal window runs; the application buttons as WM_HOTKEY to the window that
+// Wheel: to the window under the point; a window that shows a Qt widget
+// scrolls it, any other window gets WM_MOUSEWHEEL for each whole notch.
+// Keys: accelerators (Ctrl+Q, Tab...) to the active top-level window while
+// no modal window runs; the application buttons as WM_HOTKEY to the window that
 // registered them, else nowhere; other keys to the focused window.
 #include <cstdint>
 #include <string_view>
@@ -30,6 +32,10 @@ void StylusUp(gdi::POINT screen);
 // The alternate button: the tap-and-hold at once.
 void StylusAlternate(gdi::POINT screen);
 bool StylusIsDown();
+
+// A turn of the wheel by delta (WHEEL_DELTA a notch, positive away from the
+// user) with the pointer at screen.
+void Wheel(gdi::POINT screen, int32_t delta, Qt::KeyboardModifiers modifiers);
 
 // When a pending hold comes due on the device clock, if one is pending.
 std::optional<uint64_t> HoldDue();

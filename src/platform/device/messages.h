@@ -39,6 +39,7 @@ constexpr uint32_t WM_MOUSEMOVE = 0x0200;
 constexpr uint32_t WM_LBUTTONDOWN = 0x0201;
 constexpr uint32_t WM_LBUTTONUP = 0x0202;
 constexpr uint32_t WM_LBUTTONDBLCLK = 0x0203;
+constexpr uint32_t WM_MOUSEWHEEL = 0x020A;
 constexpr uint32_t WM_HOTKEY = 0x0312;
 constexpr uint32_t WM_USER = 0x0400;
 
@@ -52,6 +53,15 @@ constexpr WPARAM SIZE_RESTORED = 0;
 
 // Stylus messages, wParam.
 constexpr WPARAM MK_LBUTTON = 0x0001;
+constexpr WPARAM MK_CONTROL = 0x0008;
+
+// WM_MOUSEWHEEL: the keys held in the low word of wParam, the turn in the
+// high word, in multiples of WHEEL_DELTA per notch (positive: away from the
+// user); lParam the pointer in screen pixels.
+constexpr int32_t WHEEL_DELTA = 120;
+// WM_VSCROLL requests of one line, which an unhandled wheel notch becomes.
+constexpr uint16_t SB_LINEUP = 0;
+constexpr uint16_t SB_LINEDOWN = 1;
 
 // Window styles.
 constexpr uint32_t WS_OVERLAPPED = 0x00000000;
@@ -139,5 +149,6 @@ constexpr WPARAM MAKEWPARAM(int32_t low, int32_t high) { return WPARAM(uint32_t(
 // Signed halves, for coordinates that may lie above or left of the window.
 constexpr int32_t GET_X_LPARAM(LPARAM v) { return int16_t(LOWORD(uintptr_t(v))); }
 constexpr int32_t GET_Y_LPARAM(LPARAM v) { return int16_t(HIWORD(uintptr_t(v))); }
+constexpr int32_t GET_WHEEL_DELTA_WPARAM(WPARAM v) { return int16_t(HIWORD(uintptr_t(v))); }
 
 }  // namespace device

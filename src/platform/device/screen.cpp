@@ -123,6 +123,14 @@ bool Screen::routeMouse(QEvent* event) {
     return true;
 }
 
+bool Screen::routeWheel(QEvent* event) {
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    const QPointF at = mapFromGlobal(wheel->globalPosition());
+    input::Wheel({int32_t(std::floor(at.x())), int32_t(std::floor(at.y()))}, wheel->angleDelta().y(),
+                 wheel->modifiers());
+    return true;
+}
+
 bool Screen::routeKey(QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (event->type() == QEvent::KeyPress)
@@ -142,6 +150,8 @@ bool Screen::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
         return ownsEvent(watched) && routeKey(event);
+    case QEvent::Wheel:
+        return ownsEvent(watched) && routeWheel(event);
     default:
         return false;
     }
@@ -160,6 +170,16 @@ bool SHFullScreen(HWND, uint32_t flags) {
 bool TaskBarShown() {
     Screen* screen = Screen::current();
     return screen && !screen->taskBar()->isHidden();
+}
+
+void ShowTaskBarNote(std::u16string_view text, uint32_t ms) {
+    if (Screen* screen = Screen::current())
+        screen->taskBar()->setNote(QString::fromStdU16String(std::u16string(text)), DeviceClock().now() + ms);
+}
+
+std::u16string TaskBarNote() {
+    Screen* screen = Screen::current();
+    return screen ? screen->taskBar()->note().toStdU16String() : std::u16string();
 }
 
 bool PointOnTaskBar(gdi::POINT p) {

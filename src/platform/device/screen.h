@@ -9,6 +9,8 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "platform/device/window.h"
 
@@ -26,6 +28,10 @@ constexpr uint32_t SHFS_HIDESTARTICON = 0x0020;
 bool SHFullScreen(HWND window, uint32_t flags);
 
 bool TaskBarShown();
+// A short note in the task bar, in place of the title, for ms of the device
+// clock; the empty text while none shows.
+void ShowTaskBarNote(std::u16string_view text, uint32_t ms);
+std::u16string TaskBarNote();
 // The point lies on the task bar while the task bar shows.
 bool PointOnTaskBar(gdi::POINT screen);
 void ShowWaitIndicator(bool show);
@@ -70,6 +76,7 @@ private:
     bool ownsEvent(QObject* watched) const;
     bool routeMouse(QEvent* event);
     bool routeKey(QEvent* event);
+    bool routeWheel(QEvent* event);
 
     TaskBar* taskBar_;
     WaitIndicator* wait_;

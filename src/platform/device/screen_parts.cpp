@@ -48,7 +48,14 @@ void TaskBar::setStartIconShown(bool shown) {
     update();
 }
 
+void TaskBar::setNote(const QString& note, uint64_t untilMs) {
+    note_ = note;
+    noteUntilMs_ = untilMs;
+    update();
+}
+
 void TaskBar::refreshClock() {
+    if (!note_.isEmpty() && DeviceClock().now() >= noteUntilMs_) setNote(QString(), 0);
     if (TaskBarMinutes(clockIsVirtual_, DeviceClock().now()) != minutes_) update();
 }
 
@@ -66,8 +73,9 @@ void TaskBar::paintEvent(QPaintEvent*) {
     const QRect timeArea(width() - 44, 0, 40, height());
     painter.drawText(timeArea, Qt::AlignRight | Qt::AlignVCenter, time);
     const QRect titleArea(26, 0, timeArea.left() - 30, height());
+    const QString& text = note_.isEmpty() ? title_ : note_;
     painter.drawText(titleArea, Qt::AlignLeft | Qt::AlignVCenter,
-                     painter.fontMetrics().elidedText(title_, Qt::ElideRight, titleArea.width()));
+                     painter.fontMetrics().elidedText(text, Qt::ElideRight, titleArea.width()));
 }
 
 WaitIndicator::WaitIndicator(QWidget* parent) : QWidget(parent) {

@@ -2,6 +2,8 @@
 // The parts the screen draws over the device windows.
 #include <QWidget>
 
+#include <cstdint>
+
 namespace device {
 
 class TaskBar final : public QWidget {
@@ -9,7 +11,10 @@ public:
     TaskBar(QWidget* parent, bool clockIsVirtual);
     void setTitle(const QString& title);
     void setStartIconShown(bool shown);
-    // Repaints when the shown minute differs from the clock's.
+    // Shows note in place of the title until the device clock reaches untilMs.
+    void setNote(const QString& note, uint64_t untilMs);
+    const QString& note() const { return note_; }
+    // Repaints when the shown minute differs from the clock's, or a note is due to go.
     void refreshClock();
     int shownMinutes() const { return minutes_; }
 
@@ -20,6 +25,8 @@ private:
     bool clockIsVirtual_;
     bool startIcon_ = true;
     QString title_;
+    QString note_;
+    uint64_t noteUntilMs_ = 0;
     int minutes_ = -1;
 };
 

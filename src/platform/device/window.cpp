@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <unordered_map>
 
@@ -392,8 +393,16 @@ HWND FindWindow(std::u16string_view className, const char16_t* title) {
 
 const std::vector<HWND>& TopLevelWindows() { return topLevels; }
 
-LRESULT DefWindowProc(HWND window, uint32_t msg, WPARAM, LPARAM) {
+LRESULT DefWindowProc(HWND window, uint32_t msg, WPARAM wParam, LPARAM) {
     switch (msg) {
+    case WM_MOUSEWHEEL: {
+        // A window that does not take the wheel itself scrolls a line a notch.
+        const int32_t notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
+        const uint16_t request = notches > 0 ? SB_LINEUP : SB_LINEDOWN;
+        for (int32_t i = 0; i < std::abs(notches) && IsWindow(window); ++i)
+            SendMessage(window, WM_VSCROLL, request, 0);
+        return 0;
+    }
     case WM_CLOSE:
         DestroyWindow(window);
         return 0;

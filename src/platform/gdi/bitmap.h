@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "platform/gdi/types.h"
 
@@ -37,6 +38,11 @@ public:
     const uint8_t* pixels() const { return pixels_; }
     size_t byteSize() const { return size_t(stride_) * size_t(height_); }
 
+    // Copies halved again and again (level 1 is half the size), made on
+    // demand for smooth shrinking and freed with the bitmap. Whoever changes
+    // the pixels after a smooth shrink drops them (DropReducedCopies).
+    std::vector<std::unique_ptr<Bitmap>>& reducedCopies() const { return reduced_; }
+
     // Only the creation functions below make bitmaps.
     static std::unique_ptr<Bitmap> Create(int32_t width, int32_t height, int32_t bitsPerPixel,
                                           bool bottomUp, bool programVisible);
@@ -51,6 +57,7 @@ private:
     bool programVisible_ = true;
     uint8_t* pixels_ = nullptr;
     size_t capacity_ = 0;  // bytes behind pixels_, at least byteSize()
+    mutable std::vector<std::unique_ptr<Bitmap>> reduced_;
 };
 
 // The owner of a bitmap; destroying the owner is DeleteObject.

@@ -1,9 +1,11 @@
 #include "platform/gdi/blit.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include "platform/gdi/halftone.h"
 #include "platform/gdi/pixel_format.h"
 #include "platform/gdi/raster.h"
 
@@ -167,6 +169,12 @@ bool StretchBlt(HDC dst, int32_t x, int32_t y, int32_t w, int32_t h, HDC src, in
     Bitmap& target = *dst->bitmap;
     const Bitmap& source = *src->bitmap;
     const RECT clip = dst->drawableRect();
+    const bool shrinks = std::abs(int64_t(w)) < std::abs(int64_t(sw)) || std::abs(int64_t(h)) < std::abs(int64_t(sh));
+    if (dst->stretchMode == HALFTONE && shrinks && &source != &target) {
+        HalftoneShrink(target, clip, int64_t(x) + dst->origin.x, int64_t(y) + dst->origin.y, w, h, source,
+                       int64_t(sx) + src->origin.x, int64_t(sy) + src->origin.y, sw, sh);
+        return true;
+    }
     const AxisMap cols = MapAxis(int64_t(x) + dst->origin.x, w, int64_t(sx) + src->origin.x, sw, clip.left,
                                  clip.right, source.width());
     if (cols.empty()) return true;

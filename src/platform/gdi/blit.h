@@ -23,7 +23,8 @@ bool BitBlt(HDC dst, int32_t x, int32_t y, int32_t w, int32_t h, HDC src, int32_
             uint32_t rop);
 
 // Scales the source rectangle (sx, sy, sw, sh) onto the destination rectangle
-// (x, y, w, h) by nearest-neighbour sampling. A negative w or h mirrors that
+// (x, y, w, h) by nearest-neighbour sampling; with the destination in
+// HALFTONE mode a shrink on either axis averages instead (halftone.h). A negative w or h mirrors that
 // axis: the destination then spans x + w .. x - 1 (resp. y + h .. y - 1)
 // and its pixel i lies at x - 1 - i.
 // Destination pixel i of |w| samples source pixel

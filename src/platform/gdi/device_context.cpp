@@ -36,6 +36,13 @@ DeviceContextPtr CreateCompatibleDC(HDC) {
 
 int GetDeviceCaps(HDC, int index) { return index == BITSPIXEL ? kScreenBitsPerPixel : 0; }
 
+int SetStretchBltMode(HDC dc, int mode) {
+    if (!dc || (mode != COLORONCOLOR && mode != HALFTONE)) return 0;
+    const int previous = dc->stretchMode;
+    dc->stretchMode = mode;
+    return previous;
+}
+
 HBITMAP SelectObject(HDC dc, HBITMAP bitmap) {
     if (!dc) return nullptr;
     HBITMAP previous = dc->bitmap;

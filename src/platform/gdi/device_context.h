@@ -35,6 +35,12 @@ HPEN GetStockPen(StockObject which);
 constexpr int32_t kScreenBitsPerPixel = 16;
 constexpr int BITSPIXEL = 12;
 
+// Stretch modes: COLORONCOLOR samples the nearest source pixel; HALFTONE
+// averages the source pixels each destination pixel covers when a transfer
+// shrinks (scaling up or 1:1 stays the exact nearest-pixel copy).
+constexpr int COLORONCOLOR = 3;
+constexpr int HALFTONE = 4;
+
 class DeviceContext {
 public:
     // A memory context: nothing selected, origin 0, no clip beyond the bitmap.
@@ -55,6 +61,8 @@ public:
     COLORREF textColor = RGB(0, 0, 0);
     COLORREF backgroundColor = RGB(255, 255, 255);
     bool transparentText = false;
+    // How StretchBlt shrinks into this context (COLORONCOLOR or HALFTONE).
+    int stretchMode = COLORONCOLOR;
 
     // The drawable part of the bitmap in bitmap pixels (empty without one).
     RECT drawableRect() const;
@@ -65,6 +73,8 @@ using DeviceContextPtr = std::unique_ptr<DeviceContext>;
 // A memory context compatible with dc (or with the screen for null).
 DeviceContextPtr CreateCompatibleDC(HDC dc);
 int GetDeviceCaps(HDC dc, int index);
+// Sets the stretch mode; returns the previous one, 0 for a bad argument.
+int SetStretchBltMode(HDC dc, int mode);
 
 // Selection returns what was selected before, as on the handheld.
 HBITMAP SelectObject(HDC dc, HBITMAP bitmap);

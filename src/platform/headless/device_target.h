@@ -25,6 +25,9 @@ public:
     void StylusUp(int x, int y) override { device_.stylusUp(x, y); }
     void DoubleTap(int x, int y) override { device_.doubleTap(x, y); }
     void Hold(int x, int y) override { device_.hold(x, y); }
+    void Wheel(int x, int y, int notches, int modifiers) override {
+        device_.wheel(x, y, notches, Qt::KeyboardModifiers::fromInt(modifiers));
+    }
     void Key(KeyChord key) override;
     void AppKey(int button) override { device_.appKey(button); }
     void Type(std::string_view utf8) override;

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <utility>
 
+#include <Qt>
+
 namespace headless {
 namespace {
 
@@ -79,7 +81,7 @@ struct Verb {
 
 constexpr Verb kVerbs[] = {
     {"tap", Op::Tap},       {"down", Op::Down},       {"move", Op::Move},     {"up", Op::Up},
-    {"dbltap", Op::DoubleTap}, {"hold", Op::Hold},    {"key", Op::Key},       {"appkey", Op::AppKey},
+    {"dbltap", Op::DoubleTap}, {"hold", Op::Hold},    {"wheel", Op::Wheel},    {"key", Op::Key},       {"appkey", Op::AppKey},
     {"type", Op::Type},     {"command", Op::Command}, {"wait", Op::Wait},     {"shot", Op::Shot},
     {"dump", Op::Dump},     {"quit", Op::Quit},       {"settle", Op::Settle},
 };
@@ -104,6 +106,18 @@ LineResult ParseOneNumber(ScriptCommand command, std::string_view word, std::str
     return {command, {}};
 }
 
+// wheel X Y STEPS [Ctrl]: STEPS notches, positive away from the user.
+LineResult ParseWheel(ScriptCommand command, std::string_view rest) {
+    const auto args = Words(rest);
+    const bool ctrl = args.size() == 4 && args[3] == "Ctrl";
+    if ((args.size() != 3 && !ctrl) || !ParseNumber(args[0], kMinCoordinate, kMaxCoordinate, &command.x) ||
+        !ParseNumber(args[1], kMinCoordinate, kMaxCoordinate, &command.y) ||
+        !ParseNumber(args[2], -kMaxWheelNotches, kMaxWheelNotches, &command.number))
+        return Fail("wheel takes X Y STEPS (STEPS from -100 to 100), then Ctrl or nothing");
+    if (ctrl) command.key.modifiers = Qt::ControlModifier;
+    return {command, {}};
+}
+
 }  // namespace
 
 LineResult ParseScriptLine(std::string_view line) {
@@ -124,6 +138,8 @@ LineResult ParseScriptLine(std::string_view line) {
     case Op::DoubleTap:
     case Op::Hold:
         return ParsePoint(command, word, rest);
+    case Op::Wheel:
+        return ParseWheel(command, rest);
     case Op::AppKey:
         return ParseOneNumber(command, word, rest, 1, kAppKeyCount, "a button N");
     case Op::Command:

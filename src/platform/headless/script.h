@@ -10,7 +10,7 @@
 
 namespace headless {
 
-enum class Op { Tap, Down, Move, Up, DoubleTap, Hold, Key, AppKey, Type, Command, Wait, Settle, Shot, Dump, Quit };
+enum class Op { Tap, Down, Move, Up, DoubleTap, Hold, Wheel, Key, AppKey, Type, Command, Wait, Settle, Shot, Dump, Quit };
 
 // A key with its modifiers, as Qt numbers them (Qt::Key, Qt::KeyboardModifiers).
 struct KeyChord {
@@ -23,8 +23,8 @@ struct ScriptCommand {
     Op op = Op::Quit;
     int line = 0;       // 1-based line in the script
     int x = 0, y = 0;   // stylus commands, device-screen pixels
-    int number = 0;     // appkey button, command id, wait and settle milliseconds
-    KeyChord key;       // key
+    int number = 0;     // appkey button, command id, wait and settle milliseconds, wheel notches
+    KeyChord key;       // key; wheel: its modifiers
     std::string text;   // type: the text; shot, dump: the file name
 };
 
@@ -45,6 +45,7 @@ constexpr int kMinCoordinate = -32768;
 constexpr int kMaxCoordinate = 32767;
 constexpr int kMaxCommandId = 65535;
 constexpr int kAppKeyCount = 5;
+constexpr int kMaxWheelNotches = 100;
 constexpr size_t kMaxScriptBytes = 16u << 20;
 
 LineResult ParseScriptLine(std::string_view line);

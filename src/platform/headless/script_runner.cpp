@@ -62,6 +62,7 @@ bool ScriptRunner::Execute(const ScriptCommand& command) {
     case Op::Up: target_.StylusUp(command.x, command.y); break;
     case Op::DoubleTap: target_.DoubleTap(command.x, command.y); break;
     case Op::Hold: target_.Hold(command.x, command.y); break;
+    case Op::Wheel: target_.Wheel(command.x, command.y, command.number, command.key.modifiers); break;
     case Op::Key: target_.Key(command.key); break;
     case Op::AppKey: target_.AppKey(command.number); break;
     case Op::Type: target_.Type(command.text); break;

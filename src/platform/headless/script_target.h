@@ -22,6 +22,8 @@ public:
     virtual void StylusUp(int x, int y) = 0;
     virtual void DoubleTap(int x, int y) = 0;
     virtual void Hold(int x, int y) = 0;
+    // The wheel turned by notches (positive away from the user) at (x, y).
+    virtual void Wheel(int x, int y, int notches, int modifiers) = 0;
 
     virtual void Key(KeyChord key) = 0;
     virtual void AppKey(int button) = 0;           // 1..5

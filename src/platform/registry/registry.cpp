@@ -39,6 +39,7 @@ struct Store {
     bool writesBlocked = false;
     // A change could not be written (and was not made); told once.
     bool saveFailed = false;
+    bool inMemory = false;  // changes are never written
     RegKeyMap keys;
     std::map<uint32_t, OpenKey> handles;
     uint32_t nextHandle = 1;
@@ -172,7 +173,7 @@ void Load(Store& store) {
     if (store.loaded) return;
     store.loaded = true;
     const std::string path = FileOf(store);
-    RemoveStaleTemporaries(path);
+    if (!store.inMemory) RemoveStaleTemporaries(path);
     std::string text;
     bool tooLarge = false;
     int error = 0;
@@ -180,7 +181,7 @@ void Load(Store& store) {
     if (read == ReadResult::Missing) return;
     ParsedRegistry parsed = ParseRegistryText(read == ReadResult::Read ? text : std::string());
     store.keys = std::move(parsed.keys);
-    if (read == ReadResult::Read && !tooLarge && !parsed.damaged()) return;
+    if (store.inMemory || (read == ReadResult::Read && !tooLarge && !parsed.damaged())) return;
     const std::string problem = ProblemOf(read, error, tooLarge);
     const std::optional<std::string> aside = KeepAside(path);
     const int moveError = errno;
@@ -203,6 +204,10 @@ void NoteSaveFailure(Store& store, const std::string& why) {
 
 // Makes a change to a copy of the keys and keeps it only once it is on disk.
 long Commit(Store& store, RegKeyMap next) {
+    if (store.inMemory) {
+        store.keys = std::move(next);
+        return ERROR_SUCCESS;
+    }
     if (store.writesBlocked) {
         store.saveFailed = true;  // told when the file was found damaged
         return ERROR_WRITE_FAULT;
@@ -396,6 +401,7 @@ void SetRegistryFile(std::string hostPath) {
     Store& store = TheStore();
     std::lock_guard lock(store.mutex);
     store.file = std::move(hostPath);
+    store.inMemory = false;
     store.loaded = false;
     store.writesBlocked = false;
     store.saveFailed = false;
@@ -407,6 +413,12 @@ std::string RegistryFile() {
     Store& store = TheStore();
     std::lock_guard lock(store.mutex);
     return FileOf(store);
+}
+
+void KeepRegistryInMemory(bool keepInMemory) {
+    Store& store = TheStore();
+    std::lock_guard lock(store.mutex);
+    store.inMemory = keepInMemory;
 }
 
 bool RegistrySaveFailed() {

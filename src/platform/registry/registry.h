@@ -87,9 +87,13 @@ private:
 };
 
 // Where the file lives. Setting it forgets what was loaded and every open
-// handle, so the next call reads the new file.
+// handle, so the next call reads the new file, and writes changes again.
 void SetRegistryFile(std::string hostPath);
 std::string RegistryFile();
+// With keepInMemory the file is read but never written, nor set aside when
+// damaged: changes last as long as the program (a scripted run on the
+// user's own settings).
+void KeepRegistryInMemory(bool keepInMemory);
 // True once a change could not be written to the file (a full disk, a
 // read-only folder, a damaged file kept in place), since the file was set.
 bool RegistrySaveFailed();
