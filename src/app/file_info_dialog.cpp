@@ -92,6 +92,9 @@ std::optional<SelectedFileInfo> FindSelectedEntry(Program& program) {
 }
 
 void ShowFileInfo(HWND mainWindow) {
+    // Only the browse screen has a selection; while a picture is viewed the
+    // hidden list must not be taken for the grid.
+    if (!ProgramOf(mainWindow).shell.browseMode) return;
     const std::optional<SelectedFileInfo> info = FindSelectedEntry(ProgramOf(mainWindow));
     if (!info) return;
     controls::DialogBoxParam(ProgramOf(mainWindow).shell.instance, IDD_FILE_INFO, mainWindow, FileInfoDialogProc,

@@ -32,7 +32,7 @@ std::optional<SelectedFileInfo> FindSelectedEntry(Program& program);
 int32_t GridSelectedIndex(Program& program);
 
 // The command: shows the dialog for the selected entry; nothing selected,
-// nothing shown.
+// or no browse screen, nothing shown.
 void ShowFileInfo(device::HWND mainWindow);
 
 }  // namespace ezo

@@ -5,9 +5,6 @@
 #include <QListView>
 #include <QTabBar>
 
-#include <functional>
-
-#include "platform/controls/combo_box.h"
 #include "platform/controls/dialog.h"
 #include "platform/controls/property_sheet.h"
 #include "platform/device/activation.h"
@@ -32,42 +29,40 @@ protected:
         dev().tap(x, y);
         dev().processPending();
     }
-    void TapOn(HWND control) {
+    // At the window's centre, or dx from its right edge.
+    void TapOn(HWND window, int32_t dx = 0) {
         gdi::RECT r;
-        ASSERT_TRUE(device::GetWindowRect(control, &r));
-        TapAt(r.left + r.width() / 2, r.top + r.height() / 2);
+        ASSERT_TRUE(device::GetWindowRect(window, &r));
+        TapAt(dx ? r.right - dx : r.left + r.width() / 2, r.top + r.height() / 2);
+    }
+    // A point of a Qt widget shown by window.
+    void TapWidget(HWND window, QWidget* widget, QPoint at) {
+        const QPoint p = widget->mapTo(window->hostedWidget(), at);
+        gdi::RECT r;
+        device::GetWindowRect(window, &r);
+        TapAt(r.left + p.x(), r.top + p.y());
     }
     // The Done button at the task bar's right end.
     void TapDone() { TapAt(223, 13); }
     // Opens the combo box's list by its arrow and taps its row.
     void TapEntry(HWND combo, int row) {
-        gdi::RECT box;
-        device::GetWindowRect(combo, &box);
-        TapAt(box.right - 5, box.top + box.height() / 2);
+        TapOn(combo, 5);
         HWND drop = device::FindWindow(u"ComboLBox", nullptr);
         ASSERT_TRUE(drop);
         auto* list = drop->hostedWidget()->findChild<QListView*>();
-        const QRect r = list->visualRect(list->model()->index(row, 0));
-        const QPoint at = list->mapTo(drop->hostedWidget(), r.center());
-        TapAt(drop->data().rect.left + at.x(), drop->data().rect.top + at.y());
+        TapWidget(drop, list, list->visualRect(list->model()->index(row, 0)).center());
     }
-    // The sheet's page that holds the control id (null when none does).
-    static HWND PageWith(HWND sheet, int id) {
-        for (HWND child : sheet->data().children)
-            if (controls::IsDialog(child) && device::GetDlgItem(child, id)) return child;
-        return nullptr;
-    }
-    static HWND Item(HWND sheet, int id) { return device::GetDlgItem(PageWith(sheet, id), id); }
     void ShowTab(HWND sheet, int index) {
         HWND tabs = device::GetDlgItem(sheet, controls::kSheetTabControlId);
         auto* bar = static_cast<QTabBar*>(tabs->hostedWidget());
-        gdi::RECT r;
-        device::GetWindowRect(tabs, &r);
-        const QPoint at = bar->tabRect(index).center();
-        TapAt(r.left + at.x(), r.top + at.y());
+        TapWidget(tabs, bar, bar->tabRect(index).center());
     }
-    static intptr_t Selected(HWND combo) { return device::SendMessage(combo, controls::CB_GETCURSEL, 0, 0); }
-    static std::u16string Text(HWND window) { return device::GetWindowText(window); }
+    // The control id on whichever page of the sheet holds it.
+    static HWND Item(HWND sheet, int id) {
+        for (HWND page : sheet->data().children)
+            if (HWND item = controls::IsDialog(page) ? device::GetDlgItem(page, id) : nullptr) return item;
+        return nullptr;
+    }
 };
 
 }  // namespace dialogs_test
