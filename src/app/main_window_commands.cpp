@@ -2,8 +2,11 @@
 // buttons, accelerators and hot-key actions share one id space. A command
 // that does not apply in the current mode is ignored, or beeps where the
 // user would otherwise wonder what happened.
+#include "app/about_box.h"
 #include "app/browse_commands.h"
+#include "app/file_info_dialog.h"
 #include "app/main_window.h"
+#include "app/options_sheet.h"
 #include "app/slide_show.h"
 #include "app/view_modes.h"
 #include "image/view_recentre.h"
@@ -104,9 +107,14 @@ void OnCommand(HWND window, uint16_t id) {
         device::DestroyWindow(window);
         return;
     case IDM_ABOUT:
+        ShowAboutBox(window);
+        return;
     case IDM_OPTION:
+        ShowOptionsDialog(window);
+        return;
     case IDM_FILE_INFO:
-        return;  // their dialogs are not built yet
+        ShowFileInfo(window);
+        return;
     case IDM_REFRESH:
         Refresh(window);
         return;

@@ -9,6 +9,8 @@ void DefineProgramResources() {
     DefineProgramBarImages();
     DefineProgramStrips();
     DefineProgramIcon();
+    DefineProgramDialogs();
+    DefineProgramDialogArt();
 }
 
 }  // namespace ezo

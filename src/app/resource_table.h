@@ -17,6 +17,8 @@ void DefineProgramAccelerators();
 void DefineProgramBarImages();    // the 16 x 16 bar button images
 void DefineProgramStrips();       // overlay and split strips, the grid's placeholder
 void DefineProgramIcon();
+void DefineProgramDialogs();    // the dialog templates
+void DefineProgramDialogArt();  // the About box's and File Info's pictures
 
 // The bitmaps a menu bar takes as its button images, by image index (for
 // SetMenuBarImages right after the bar is made); empty for an unknown bar.

@@ -71,6 +71,11 @@ void StartSlideShow(device::HWND window) {
     ShowViewBarUnlessFullScreen(program);
 }
 
+void RestartSlideTimer(device::HWND window) {
+    Program& program = ProgramOf(window);
+    if (program.shell.slideShowRunning && !program.viewState.effectRunning) StartSlideTimer(window, program);
+}
+
 void StopSlideShow(device::HWND window) {
     Program& program = ProgramOf(window);
     // A transition on its way runs to its end; it will not restart the timer.

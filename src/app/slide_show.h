@@ -11,5 +11,8 @@ namespace ezo {
 void StartSlideShow(device::HWND window);
 // Command 40093: always accepted; a running transition completes.
 void StopSlideShow(device::HWND window);
+// The interval changed: a running show waits the new interval from now on
+// (during a cover transition, the transition's end starts it).
+void RestartSlideTimer(device::HWND window);
 
 }  // namespace ezo

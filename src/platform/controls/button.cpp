@@ -23,6 +23,11 @@ bool IsCheckable(uint32_t type) { return IsRadio(type) || type == BS_AUTOCHECKBO
 class Button final : public FormControl {
 public:
     LRESULT WindowProc(uint32_t msg, WPARAM wParam, LPARAM lParam) override;
+    // A group box only frames its group: taps reach the controls inside.
+    bool TransparentToStylus() const override { return type() == BS_GROUPBOX; }
+    std::string DumpDetails() override {
+        return IsCheckable(type()) ? " check=" + std::to_string(check_) : std::string();
+    }
     void OnClicked();
 
 private:

@@ -84,6 +84,12 @@ public:
     void CloseUp(int row);
     bool OnListKey(int qtKey);
     void OnUserSelection() { Command(CBN_SELCHANGE); }
+    std::string DumpDetails() override {
+        std::string entries;
+        for (const std::u16string& text : Texts()) entries += (entries.empty() ? "" : "|") + DumpQuoted(text);
+        const int selected = box_ ? box_->currentIndex() : -1;
+        return " selected=" + std::to_string(selected) + " entries=\"" + entries + "\"";
+    }
     void OnEditChanged(const QString& text) {
         data().title = text.toStdU16String();
         Command(CBN_EDITCHANGE);

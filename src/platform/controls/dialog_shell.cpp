@@ -4,6 +4,7 @@
 #include "platform/controls/dialog.h"
 #include "platform/controls/dialog_window.h"
 #include "platform/device/activation.h"
+#include "platform/device/input.h"
 #include "platform/device/message_loop.h"
 #include "platform/device/screen.h"
 #include "platform/device/screen_layout.h"
@@ -17,6 +18,23 @@ constexpr int kDoneMargin = 3;
 // The band the button sits on covers the clock, as the handheld's does.
 constexpr int kBandWidth = 50;
 
+// The Done button on the screen, within the band at the task bar's right end.
+gdi::RECT DoneButtonRect() {
+    const int32_t left = device::kScreenWidth - kDoneMargin - kDoneWidth;
+    return {left, kDoneMargin, left + kDoneWidth, device::kTaskBarHeight - kDoneMargin};
+}
+
+void SendDone(device::HWND dialog) {
+    if (device::IsWindow(dialog))
+        device::SendMessage(dialog, device::WM_COMMAND, device::MAKEWPARAM(device::IDOK, 0), 0);
+}
+
+// A tap on the task bar over the Done button of the active dialog.
+void TapOnTaskBar(gdi::POINT p) {
+    const gdi::RECT r = DoneButtonRect();
+    if (p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom) PressDoneButton();
+}
+
 // The "ok" button lies over the task bar's right end, where the handheld's
 // shell puts it; it sends IDOK to its dialog.
 QWidget* MakeDoneButton(device::HWND dialog) {
@@ -29,12 +47,10 @@ QWidget* MakeDoneButton(device::HWND dialog) {
     auto* button = new QPushButton(QStringLiteral("ok"), band);
     button->setObjectName(QStringLiteral("doneButton"));
     button->setFocusPolicy(Qt::NoFocus);
-    button->setGeometry(kBandWidth - kDoneWidth - kDoneMargin, kDoneMargin, kDoneWidth,
-                        device::kTaskBarHeight - 2 * kDoneMargin);
-    QObject::connect(button, &QPushButton::clicked, button, [dialog] {
-        if (device::IsWindow(dialog))
-            device::SendMessage(dialog, device::WM_COMMAND, device::MAKEWPARAM(device::IDOK, 0), 0);
-    });
+    const gdi::RECT r = DoneButtonRect();
+    button->setGeometry(r.left - band->x(), r.top, r.width(), r.height());
+    QObject::connect(button, &QPushButton::clicked, button, [dialog] { SendDone(dialog); });
+    device::input::SetTaskBarTapHandler(TapOnTaskBar);
     band->setVisible(device::GetActiveWindow() == dialog);
     return band;
 }
@@ -63,7 +79,7 @@ bool HasDoneButton(device::HWND dialog) {
 bool PressDoneButton() {
     device::HWND active = device::GetActiveWindow();
     if (!HasDoneButton(active)) return false;
-    device::SendMessage(active, device::WM_COMMAND, device::MAKEWPARAM(device::IDOK, 0), 0);
+    SendDone(active);
     return true;
 }
 

@@ -116,4 +116,21 @@ void FormControl::Command(uint16_t code) {
                             reinterpret_cast<device::LPARAM>(static_cast<device::HWND>(this)));
 }
 
+std::string DumpQuoted(std::u16string_view text) {
+    const QByteArray utf8 = QString::fromUtf16(text.data(), qsizetype(text.size())).toUtf8();
+    std::string out;
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || c == '%' || c == '"' || c == '|') {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            out += '%';
+            out += kHex[byte >> 4];
+            out += kHex[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 }  // namespace controls

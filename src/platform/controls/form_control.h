@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "platform/controls/list_link.h"
 #include "platform/device/window.h"
@@ -55,6 +57,11 @@ bool DialogKey(device::HWND control, int qtKey, Qt::KeyboardModifiers modifiers)
 // The font of a dialog with a "System" font of pointSize: a narrow sans
 // serif, with the Hangul font for Korean text.
 QFont DialogFont(int pointSize);
+
+// Text for the device dump's window lines: UTF-8 with control characters,
+// '%', '"' and '|' written as '%' and two hex digits, so that it stays on
+// its line and inside its quotes, and '|' can separate entries.
+std::string DumpQuoted(std::u16string_view text);
 
 // The parts of a size packed in WM_SIZE's lParam.
 inline int32_t SizeWidth(device::LPARAM l) { return device::LOWORD(uintptr_t(l)); }

@@ -28,7 +28,9 @@ QString FormsStyleSheet() {
         "  border-color: #9A9A9A; background: #F4F4F4; }"
         "QGroupBox#button { border: 1px solid #808080; margin-top: 6px; color: black; }"
         "QGroupBox#button::title { subcontrol-origin: margin; left: 4px; padding: 0px 2px; }"
-        "QLabel#static { color: black; background: transparent; }"
+        // Static text paints its background, as the handheld's does: a label
+        // laid over a group box's caption hides it.
+        "QLabel#static { color: black; background: white; }"
         "QLabel#static:disabled { color: #9A9A9A; }"
         "QLineEdit#edit { background: white; color: black; border: 1px solid #808080; padding: 0px 2px;"
         "  selection-background-color: #0A246A; selection-color: white; }"

@@ -171,10 +171,13 @@ QImage ImageFromBitmap(const gdi::Bitmap& bitmap, gdi::COLORREF key) {
 
 void DefineIcon(int id, PixelArt art) { Resources().icons[id] = std::move(art); }
 
-QImage LoadIcon(HINSTANCE, int id) {
+gdi::BitmapPtr LoadIconBitmap(HINSTANCE, int id) {
     auto it = Resources().icons.find(id);
-    if (it == Resources().icons.end()) return {};
-    gdi::BitmapPtr bitmap = BitmapFromPixelArt(it->second);
+    return it == Resources().icons.end() ? nullptr : BitmapFromPixelArt(it->second);
+}
+
+QImage LoadIcon(HINSTANCE instance, int id) {
+    gdi::BitmapPtr bitmap = LoadIconBitmap(instance, id);
     return bitmap ? ImageFromBitmap(*bitmap) : QImage();
 }
 

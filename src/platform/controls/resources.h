@@ -147,6 +147,8 @@ QImage ImageFromBitmap(const gdi::Bitmap& bitmap, gdi::COLORREF key = kTranspare
 void DefineIcon(int id, PixelArt art);
 // Null image for an unknown or bad icon.
 QImage LoadIcon(HINSTANCE instance, int id);
+// The icon as a 24-bit bitmap with magenta where it is transparent; null as above.
+gdi::BitmapPtr LoadIconBitmap(HINSTANCE instance, int id);
 
 // Forgets every resource (tests).
 void ClearResources();

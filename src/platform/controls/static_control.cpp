@@ -4,6 +4,7 @@
 
 #include "platform/controls/form_control.h"
 #include "platform/controls/image_list.h"
+#include "platform/controls/resources.h"
 #include "platform/device/painting.h"
 #include "platform/gdi/blit.h"
 #include "platform/gdi/paint.h"
@@ -123,7 +124,11 @@ void Static::OnPaint() {
 
 void SetBitmapResourceLoader(BitmapResourceLoader loader) { Loader() = std::move(loader); }
 
-gdi::BitmapPtr LoadBitmapResource(int id) { return Loader() ? Loader()(id) : nullptr; }
+gdi::BitmapPtr LoadBitmapResource(int id) {
+    if (Loader()) return Loader()(id);
+    if (gdi::BitmapPtr bitmap = LoadBitmap(nullptr, id)) return bitmap;
+    return LoadIconBitmap(nullptr, id);
+}
 
 int ResourceIdOf(std::u16string_view text) {
     if (text.size() < 2 || text.size() > 6 || text[0] != u'#') return -1;

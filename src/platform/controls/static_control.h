@@ -32,8 +32,8 @@ constexpr uint32_t IMAGE_ICON = 1;
 // The transparent colour of icons.
 constexpr gdi::COLORREF kIconTransparent = gdi::RGB(255, 0, 255);
 
-// Where bitmap and icon resources come from (the program's resources); the
-// loader returns null for an unknown id.
+// Where bitmap and icon resources come from; the loader returns null for an
+// unknown id. Without one, the resource table's bitmaps, then its icons.
 using BitmapResourceLoader = std::function<gdi::BitmapPtr(int id)>;
 void SetBitmapResourceLoader(BitmapResourceLoader loader);
 gdi::BitmapPtr LoadBitmapResource(int id);

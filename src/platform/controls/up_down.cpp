@@ -24,6 +24,9 @@ public:
     LRESULT WindowProc(uint32_t msg, WPARAM wParam, LPARAM lParam) override;
     // One press of an arrow: +1 up, -1 down.
     void Step(int32_t delta);
+    std::string DumpDetails() override {
+        return " value=" + std::to_string(pos_) + " range=" + std::to_string(lower_) + ".." + std::to_string(upper_);
+    }
 
 private:
     LRESULT OnCreate();

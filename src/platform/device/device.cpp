@@ -86,7 +86,7 @@ void DumpWindow(DumpWriter& out, HWND window) {
     out.write("window", Label(window) + " rect=" + std::to_string(d.rect.left) + "," +
                             std::to_string(d.rect.top) + "," + std::to_string(d.rect.width()) + "," +
                             std::to_string(d.rect.height()) + " visible=" + (d.visible ? "1" : "0") +
-                            " enabled=" + (d.enabled ? "1" : "0"));
+                            " enabled=" + (d.enabled ? "1" : "0") + window->DumpDetails());
     out.indent();
     for (HWND child : d.children) DumpWindow(out, child);
     out.outdent();

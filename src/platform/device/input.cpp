@@ -29,6 +29,8 @@ struct Hold {
 };
 
 bool stylusDown = false;
+bool downOnTaskBar = false;
+TaskBarTapHandler taskBarTap;
 gdi::POINT downPoint;
 TapRecord lastTap;
 Hold hold;
@@ -126,6 +128,7 @@ void StylusDown(gdi::POINT screen) {
     screen = Clamp(screen);
     stylusDown = true;
     downPoint = screen;
+    downOnTaskBar = !GetCapture() && PointOnTaskBar(screen);
     HWND window = StylusTarget(screen);
     hold = {};
     if (!window) return;
@@ -154,6 +157,12 @@ void StylusUp(gdi::POINT screen) {
     stylusDown = false;
     NoteStylusAt(screen);
     hold.pending = false;
+    const bool taskBarTapped = downOnTaskBar && !GetCapture() && PointOnTaskBar(screen);
+    downOnTaskBar = false;
+    if (taskBarTapped) {
+        if (taskBarTap) taskBarTap(screen);
+        return;
+    }
     if (HWND window = StylusTarget(screen)) Deliver(window, WM_LBUTTONUP, 0, screen);
 }
 
@@ -257,10 +266,14 @@ void TypeText(std::u16string_view text) {
     }
 }
 
+void SetTaskBarTapHandler(TaskBarTapHandler handler) { taskBarTap = std::move(handler); }
+
 void SetAccelerators(HACCEL table) { accelerators = table; }
 
 void ResetInput() {
     stylusDown = false;
+    downOnTaskBar = false;
+    taskBarTap = {};
     lastTap = {};
     hold = {};
     wheelRest = 0;

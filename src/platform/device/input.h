@@ -14,6 +14,8 @@
 // no modal window runs; the application buttons as WM_HOTKEY to the window that
 // registered them, else nowhere; other keys to the focused window.
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string_view>
 
 #include <QString>
@@ -45,6 +47,12 @@ void CheckHold();
 void KeyPress(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text);
 void KeyRelease(int qtKey, Qt::KeyboardModifiers modifiers);
 void TypeText(std::u16string_view text);
+
+// A tap on the task bar (stylus down and up there, no capture) goes to the
+// handler the shell registers (its Done button), at the screen point of the
+// lift. ResetInput forgets it.
+using TaskBarTapHandler = std::function<void(gdi::POINT screen)>;
+void SetTaskBarTapHandler(TaskBarTapHandler handler);
 
 // The accelerator table in use (the program's by default).
 void SetAccelerators(HACCEL table);

@@ -46,7 +46,7 @@ bool Contains(const gdi::RECT& r, gdi::POINT p) {
 HWND DeepestAt(const std::vector<HWND>& list, gdi::POINT p) {
     for (auto it = list.rbegin(); it != list.rend(); ++it) {
         const WindowData& d = (*it)->data();
-        if (!d.visible || d.destroying || !Contains(d.rect, p)) continue;
+        if (!d.visible || d.destroying || (*it)->TransparentToStylus() || !Contains(d.rect, p)) continue;
         HWND inner = DeepestAt(d.children, {p.x - d.rect.left, p.y - d.rect.top});
         return inner ? inner : *it;
     }

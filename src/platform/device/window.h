@@ -65,6 +65,12 @@ public:
     // False for top-level windows that never become the active window (menus,
     // menu bars): showing or tapping one leaves the activation where it is.
     virtual bool TakesActivation() const { return true; }
+    // True for windows the stylus passes through to what lies below (a
+    // group box's frame over the controls it groups).
+    virtual bool TransparentToStylus() const { return false; }
+    // The state a control adds to its line in the device dump: " key=value"
+    // parts, each starting with a blank (empty: nothing to add).
+    virtual std::string DumpDetails() { return {}; }
 
     WindowData& data() { return data_; }
     const WindowData& data() const { return data_; }
