@@ -68,11 +68,8 @@ intptr_t FileInfoDialogProc(HWND dialog, uint32_t msg, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-int32_t GridSelectedIndex(Program& program) {
-    std::u16string path;
-    if (!SelectedFilePath(program, path)) return 0;
-    const FileEntry* entry = EntryNamed(program.fileList, FileNameOfPath(path, 0));
-    return entry ? entry->index : 0;
+int32_t GridSelectedIndex(const Program& program) {
+    return program.grid.selectionActive ? program.grid.selectedIndex : 0;
 }
 
 std::optional<SelectedFileInfo> FindSelectedEntry(Program& program) {

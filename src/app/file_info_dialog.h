@@ -26,10 +26,8 @@ struct SelectedFileInfo {
 // which view the selection came from.
 std::optional<SelectedFileInfo> FindSelectedEntry(Program& program);
 
-// The 1-based index of the grid's selected cell, 0 when no cell is
-// selected. Until the grid keeps a selection of its own, the cell is the
-// one of the file list's marked row.
-int32_t GridSelectedIndex(Program& program);
+// The 1-based index of the grid's highlighted cell, 0 when none is.
+int32_t GridSelectedIndex(const Program& program);
 
 // The command: shows the dialog for the selected entry; nothing selected,
 // or no browse screen, nothing shown.
