@@ -41,13 +41,14 @@ void RescanFolder(Program& program) {
     program.fileList.scanPath = program.currentFolder;
     ScanFolder(program.fileList);
     RefillFileView(program);
-    StartThumbnailGenerator();
+    StartThumbnailGenerator(program);
 }
 
 }  // namespace
 
 void SwitchBrowseView(HWND window, uint16_t command) {
-    Shell& shell = ProgramOf(window).shell;
+    Program& program = ProgramOf(window);
+    Shell& shell = program.shell;
     if (shell.rowCount <= 0) return;
     switch (command) {
     case IDM_TO_THUMBNAILS:
@@ -58,7 +59,7 @@ void SwitchBrowseView(HWND window, uint16_t command) {
         shell.thumbViewActive = 1;
         shell.BrowseView = Thumbnails;
         if (shell.thumbRestartPending) {
-            StartThumbnailGenerator();
+            StartThumbnailGenerator(program);
             shell.thumbRestartPending = 0;
         }
         return;
@@ -88,7 +89,7 @@ int DeleteSelectedFiles(HWND window, const FileRows& rows) {
     if (device::MessageBox(window, kDeleteQuestion, kDeleteCaption, device::MB_OKCANCEL | device::MB_ICONQUESTION) !=
         device::IDOK)
         return 0;
-    StopThumbnailGenerator();
+    StopThumbnailGenerator(program);
     // A file that cannot be deleted loses its row all the same; the next
     // listing of the folder shows it again.
     int deleted = files::DeleteFile(path) ? 1 : 0;

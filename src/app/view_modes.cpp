@@ -82,7 +82,7 @@ void BackToBrowse(HWND window) {
     viewState.currentImage.reset();
     gdi::FillRect(dc, &client, gdi::GetStockBrush(gdi::WHITE_BRUSH));
     if (shell.thumbRestartPending) {
-        StartThumbnailGenerator();
+        StartThumbnailGenerator(program);
         shell.thumbRestartPending = 0;
     }
     ShowFileArea(shell);

@@ -30,6 +30,25 @@ void StartDecode(DecodeRun& run) {
     jpeg_start_decompress(&cinfo);
 }
 
+// The scale of a reduced decode: the output size is the file's times n/8,
+// rounded up, and the smallest n whose output covers `least` is taken.
+struct ScaleRun {
+    JpegSession* session = nullptr;
+    JpegSize least;
+};
+
+void ChooseScaleAndStart(ScaleRun& run) {
+    jpeg_decompress_struct& cinfo = run.session->cinfo;
+    cinfo.dct_method = JDCT_IFAST;
+    cinfo.scale_denom = 8;
+    for (cinfo.scale_num = 1; cinfo.scale_num < 8; ++cinfo.scale_num) {
+        jpeg_calc_output_dimensions(&cinfo);
+        if (int64_t(cinfo.output_width) >= run.least.width && int64_t(cinfo.output_height) >= run.least.height)
+            break;
+    }
+    jpeg_start_decompress(&cinfo);
+}
+
 // Grey, RGB and CMYK come out as 1, 3 and 4 bytes a pixel. Anything else
 // (files of 2 or 5 and more components) is refused: its pixels would not fit
 // the row and have no defined colours.
@@ -112,7 +131,48 @@ struct ProbeRun {
 
 void ReadHeader(ProbeRun& run) { OpenJpegSource(*run.session, run.file); }
 
+// Keeps target when it has the size already; a fresh bitmap otherwise.
+bool PrepareTarget(gdi::BitmapPtr& target, int32_t width, int32_t height) {
+    if (target && target->width() == width && target->height() == height && target->bitsPerPixel() == 24 &&
+        target->bottomUp())
+        return true;
+    target.reset();
+    const gdi::BITMAPINFO info = Make24BitImageInfo(width, height);
+    void* bits = nullptr;
+    target = gdi::CreateDIBSection(nullptr, &info, gdi::DIB_RGB_COLORS, &bits);
+    if (!bits) target.reset();
+    return target != nullptr;
+}
+
 }  // namespace
+
+ReducedJpegDecode::ReducedJpegDecode(const std::u16string& path, const std::atomic<bool>* cancel)
+    : file_(files::_wfopen(path, u"rb")) {
+    if (!file_) return;
+    session_.error.cancel = cancel;
+    ProbeRun run{&session_, file_.get()};
+    if (!RunJpegStep(session_, ReadHeader, run)) return;
+    fileSize_ = {int32_t(session_.cinfo.image_width), int32_t(session_.cinfo.image_height)};
+    opened_ = true;
+}
+
+bool ReducedJpegDecode::Decode(JpegSize least, gdi::BitmapPtr& target) {
+    if (!opened_) return false;
+    opened_ = false;  // one decode per file
+    ScaleRun scale{&session_, least};
+    if (!RunJpegStep(session_, ChooseScaleAndStart, scale)) return false;
+    const jpeg_decompress_struct& cinfo = session_.cinfo;
+    if (!HasPlaceableOutput(cinfo)) return false;
+    if (!PrepareTarget(target, int32_t(cinfo.output_width), int32_t(cinfo.output_height))) return false;
+    DecodeRun run;
+    run.session = &session_;
+    run.file = file_.get();
+    run.pixels = target->pixels();
+    run.width = target->width();
+    run.height = target->height();
+    run.stride = target->stride();
+    return RunJpegStep(session_, ReadRows, run);
+}
 
 JpegDecode DecodeJpeg(device::HWND window, const std::u16string& path) {
     JpegDecode result;

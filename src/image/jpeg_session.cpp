@@ -39,10 +39,17 @@ void WatchMessage(j_common_ptr cinfo, int level) {
     if (code == JWRN_JPEG_EOF || !canResync) ErrorManagerOf(cinfo)->dataEnded = 1;
 }
 
-// Called by the library between rows of input; refuses endless scan lists.
+bool Cancelled(j_common_ptr cinfo) {
+    const std::atomic<bool>* cancel = ErrorManagerOf(cinfo)->cancel;
+    return cancel && cancel->load(std::memory_order_relaxed);
+}
+
+// Called by the library between rows of input and output; refuses endless
+// scan lists, and ends a decode whose caller has given up on it.
 void LimitScans(j_common_ptr cinfo) {
     if (!cinfo->is_decompressor) return;
-    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number <= kMaxJpegScans) return;
+    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number <= kMaxJpegScans && !Cancelled(cinfo))
+        return;
     cinfo->err->msg_code = JMSG_NOMESSAGE;
     (*cinfo->err->error_exit)(cinfo);
 }

@@ -3,6 +3,7 @@
 // standard error manager followed by a recovery point that the error exit
 // jumps back to, warnings kept quiet but watched for the end of the data,
 // and a limit on the number of scans of a progressive file.
+#include <atomic>
 #include <csetjmp>
 #include <cstdio>
 
@@ -20,6 +21,9 @@ struct JpegErrorManager {
     // of the file, or a marker no restart can recover from): from then on
     // the library only makes up grey rows.
     int dataEnded;
+    // When set, a decode ends with an error as soon as this turns true (a
+    // thumbnail pass being stopped); it is looked at between rows.
+    const std::atomic<bool>* cancel;
 };
 
 // Progressive files with more scans than this are refused: every scan walks

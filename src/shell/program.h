@@ -10,6 +10,8 @@
 #include "settings/settings.h"
 #include "shell/file_entries.h"
 #include "shell/shell_state.h"
+#include "shell/thumbnail_pass_state.h"
+#include "shell/thumbnail_store_state.h"
 #include "shell/view_state.h"
 
 namespace ezo {
@@ -23,6 +25,8 @@ struct Program {
     // The folder selected (or last expanded) in the tree, ending in "\":
     // "\" for the root. Saved as the folder to show at the next start.
     std::u16string currentFolder;
+    ThumbnailStore thumbnailStore;
+    ThumbnailPassState thumbnailPass;
 };
 
 // The view screen shows a picture in memory.

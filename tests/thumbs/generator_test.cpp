@@ -1,0 +1,153 @@
+// The pass run on the test's thread: what each picture's thumbnail looks
+// like, where it sits, and what goes into the store.
+#include <filesystem>
+#include <optional>
+
+#include "image/jpeg_decoder.h"
+#include "platform/gdi/pixel_format.h"
+#include "shell/image_kind.h"
+#include "shell/thumbnail_pass_state.h"
+#include "store_fixture.h"
+#include "support/jpeg_test_support.h"
+#include "thumbs/thumbnail_generator.h"
+#include "thumbs/thumbnail_store.h"
+
+namespace thumbs_test {
+namespace {
+
+const std::vector<uint8_t> kTop{220, 30, 40};
+const std::vector<uint8_t> kBottom{20, 60, 230};
+
+class GeneratorTest : public StoreTest {
+protected:
+    // A picture whose top-left quarter (or so) is kTop and the rest kBottom.
+    void Picture(const std::string& name, int32_t width, int32_t height) {
+        jpeg_test::Samples samples(width, height, JCS_RGB, kTop, kBottom);
+        samples.band = std::max(1, std::min(width, height) / 2);
+        pictures_.Write(name, samples);
+        entries_.push_back({ezo::PassEntry{std::u16string(name.begin(), name.end()),
+                                           std::filesystem::file_size(files::DeviceRoot() + "/" + name), ezo::Jpg,
+                                           int(entries_.size())}});
+    }
+
+    // Runs one pass over the pictures; what it finished, by list position.
+    std::vector<std::optional<ezo::FinishedThumbnail>> Pass() {
+        ezo::ThumbnailJob job{u"\\", entries_, nullptr, &store_, &pass_};
+        ezo::GenerateThumbnails(job);
+        std::vector<std::optional<ezo::FinishedThumbnail>> byPosition(entries_.size());
+        for (ezo::FinishedThumbnail& done : pass_.finished) byPosition[size_t(done.position)] = std::move(done);
+        pass_.finished.clear();
+        return byPosition;
+    }
+
+    jpeg_test::DeviceFolder pictures_;
+    std::vector<ezo::PassEntry> entries_;
+    ezo::ThumbnailStore store_;
+    ezo::ThumbnailPassState pass_;
+};
+
+gdi::Rgb PixelOf(const gdi::Bitmap& bitmap, int32_t x, int32_t y) {
+    return gdi::ReadPixelAt(bitmap.row(y) + size_t(x) * size_t(bitmap.bitsPerPixel() / 8), bitmap.bitsPerPixel());
+}
+
+void ExpectNear(gdi::Rgb got, const std::vector<uint8_t>& want) {
+    EXPECT_NEAR(got.r, want[0], 12);
+    EXPECT_NEAR(got.g, want[1], 12);
+    EXPECT_NEAR(got.b, want[2], 12);
+}
+
+TEST_F(GeneratorTest, EachPictureGetsItsSizeOffsetsAndColoursAndLargeOnesAreStored) {
+    const struct {
+        const char* name;
+        int32_t width, height;
+        int32_t thumbWidth, thumbHeight, left, top;
+        int32_t stored;  // its number, 0 when not stored
+    } cases[] = {
+        {"wide.jpg", 640, 480, 64, 48, 0, 6, 1},  {"tall.jpg", 480, 640, 45, 60, 10, 0, 2},
+        {"small.jpg", 200, 150, 64, 48, 0, 6, 0}, {"square.jpg", 300, 300, 60, 60, 3, 0, 0},
+        {"fits.jpg", 50, 40, 50, 40, 7, 10, 0},   {"just.jpg", 65, 60, 64, 59, 0, 0, 0},
+        {"strip.jpg", 1000, 10, 0, 0, 0, 0, 0},   {"big.jpg", 2000, 1500, 64, 48, 0, 6, 3},
+    };
+    for (const auto& c : cases) Picture(c.name, c.width, c.height);
+    std::filesystem::create_directories(Folder());
+    ezo::OpenThumbnailStore(store_);
+    const auto finished = Pass();
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
+        SCOPED_TRACE(c.name);
+        if (c.thumbWidth == 0) {
+            EXPECT_FALSE(finished[i]);
+            continue;
+        }
+        ASSERT_TRUE(finished[i]);
+        const gdi::Bitmap& thumbnail = *finished[i]->bitmap;
+        EXPECT_EQ(thumbnail.width(), c.thumbWidth);
+        EXPECT_EQ(thumbnail.height(), c.thumbHeight);
+        EXPECT_EQ(finished[i]->thumbLeft, c.left);
+        EXPECT_EQ(finished[i]->thumbTop, c.top);
+        // Unscaled copies cannot be stored: they are the screen's kind.
+        EXPECT_EQ(thumbnail.programVisible(), c.width > 64 || c.height > 60);
+        ExpectNear(PixelOf(thumbnail, 0, 0), kTop);
+        ExpectNear(PixelOf(thumbnail, thumbnail.width() - 1, thumbnail.height() - 1), kBottom);
+        if (!c.stored) continue;
+        // The stored file: the same picture, the top row first.
+        ezo::ReducedJpegDecode stored(ezo::ThumbnailFileName(c.stored), nullptr);
+        ASSERT_TRUE(stored.opened());
+        EXPECT_EQ(stored.fileSize(), (ezo::JpegSize{c.thumbWidth, c.thumbHeight}));
+        gdi::BitmapPtr decoded;
+        ASSERT_TRUE(stored.Decode(stored.fileSize(), decoded));
+        ExpectNear(PixelOf(*decoded, 0, 0), kTop);
+        ExpectNear(PixelOf(*decoded, c.thumbWidth - 1, c.thumbHeight - 1), kBottom);
+    }
+    EXPECT_EQ(store_.highestNumber, 3);
+    EXPECT_EQ(Bytes("index.tmb").size(), 4u * 540);
+}
+
+TEST_F(GeneratorTest, AMissingStoredFileIsWrittenAgainUnderItsNumber) {
+    Picture("a.jpg", 640, 480);
+    Picture("b.jpg", 480, 640);
+    ezo::OpenThumbnailStore(store_);
+    Pass();
+    const std::vector<uint8_t> index = Bytes("index.tmb");
+    std::filesystem::remove(StoreFile("ezo1.ezo"));
+    ezo::OpenThumbnailStore(store_);  // the next run
+    const auto finished = Pass();
+    ASSERT_TRUE(finished[0]);
+    EXPECT_TRUE(std::filesystem::exists(StoreFile("ezo1.ezo")));
+    EXPECT_EQ(Bytes("index.tmb"), index);
+    EXPECT_EQ(store_.highestNumber, 2);
+}
+
+TEST_F(GeneratorTest, WithTheStoreOffThumbnailsAreMadeAndNothingIsWritten) {
+    Picture("a.jpg", 640, 480);
+    std::filesystem::remove_all(Folder());
+    ezo::OpenThumbnailStore(store_);
+    const auto finished = Pass();
+    ASSERT_TRUE(finished[0]);
+    EXPECT_EQ(finished[0]->bitmap->width(), 64);
+    EXPECT_FALSE(std::filesystem::exists(Folder()));
+}
+
+TEST_F(GeneratorTest, UnreadablePicturesAreSkippedAndTheRestGoOn) {
+    pictures_.WriteBytes("empty.jpg", {});
+    pictures_.WriteBytes("noise.jpg", std::vector<uint8_t>(5000, 0x5A));
+    entries_.push_back({u"empty.jpg", 0, ezo::Jpg, 0});
+    entries_.push_back({u"noise.jpg", 5000, ezo::Jpg, 1});
+    entries_.push_back({u"gone.jpg", 10, ezo::Jpg, 2});
+    Picture("a.jpg", 640, 480);
+    ezo::OpenThumbnailStore(store_);
+    const auto finished = Pass();
+    EXPECT_FALSE(finished[0] || finished[1] || finished[2]);
+    EXPECT_TRUE(finished[3]);
+}
+
+TEST_F(GeneratorTest, ACancelledPassFinishesNothingMore) {
+    Picture("a.jpg", 640, 480);
+    ezo::OpenThumbnailStore(store_);
+    pass_.cancel = true;
+    EXPECT_FALSE(Pass()[0]);
+    EXPECT_EQ(store_.highestNumber, 0);
+}
+
+}  // namespace
+}  // namespace thumbs_test
