@@ -21,6 +21,9 @@ struct DecodeRun {
     int32_t width = 0;
     int32_t height = 0;
     int32_t stride = 0;
+    // The rows come from the first scans of a progressive file; the rest of
+    // the file is never read.
+    bool firstScansOnly = false;
 };
 
 void StartDecode(DecodeRun& run) {
@@ -35,7 +38,16 @@ void StartDecode(DecodeRun& run) {
 struct ScaleRun {
     JpegSession* session = nullptr;
     JpegSize least;
+    bool firstScansOnly = false;
 };
+
+// Every component has had a scan of its DC coefficients (maybe still
+// without their lowest bits, which do not show at this size).
+bool HasEveryDcCoefficient(const jpeg_decompress_struct& cinfo) {
+    for (int c = 0; c < cinfo.num_components; ++c)
+        if (cinfo.coef_bits[c][0] < 0) return false;
+    return true;
+}
 
 void ChooseScaleAndStart(ScaleRun& run) {
     jpeg_decompress_struct& cinfo = run.session->cinfo;
@@ -46,7 +58,23 @@ void ChooseScaleAndStart(ScaleRun& run) {
         if (int64_t(cinfo.output_width) >= run.least.width && int64_t(cinfo.output_height) >= run.least.height)
             break;
     }
+    // At 1/8 each output pixel is the mean of its block, which is the block's
+    // DC coefficient alone: a progressive file has every DC coefficient after
+    // its first scans, so the scans of detail that follow need not be read.
+    run.firstScansOnly = cinfo.progressive_mode && cinfo.scale_num == 1;
+    if (!run.firstScansOnly) {
+        jpeg_start_decompress(&cinfo);
+        return;
+    }
+    cinfo.buffered_image = TRUE;
+    cinfo.do_block_smoothing = FALSE;
     jpeg_start_decompress(&cinfo);
+    for (;;) {
+        const int status = jpeg_consume_input(&cinfo);
+        if (status == JPEG_SUSPENDED || status == JPEG_REACHED_EOI) break;
+        if (status == JPEG_SCAN_COMPLETED && HasEveryDcCoefficient(cinfo)) break;
+    }
+    jpeg_start_output(&cinfo, cinfo.input_scan_number);
 }
 
 // Grey, RGB and CMYK come out as 1, 3 and 4 bytes a pixel. Anything else
@@ -118,7 +146,7 @@ void ReadRows(DecodeRun& run) {
             stopAt = std::min(cinfo.output_height, cinfo.output_scanline + tailRows);
     }
     for (int32_t m = written; m < run.height; ++m) FillRowGrey(RowFromTop(run, m), run.width);
-    if (cinfo.output_scanline < cinfo.output_height)
+    if (cinfo.output_scanline < cinfo.output_height || run.firstScansOnly)
         jpeg_abort_decompress(&cinfo);
     else
         jpeg_finish_decompress(&cinfo);
@@ -171,6 +199,7 @@ bool ReducedJpegDecode::Decode(JpegSize least, gdi::BitmapPtr& target) {
     run.width = target->width();
     run.height = target->height();
     run.stride = target->stride();
+    run.firstScansOnly = scale.firstScansOnly;
     return RunJpegStep(session_, ReadRows, run);
 }
 

@@ -102,16 +102,21 @@ int StoreThumbnailFile(const ThumbnailStore& store, const gdi::Bitmap& thumbnail
 }
 
 void EmptyThumbnailStore(Program& program) {
+    // The pass uses the store: it stops first, and goes on afterwards with
+    // the entries it had not reached, so their cells do not stay empty.
+    const int passStarted = ThumbnailGeneratorRunning(program);
     StopThumbnailGenerator(program);
     ThumbnailStore& store = program.thumbnailStore;
     store.records.clear();
     store.highestNumber = 0;
-    if (!store.enabled) return;
-    store.indexFile.reset();
-    device::SetCursor(device::Cursor::Wait);
-    DeleteStoreFiles();
-    OpenIndex(store);
-    device::SetCursor(device::Cursor::Arrow);
+    if (store.enabled) {
+        store.indexFile.reset();
+        device::SetCursor(device::Cursor::Wait);
+        DeleteStoreFiles();
+        OpenIndex(store);
+        device::SetCursor(device::Cursor::Arrow);
+    }
+    if (passStarted) StartThumbnailGenerator(program);
 }
 
 int32_t ThumbnailStoreHighestNumber(const Program& program) { return program.thumbnailStore.highestNumber; }

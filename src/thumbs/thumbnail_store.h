@@ -41,7 +41,7 @@ gdi::BitmapPtr LoadThumbnailFile(const ThumbnailStore& store, int32_t number);
 int StoreThumbnailFile(const ThumbnailStore& store, const gdi::Bitmap& thumbnail, int32_t number);
 
 // Deletes every stored thumbnail and the index and starts a new empty index.
-// Stops a running generator pass first.
+// A generator pass is stopped first and started again afterwards.
 void EmptyThumbnailStore(Program& program);
 // The highest thumbnail number in use; 0 when the store holds nothing.
 int32_t ThumbnailStoreHighestNumber(const Program& program);

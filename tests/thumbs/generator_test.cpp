@@ -21,9 +21,11 @@ const std::vector<uint8_t> kBottom{20, 60, 230};
 class GeneratorTest : public StoreTest {
 protected:
     // A picture whose top-left quarter (or so) is kTop and the rest kBottom.
-    void Picture(const std::string& name, int32_t width, int32_t height) {
+    void Picture(const std::string& name, int32_t width, int32_t height,
+                 jpeg_test::Samples::Scans scans = jpeg_test::Samples::Scans::Baseline) {
         jpeg_test::Samples samples(width, height, JCS_RGB, kTop, kBottom);
         samples.band = std::max(1, std::min(width, height) / 2);
+        samples.scans = scans;
         pictures_.Write(name, samples);
         entries_.push_back({ezo::PassEntry{std::u16string(name.begin(), name.end()),
                                            std::filesystem::file_size(files::DeviceRoot() + "/" + name), ezo::Jpg,
@@ -67,8 +69,12 @@ TEST_F(GeneratorTest, EachPictureGetsItsSizeOffsetsAndColoursAndLargeOnesAreStor
         {"small.jpg", 200, 150, 64, 48, 0, 6, 0}, {"square.jpg", 300, 300, 60, 60, 3, 0, 0},
         {"fits.jpg", 50, 40, 50, 40, 7, 10, 0},   {"just.jpg", 65, 60, 64, 59, 0, 0, 0},
         {"strip.jpg", 1000, 10, 0, 0, 0, 0, 0},   {"big.jpg", 2000, 1500, 64, 48, 0, 6, 3},
+        {"progressive.jpg", 2000, 1500, 64, 48, 0, 6, 4},
     };
-    for (const auto& c : cases) Picture(c.name, c.width, c.height);
+    for (const auto& c : cases)
+        Picture(c.name, c.width, c.height,
+                std::string(c.name) == "progressive.jpg" ? jpeg_test::Samples::Scans::Progressive
+                                                         : jpeg_test::Samples::Scans::Baseline);
     std::filesystem::create_directories(Folder());
     ezo::OpenThumbnailStore(store_);
     const auto finished = Pass();
@@ -99,8 +105,8 @@ TEST_F(GeneratorTest, EachPictureGetsItsSizeOffsetsAndColoursAndLargeOnesAreStor
         ExpectNear(PixelOf(*decoded, 0, 0), kTop);
         ExpectNear(PixelOf(*decoded, c.thumbWidth - 1, c.thumbHeight - 1), kBottom);
     }
-    EXPECT_EQ(store_.highestNumber, 3);
-    EXPECT_EQ(Bytes("index.tmb").size(), 4u * 540);
+    EXPECT_EQ(store_.highestNumber, 4);
+    EXPECT_EQ(Bytes("index.tmb").size(), 5u * 540);
 }
 
 TEST_F(GeneratorTest, AMissingStoredFileIsWrittenAgainUnderItsNumber) {

@@ -85,8 +85,9 @@ TEST_F(StoreTest, WithoutAUsableIndexTheStoreIsOffAndWritesNothing) {
         int32_t left = 0, top = 0;
         EXPECT_EQ(ezo::AddThumbnailRecord(store, {u"a.jpg", 1, 10, 0, 0}, 1), 0);
         EXPECT_EQ(ezo::FindThumbnail(store, u"a.jpg", 10, left, top), -1);
-        EXPECT_EQ(std::filesystem::exists(Folder()), !folderMissing);
-        if (!folderMissing) EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()), {}), 1);
+        // Nothing was created: no folder, or the folder with its one entry.
+        const auto entries = [&] { return std::distance(std::filesystem::directory_iterator(Folder()), {}); };
+        EXPECT_EQ(std::filesystem::exists(Folder()) ? entries() : 0, folderMissing ? 0 : 1);
     }
 }
 
