@@ -1,14 +1,14 @@
 #include "image/decoded_image.h"
 
 #include "image/jpeg_decoder.h"
+#include "image/platform_decoding.h"
 #include "shell/image_kind.h"
 #include "shell/program.h"
 
 namespace ezo {
 
 int LoadImageFile(device::HWND window, const std::u16string& path, uint32_t kind) {
-    // BMP and GIF go to the platform decoder, which is not there yet.
-    if (!IsJpegKind(kind)) return 0;
+    if (!IsJpegKind(kind)) return DecodeWithPlatformDecoder(window, path);
     Program& program = ProgramOf(window);
     ViewState& viewState = program.viewState;
     // The viewer never holds two pictures: the old one goes before decoding.
@@ -29,7 +29,7 @@ int LoadImageFile(device::HWND window, const std::u16string& path, uint32_t kind
 
 int ProbeImageFile(device::HWND window, const std::u16string& path, uint32_t kind, int32_t& width,
                    int32_t& height, int32_t& third) {
-    if (!IsJpegKind(kind)) return 0;
+    if (!IsJpegKind(kind)) return ProbeWithPlatformDecoder(path, width, height, third);
     return ProbeJpeg(path, width, height, third);
 }
 

@@ -17,6 +17,21 @@ uint64_t MemoryAvailable();
 bool ReserveMemory(uint64_t bytes);
 void ReleaseMemory(uint64_t bytes);
 
+// Memory taken from the budget for a scope, for buffers that are not bitmaps
+// (a decoder's whole-picture work image); held() is false when it did not fit.
+class MemoryReservation {
+public:
+    explicit MemoryReservation(uint64_t bytes) : bytes_(ReserveMemory(bytes) ? bytes : 0), held_(bytes_ == bytes) {}
+    ~MemoryReservation() { ReleaseMemory(bytes_); }
+    MemoryReservation(const MemoryReservation&) = delete;
+    MemoryReservation& operator=(const MemoryReservation&) = delete;
+    bool held() const { return held_; }
+
+private:
+    uint64_t bytes_;
+    bool held_;
+};
+
 // Sets the budget for a scope and puts the old one back (tests).
 class ScopedMemoryBudget {
 public:

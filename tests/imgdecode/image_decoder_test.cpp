@@ -1,0 +1,138 @@
+// The platform image decoder: the shared BMP and GIF files decoded or refused
+// as a sound decoder should, pixels in the asked depth, huge headers refused
+// within the memory budget, JPEG files read strictly, cancel and threads.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <thread>
+
+#include "picture_files.h"
+#include "platform/files/device_paths.h"
+#include "platform/gdi/memory_budget.h"
+#include "platform/imgdecode/image_decoder.h"
+#include "support/jpeg_test_support.h"
+
+namespace imgdecode {
+namespace {
+
+using imgdecode_test::Bmp24;
+using imgdecode_test::Gif;
+
+gdi::Rgb Pattern(int32_t x, int32_t y) { return {uint8_t(x * 40), uint8_t(y * 90), uint8_t(255 - x * 20)}; }
+
+TEST(ImageDecoder, SharedBmpAndGifFilesDecodeOrAreRefused) {
+    const std::string folder = EZO_TESTDATA;
+    std::ifstream manifest(folder + "/MANIFEST.tsv");
+    if (!manifest) GTEST_SKIP() << "no shared test pictures";
+    const std::string previousRoot = files::DeviceRoot();
+    files::SetDeviceRoot(folder);
+    gdi::ScopedMemoryBudget budget(64u << 20);
+    int rows = 0;
+    for (std::string line; std::getline(manifest, line);) {
+        std::istringstream in(line);
+        std::string file, format, variant, expected, width, height;
+        for (std::string* field : {&file, &format, &variant, &expected, &width, &height}) std::getline(in, *field, '\t');
+        if (format != "bmp" && format != "gif") continue;
+        SCOPED_TRACE(file);
+        ++rows;
+        {
+            const gdi::BitmapPtr bitmap = DecodeImageFile(jpeg_test::DevicePath(file), 16);
+            EXPECT_TRUE(expected == "reject" ? !bitmap : expected == "either" || bitmap);
+            // A partial picture of an "either" file has the declared size too.
+            if (bitmap) EXPECT_EQ(std::to_string(bitmap->width()) + "x" + std::to_string(bitmap->height()), width + "x" + height);
+        }
+        EXPECT_EQ(gdi::MemoryInUse(), 0u);
+    }
+    files::SetDeviceRoot(previousRoot);
+    EXPECT_EQ(rows, 42);
+}
+
+TEST(ImageDecoder, PixelsComeOutInTheAskedDepthTopRowFirst) {
+    jpeg_test::DeviceFolder folder;
+    for (const int32_t width : {1, 3, 5, 8}) {
+        const auto path = folder.WriteBytes("p.bmp", Bmp24(width, 3, Pattern));
+        for (const int32_t depth : {16, 24}) {
+            const gdi::BitmapPtr bitmap = DecodeImageFile(path, depth);
+            ASSERT_TRUE(bitmap);
+            ASSERT_EQ(bitmap->bitsPerPixel(), depth);
+            const uint8_t keep = depth == 16 ? 0xF8 : 0xFF;
+            for (int32_t y = 0; y < 3; ++y)
+                for (int32_t x = 0; x < width; ++x) {
+                    const gdi::Rgb p = Pattern(x, y), want{uint8_t(p.r & keep), uint8_t(p.g & keep), uint8_t(p.b & keep)};
+                    EXPECT_EQ(gdi::ReadPixelAt(bitmap->row(y) + x * depth / 8, depth), want) << x << "," << y << " " << depth;
+                }
+        }
+    }
+}
+
+TEST(ImageDecoder, PicturesPastTheSideLimitOrTheBudgetAreRefusedWithoutTheirMemory) {
+    jpeg_test::DeviceFolder folder;
+    gdi::ScopedMemoryBudget budget(32u << 20);
+    // 3000 x 3000 needs 18 MB for the bitmap and 36 MB for Qt's work image;
+    // cut.bmp ends after one of its rows (Qt would leave the rest unset).
+    const struct { const char* name; std::vector<uint8_t> bytes; } refused[] = {
+        {"cut.bmp", Bmp24(64, 64)},
+        {"huge.bmp", Bmp24(60000, 60000)}, {"topdown.bmp", Bmp24(60000, -60000)}, {"huge.gif", Gif(60000, 60000)},
+        {"wide.bmp", Bmp24(kMaxPictureSide + 1, 1, Pattern)}, {"wide.gif", Gif(kMaxPictureSide + 1, 1)},
+        {"budget.bmp", Bmp24(3000, 3000)}, {"budget.gif", Gif(3000, 3000)}};
+    for (const auto& c : refused) {
+        const auto path = folder.WriteBytes(c.name, c.bytes);
+        EXPECT_LT(imgdecode_test::PeakMemoryGrowth([&] { EXPECT_FALSE(DecodeImageFile(path, 16)) << c.name; }), 8u << 20);
+        EXPECT_EQ(gdi::MemoryInUse(), 0u);
+    }
+    EXPECT_TRUE(DecodeImageFile(folder.WriteBytes("w.bmp", Bmp24(kMaxPictureSide, 1, Pattern)), 16));
+    EXPECT_TRUE(DecodeImageFile(folder.WriteBytes("g.gif", Gif(kMaxPictureSide, 1)), 16));
+}
+
+// As the thumbnail store writes them: the library's defaults.
+std::vector<uint8_t> ThumbnailJpeg() {
+    return jpeg_writer::Encode({.width = 64, .height = 48, .quality = 75}, [](int y, uint8_t* row) {
+        for (int x = 0; x < 64; ++x, row += 3) row[0] = uint8_t(x * 4), row[1] = uint8_t(y * 5), row[2] = 90;
+    });
+}
+
+TEST(ImageDecoder, JpegFilesCutShortOrDamagedAreRefused) {
+    jpeg_test::DeviceFolder folder;
+    const std::vector<uint8_t> whole = ThumbnailJpeg();
+    const gdi::BitmapPtr intact = DecodeImageFile(folder.WriteBytes("ezo1.ezo", whole), 16);
+    ASSERT_TRUE(intact);
+    const gdi::Rgb corner = gdi::ReadPixelAt(intact->row(47) + 63 * 2, 16);
+    EXPECT_EQ((std::array{intact->width(), intact->height(), corner.r / 16, corner.g / 16}), (std::array{64, 48, 15, 14}));
+    // Cut at several places; an end-of-image marker halfway, a tail never
+    // written, tables overwritten.
+    std::vector<std::vector<uint8_t>> damaged;
+    for (const size_t cut : {size_t(2), whole.size() / 2, whole.size() - 2, whole.size() - 1})
+        damaged.emplace_back(whole.begin(), whole.begin() + ptrdiff_t(cut));
+    for (const auto& [at, bytes] : {std::pair{whole.size() / 2, std::vector<uint8_t>{0xFF, 0xD9}},
+                                    std::pair{whole.size() - 40, std::vector<uint8_t>(40, 0)},
+                                    std::pair{size_t(20), std::vector<uint8_t>(60, 0xFF)}}) {
+        damaged.push_back(whole);
+        std::copy(bytes.begin(), bytes.end(), damaged.back().begin() + ptrdiff_t(at));
+    }
+    for (size_t i = 0; i < damaged.size(); ++i) {
+        EXPECT_FALSE(DecodeImageFile(folder.WriteBytes("ezo2.ezo", damaged[i]), 16)) << i;
+        EXPECT_EQ(gdi::MemoryInUse(), intact->byteSize());
+    }
+}
+
+TEST(ImageDecoder, TwoThreadsDecodeAtOnceAndACancelGivesNothing) {
+    jpeg_test::DeviceFolder folder;
+    const std::u16string paths[] = {folder.WriteBytes("a.bmp", Bmp24(200, 150, Pattern)),
+                                    folder.WriteBytes("b.jpg", ThumbnailJpeg()), folder.WriteBytes("c.gif", Gif(120, 80))};
+    const std::atomic<bool> cancel{true};
+    for (const auto& path : paths) EXPECT_FALSE(DecodeImageFile(path, 16, &cancel));
+    const auto decodeAll = [&paths](int* decoded) {
+        for (int round = 0; round < 20; ++round)
+            for (const auto& path : paths) *decoded += DecodeImageFile(path, 16) ? 1 : 0;
+    };
+    int first = 0, second = 0;
+    std::thread other(decodeAll, &second);
+    decodeAll(&first);
+    other.join();
+    EXPECT_EQ(first + second, 120);
+    EXPECT_EQ(gdi::MemoryInUse(), 0u);
+}
+
+}  // namespace
+}  // namespace imgdecode
