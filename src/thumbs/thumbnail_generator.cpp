@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "image/jpeg_decoder.h"
+#include "image/platform_decoding.h"
 #include "shell/file_entries.h"
 #include "shell/image_kind.h"
 #include "shell/thumbnail_thread.h"
@@ -38,10 +39,17 @@ std::optional<Made> ThumbnailOfJpeg(const std::u16string& path, const ThumbnailJ
     return made;
 }
 
+// BMP and GIF pictures come whole from the platform decoder.
 std::optional<Made> ThumbnailOfPicture(const std::u16string& path, uint32_t kind, const ThumbnailJob& job,
                                        gdi::BitmapPtr& reduced) {
     if (IsJpegKind(kind)) return ThumbnailOfJpeg(path, job, reduced);
-    return std::nullopt;
+    const gdi::BitmapPtr picture = DecodeToNewBitmap(path, &job.pass->cancel);
+    if (!picture) return std::nullopt;
+    const std::optional<ThumbnailLayout> layout = LayoutThumbnail(picture->width(), picture->height());
+    if (!layout) return std::nullopt;
+    Made made{MakeThumbnail(*picture, *layout), *layout};
+    if (!made.bitmap) return std::nullopt;
+    return made;
 }
 
 // Keeps a new thumbnail under the next number, or writes the file of a

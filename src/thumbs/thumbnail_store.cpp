@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "image/platform_decoding.h"
 #include "platform/device/window_api.h"
 #include "platform/files/find_file.h"
 #include "shell/program.h"
@@ -92,8 +93,7 @@ std::u16string ThumbnailFileName(int32_t number) {
 
 gdi::BitmapPtr LoadThumbnailFile(const ThumbnailStore& store, int32_t number) {
     if (!store.enabled) return nullptr;
-    (void)number;
-    return nullptr;
+    return DecodeToNewBitmap(ThumbnailFileName(number));
 }
 
 int StoreThumbnailFile(const ThumbnailStore& store, const gdi::Bitmap& thumbnail, int32_t number) {

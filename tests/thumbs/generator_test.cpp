@@ -124,6 +124,29 @@ TEST_F(GeneratorTest, AMissingStoredFileIsWrittenAgainUnderItsNumber) {
     EXPECT_EQ(store_.highestNumber, 2);
 }
 
+TEST_F(GeneratorTest, TheNextVisitTakesStoredThumbnailsAndRemakesDamagedOnes) {
+    Picture("a.jpg", 640, 480);
+    Picture("b.jpg", 480, 640);
+    ezo::OpenThumbnailStore(store_);
+    Pass();
+    // a.jpg's picture is gone: only the store can give its thumbnail. b.jpg's
+    // stored file is cut short: it is made again and written whole.
+    std::filesystem::remove(files::DeviceRoot() + "/a.jpg");
+    const std::vector<uint8_t> whole = Bytes("ezo2.ezo");
+    WriteBytes("ezo2.ezo", {whole.begin(), whole.begin() + long(whole.size() / 2)});
+    ezo::OpenThumbnailStore(store_);
+    const auto finished = Pass();
+    ASSERT_TRUE(finished[0] && finished[1]);
+    EXPECT_EQ(finished[0]->bitmap->bitsPerPixel(), 16);  // the platform decoder's
+    EXPECT_EQ(finished[0]->bitmap->height(), 48);
+    EXPECT_EQ(finished[0]->thumbTop, 6);
+    ExpectNear(PixelOf(*finished[0]->bitmap, 0, 0), kTop);
+    EXPECT_EQ(finished[1]->bitmap->bitsPerPixel(), 24);  // made again
+    EXPECT_EQ(finished[1]->thumbLeft, 10);
+    EXPECT_EQ(Bytes("ezo2.ezo").size(), whole.size());
+    EXPECT_EQ(store_.highestNumber, 2);
+}
+
 TEST_F(GeneratorTest, WithTheStoreOffThumbnailsAreMadeAndNothingIsWritten) {
     Picture("a.jpg", 640, 480);
     std::filesystem::remove_all(Folder());
