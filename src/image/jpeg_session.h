@@ -43,9 +43,10 @@ public:
     jpeg_progress_mgr progress;
 };
 
-// Creates the decompression object, attaches the file as its stdio source,
-// bounds the library's own memory by what the memory budget has free, and
-// reads the header (an image is required). Library errors jump out of here.
+// Creates the decompression object, attaches the file as its source (read in
+// 64 KiB blocks), bounds the library's own memory by what the memory budget
+// has free, and reads the header (an image is required). Library errors jump
+// out of here.
 void OpenJpegSource(JpegSession& session, std::FILE* file);
 
 // Runs step(context) under the recovery point; false when the library
