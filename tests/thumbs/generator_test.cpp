@@ -109,21 +109,6 @@ TEST_F(GeneratorTest, EachPictureGetsItsSizeOffsetsAndColoursAndLargeOnesAreStor
     EXPECT_EQ(Bytes("index.tmb").size(), 5u * 540);
 }
 
-TEST_F(GeneratorTest, AMissingStoredFileIsWrittenAgainUnderItsNumber) {
-    Picture("a.jpg", 640, 480);
-    Picture("b.jpg", 480, 640);
-    ezo::OpenThumbnailStore(store_);
-    Pass();
-    const std::vector<uint8_t> index = Bytes("index.tmb");
-    std::filesystem::remove(StoreFile("ezo1.ezo"));
-    ezo::OpenThumbnailStore(store_);  // the next run
-    const auto finished = Pass();
-    ASSERT_TRUE(finished[0]);
-    EXPECT_TRUE(std::filesystem::exists(StoreFile("ezo1.ezo")));
-    EXPECT_EQ(Bytes("index.tmb"), index);
-    EXPECT_EQ(store_.highestNumber, 2);
-}
-
 TEST_F(GeneratorTest, TheNextVisitTakesStoredThumbnailsAndRemakesDamagedOnes) {
     Picture("a.jpg", 640, 480);
     Picture("b.jpg", 480, 640);
@@ -155,27 +140,6 @@ TEST_F(GeneratorTest, WithTheStoreOffThumbnailsAreMadeAndNothingIsWritten) {
     ASSERT_TRUE(finished[0]);
     EXPECT_EQ(finished[0]->bitmap->width(), 64);
     EXPECT_FALSE(std::filesystem::exists(Folder()));
-}
-
-TEST_F(GeneratorTest, UnreadablePicturesAreSkippedAndTheRestGoOn) {
-    pictures_.WriteBytes("empty.jpg", {});
-    pictures_.WriteBytes("noise.jpg", std::vector<uint8_t>(5000, 0x5A));
-    entries_.push_back({u"empty.jpg", 0, ezo::Jpg, 0});
-    entries_.push_back({u"noise.jpg", 5000, ezo::Jpg, 1});
-    entries_.push_back({u"gone.jpg", 10, ezo::Jpg, 2});
-    Picture("a.jpg", 640, 480);
-    ezo::OpenThumbnailStore(store_);
-    const auto finished = Pass();
-    EXPECT_FALSE(finished[0] || finished[1] || finished[2]);
-    EXPECT_TRUE(finished[3]);
-}
-
-TEST_F(GeneratorTest, ACancelledPassFinishesNothingMore) {
-    Picture("a.jpg", 640, 480);
-    ezo::OpenThumbnailStore(store_);
-    pass_.cancel = true;
-    EXPECT_FALSE(Pass()[0]);
-    EXPECT_EQ(store_.highestNumber, 0);
 }
 
 }  // namespace

@@ -21,21 +21,16 @@ struct Row {
     int32_t width = 0, height = 0;
 };
 
+// Columns: file, format, variant, expected, width, height, ...
 std::vector<Row> ReadManifest() {
     std::ifstream manifest(std::string(EZO_TESTDATA) + "/MANIFEST.tsv");
     std::vector<Row> rows;
-    std::string line;
-    std::getline(manifest, line);  // the column names
-    while (std::getline(manifest, line)) {
+    std::string line, variant, width, height;
+    for (std::getline(manifest, line); std::getline(manifest, line);) {
         std::istringstream fields(line);
         Row row;
-        std::string variant, width, height;
-        std::getline(fields, row.file, '\t');
-        std::getline(fields, row.format, '\t');
-        std::getline(fields, variant, '\t');
-        std::getline(fields, row.expected, '\t');
-        std::getline(fields, width, '\t');
-        std::getline(fields, height, '\t');
+        for (std::string* field : {&row.file, &row.format, &variant, &row.expected, &width, &height})
+            std::getline(fields, *field, '\t');
         if (row.expected == "decode") row.width = std::stoi(width), row.height = std::stoi(height);
         rows.push_back(row);
     }
@@ -65,10 +60,8 @@ TEST_F(StoreTest, SharedTestPicturesGetTheirThumbnailOrNone) {
     for (const ezo::FinishedThumbnail& done : pass.finished) byPosition[size_t(done.position)] = &done;
     for (size_t i = 0; i < rows.size(); ++i) {
         SCOPED_TRACE(rows[i].file);
-        if (rows[i].expected != "decode") {
-            if (rows[i].expected == "reject") EXPECT_FALSE(byPosition[i]);
-            continue;
-        }
+        if (rows[i].expected == "reject") EXPECT_EQ(byPosition[i], nullptr);
+        if (rows[i].expected != "decode") continue;
         const std::optional<ezo::ThumbnailLayout> layout = ezo::LayoutThumbnail(rows[i].width, rows[i].height);
         ASSERT_EQ(byPosition[i] != nullptr, layout.has_value());
         if (!layout) continue;
