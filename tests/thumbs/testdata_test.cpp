@@ -60,7 +60,9 @@ TEST_F(StoreTest, SharedTestPicturesGetTheirThumbnailOrNone) {
     for (const ezo::FinishedThumbnail& done : pass.finished) byPosition[size_t(done.position)] = &done;
     for (size_t i = 0; i < rows.size(); ++i) {
         SCOPED_TRACE(rows[i].file);
-        if (rows[i].expected == "reject") EXPECT_EQ(byPosition[i], nullptr);
+        if (rows[i].expected == "reject") {
+            EXPECT_EQ(byPosition[i], nullptr);
+        }
         if (rows[i].expected != "decode") continue;
         const std::optional<ezo::ThumbnailLayout> layout = ezo::LayoutThumbnail(rows[i].width, rows[i].height);
         ASSERT_EQ(byPosition[i] != nullptr, layout.has_value());
