@@ -46,8 +46,10 @@ struct ThumbnailJob {
     ThumbnailPassState* pass = nullptr;
 };
 
-// The pass itself. The thumbs layer makes thumbnails and the shell owns the
-// thread, so the program installs the procedure once at start.
+// The pass itself. The thumbs layer makes thumbnails, but the folder tree
+// and the viewer below it start and stop passes at their own steps; with the
+// thread owned here and the procedure installed once at start, every caller
+// keeps its one call in place instead of handing the start up to app/.
 using ThumbnailPassProcedure = void (*)(ThumbnailJob& job);
 
 struct ThumbnailPassState {
