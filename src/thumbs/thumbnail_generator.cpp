@@ -23,6 +23,12 @@ struct Made {
     ThumbnailLayout layout;
 };
 
+std::optional<Made> Shrunk(const gdi::Bitmap& source, const ThumbnailLayout& layout) {
+    gdi::BitmapPtr bitmap = MakeThumbnail(source, layout);
+    if (!bitmap) return std::nullopt;
+    return Made{std::move(bitmap), layout};
+}
+
 // A JPEG is decoded at the smallest scale that still covers its thumbnail
 // (the whole picture when it fits the box unscaled).
 std::optional<Made> ThumbnailOfJpeg(const std::u16string& path, const ThumbnailJob& job, gdi::BitmapPtr& reduced) {
@@ -33,9 +39,8 @@ std::optional<Made> ThumbnailOfJpeg(const std::u16string& path, const ThumbnailJ
     if (!layout) return std::nullopt;
     const JpegSize least = layout->fits ? file : JpegSize{layout->width, layout->height};
     if (!decode.Decode(least, reduced)) return std::nullopt;
-    Made made{MakeThumbnail(*reduced, *layout), *layout};
+    std::optional<Made> made = Shrunk(*reduced, *layout);
     if (reduced->byteSize() > kKeptDecodeBytes) reduced.reset();
-    if (!made.bitmap) return std::nullopt;
     return made;
 }
 
@@ -47,9 +52,7 @@ std::optional<Made> ThumbnailOfPicture(const std::u16string& path, uint32_t kind
     if (!picture) return std::nullopt;
     const std::optional<ThumbnailLayout> layout = LayoutThumbnail(picture->width(), picture->height());
     if (!layout) return std::nullopt;
-    Made made{MakeThumbnail(*picture, *layout), *layout};
-    if (!made.bitmap) return std::nullopt;
-    return made;
+    return Shrunk(*picture, *layout);
 }
 
 // Keeps a new thumbnail under the next number, or writes the file of a
