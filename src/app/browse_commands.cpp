@@ -9,6 +9,7 @@
 #include "shell/resource_ids.h"
 #include "shell/shell_windows.h"
 #include "shell/thumbnail_thread.h"
+#include "thumbs/thumb_grid.h"
 
 namespace ezo {
 
@@ -28,13 +29,18 @@ void SetListType(const Shell& shell, uint32_t type) {
     device::SetWindowStyle(shell.fileList, (style & ~controls::LVS_TYPEMASK) | type);
 }
 
-void ShowFileListAs(Shell& shell, int browseView, uint32_t type) {
+// The grid's highlight names no file once the list shows.
+void ShowFileListAs(Program& program, int browseView, uint32_t type) {
+    Shell& shell = program.shell;
     shell.BrowseView = browseView;
     SetListType(shell, type);
     Show(shell.thumbGrid, false);
     Show(shell.fileList, true);
     shell.thumbViewActive = 0;
+    program.grid.selectionActive = 0;
 }
+
+bool GridShown(const Shell& shell) { return shell.thumbGrid && device::IsWindowVisible(shell.thumbGrid); }
 
 // Lists the browsed folder again and lets the generator fill its thumbnails.
 void RescanFolder(Program& program) {
@@ -66,12 +72,12 @@ void SwitchBrowseView(HWND window, uint16_t command) {
     case IDM_TO_LIST:
         Show(MenuBar(shell, IDR_BAR_THUMBNAILS), false);
         Show(MenuBar(shell, IDR_BAR_LIST), true);
-        ShowFileListAs(shell, List, controls::LVS_LIST);
+        ShowFileListAs(program, List, controls::LVS_LIST);
         return;
     case IDM_TO_REPORT:
         Show(MenuBar(shell, IDR_BAR_LIST), false);
         Show(MenuBar(shell, IDR_BAR_REPORT), true);
-        ShowFileListAs(shell, Report, controls::LVS_REPORT);
+        ShowFileListAs(program, Report, controls::LVS_REPORT);
         return;
     default:
         return;
@@ -79,6 +85,12 @@ void SwitchBrowseView(HWND window, uint16_t command) {
 }
 
 FileRows FileViewRows() { return {SelectedFilePath, SelectedRowCount, DeleteMarkedRow, DeleteRowNamed}; }
+
+FileRows GridRows() {
+    return {SelectedGridPath, [](const Shell&) { return 1; }, DeleteMarkedRow, DeleteRowNamed};
+}
+
+FileRows ShownFileRows(const Shell& shell) { return GridShown(shell) ? GridRows() : FileViewRows(); }
 
 int DeleteSelectedFiles(HWND window, const FileRows& rows) {
     Program& program = ProgramOf(window);
@@ -93,9 +105,12 @@ int DeleteSelectedFiles(HWND window, const FileRows& rows) {
     // A file that cannot be deleted loses its row all the same; the next
     // listing of the folder shows it again.
     int deleted = files::DeleteFile(path) ? 1 : 0;
-    if (shell.thumbGrid && device::IsWindowVisible(shell.thumbGrid)) {
+    if (GridShown(shell)) {
         RescanFolder(program);
         rows.deleteNamed(shell, FileNameOfPath(path, 0));
+        // The highlight would fall on the picture after the deleted one.
+        program.grid.selectionActive = 0;
+        RelayoutThumbGrid(shell.thumbGrid);
         return deleted;
     }
     rows.deleteMarked(shell);

@@ -24,6 +24,12 @@ struct FileRows {
 };
 // The rows of the program's file list.
 FileRows FileViewRows();
+// The grid's highlighted cell as the selected file, the list's rows for the
+// rest.
+FileRows GridRows();
+// The grid's while it shows, else the file list's: the files the user sees
+// selected.
+FileRows ShownFileRows(const Shell& shell);
 
 inline constexpr char16_t kDeleteQuestion[] = u"Remove selected file?";
 inline constexpr char16_t kDeleteCaption[] = u"Delete";

@@ -171,7 +171,7 @@ void OnCommand(HWND window, uint16_t id) {
         SwitchBrowseView(window, id);
         return;
     case IDM_DELETE:
-        if (!view) DeleteSelectedFiles(window, FileViewRows());
+        if (!view) DeleteSelectedFiles(window, ShownFileRows(program.shell));
         return;
     case IDC_SPLIT_TREE_HIDDEN:
     case IDC_SPLIT_MIDDLE:

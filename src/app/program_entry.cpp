@@ -16,6 +16,9 @@
 #include "settings/settings.h"
 #include "shell/main_layout.h"
 #include "shell/resource_ids.h"
+#include "shell/thumbnail_thread.h"
+#include "thumbs/no_images.h"
+#include "thumbs/thumb_grid.h"
 
 namespace ezo {
 namespace {
@@ -30,9 +33,19 @@ std::u16string LoadName(uint32_t id) {
     return buffer;
 }
 
+// Whether the thumbnail pass of the running main window has ended and its
+// every thumbnail is drawn.
+bool ThumbnailsSettled() {
+    device::HWND window = device::FindWindow(kMainWindowClass, nullptr);
+    return !window || ThumbnailPassSettled(ProgramOf(window));
+}
+
 // One entry runs per device, so the source is added once per device.
-void AddShellDump() {
-    if (device::Device* device = device::Device::current()) device->addDumpSource(DumpShellState);
+void AddDeviceHooks() {
+    if (device::Device* device = device::Device::current()) {
+        device->addDumpSource(DumpShellState);
+        device->setSettledCheck(ThumbnailsSettled);
+    }
 }
 
 }  // namespace
@@ -78,7 +91,7 @@ int EzoMain(HINSTANCE instance, const char16_t* commandLine, int showCommand) {
     std::u16string storedFile;
     const bool keepStoredFile = startRootMoved && ReadSettingString(u"OpenFile", u"", storedFile);
     RegisterProgramClasses();
-    AddShellDump();
+    AddDeviceHooks();
     if (!CreateMainWindow(showCommand)) return 0;
     const int code = device::RunMessageLoop();
     if (keepStoredFile) WriteSettingString(u"OpenFile", storedFile);

@@ -8,7 +8,6 @@
 
 namespace ezo {
 
-inline constexpr char16_t kNoImagesText[] = u"There are no images in this directory.";
 // Class style of the three window classes: redraw on resize, double taps.
 constexpr uint32_t kProgramClassStyle = 11;
 
@@ -19,8 +18,5 @@ bool RegisterProgramClasses();
 device::HWND CreateMainWindow(int showCommand);
 // Returns the quit code, or 0 when the window cannot be made.
 int EzoMain(HINSTANCE instance, const char16_t* commandLine, int showCommand);
-
-std::unique_ptr<device::Window> MakeThumbWindow();
-std::unique_ptr<device::Window> MakeNoImagesWindow();
 
 }  // namespace ezo

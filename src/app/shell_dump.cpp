@@ -8,6 +8,8 @@
 #include "platform/controls/list_view.h"
 #include "platform/device/device.h"
 #include "platform/device/message_loop.h"
+#include "shell/thumbnail_thread.h"
+#include "thumbs/thumbnail_store.h"
 
 namespace ezo {
 
@@ -45,6 +47,30 @@ void WriteRows(const Shell& shell, device::DumpWriter& out) {
         }
         out.write("row", DumpText(line));
     }
+}
+
+// "3 | c.jpg | 64x48 | 0,6": index, name, the thumbnail's size and its
+// offsets in the cell; "none" for an entry without a thumbnail.
+std::string EntryLine(const FileEntry& entry) {
+    std::string line = std::to_string(entry.index) + " | " + DumpText(entry.name) + " | ";
+    const gdi::Bitmap* thumbnail = entry.thumbnail.get();
+    if (!thumbnail) return line + "none";
+    return line + std::to_string(thumbnail->width()) + "x" + std::to_string(thumbnail->height()) + " | " +
+           std::to_string(entry.thumbLeft) + "," + std::to_string(entry.thumbTop);
+}
+
+void WriteGrid(const Program& program, device::DumpWriter& out) {
+    const GridState& grid = program.grid;
+    out.write("scrollY", grid.scrollY);
+    out.write("maxScroll", grid.maxScroll);
+    out.write("cursorIndex", grid.cursorIndex);
+    out.write("selectedIndex", grid.selectedIndex);
+    out.write("selectionActive", grid.selectionActive);
+    out.write("thumbPassRunning", ThumbnailGeneratorRunning(program));
+    out.write("thumbRestartPending", program.shell.thumbRestartPending);
+    out.write("highestNumber", ThumbnailStoreHighestNumber(program));
+    for (const FileEntry* entry = program.fileList.head.get(); entry; entry = entry->next.get())
+        out.write("entry", EntryLine(*entry));
 }
 
 // The state of the running main window; a fresh one's when there is none.
@@ -85,6 +111,7 @@ void DumpShellState(device::DumpWriter& out) {
     out.write("split", shell.separatorRect.top);
     out.write("splitButtonBits", shell.splitButtonBits);
     out.write("listAreaHeight", shell.listAreaHeight);
+    WriteGrid(program, out);
 }
 
 }  // namespace ezo

@@ -228,7 +228,7 @@ void OnFolderExpanding(Program& program, HTREEITEM item, uint32_t action) {
     // not move it away from the folder the rows came from.
     const HTREEITEM selected = NextItem(program, nullptr, controls::TVGN_CARET);
     if (!selected || selected == item) program.currentFolder = FolderOfPattern(pattern);
-    // The thumbnail grid's scrollY goes back to 0 here once the grid exists.
+    program.grid.scrollY = 0;
 }
 
 void OnFolderSelected(Program& program, HTREEITEM item) {
@@ -243,15 +243,17 @@ void OnFolderSelected(Program& program, HTREEITEM item) {
         FillFolderChildrenAndFiles(program, pattern, item);
         program.currentFolder = FolderOfPattern(pattern);
     }
-    // The thumbnail grid's scrollY goes back to 0 and its selection clears
-    // here once the grid exists.
+    ResetGridForFolder(program.grid);
     if (program.shell.rowCount > 0) {
         ShowChild(program.shell.noImages, false);
         if (!program.viewState.imageLoaded) {
             ShowChild(program.shell.thumbGrid, program.shell.thumbViewActive != 0);
             ShowChild(program.shell.fileList, !program.shell.thumbViewActive);
         }
-        if (program.shell.thumbViewActive) {
+        // A pass would take over the picture slot of a picture on view (a
+        // start on a picture lists its folder behind it): the pass waits
+        // for the way back to the grid.
+        if (program.shell.thumbViewActive && !PictureOnView(program)) {
             if (program.shell.thumbGrid) device::InvalidateRect(program.shell.thumbGrid, nullptr, true);
             StartThumbnailGenerator(program);
         } else {

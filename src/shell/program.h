@@ -1,14 +1,15 @@
 #pragma once
 // The program's state in one place: the settings, the shell's windows and
-// flags, the picture on view and its transition, the listed folder. The main
-// window owns it; every part of the program reaches it from a window, as a
-// control reaches its state from its handle. A new main window starts from a
-// fresh state, and that is the only reset there is.
+// flags, the picture on view and its transition, the listed folder and the
+// thumbnail grid. The main window owns it; every part of the program reaches
+// it from a window, as a control reaches its state from its handle. A new
+// main window starts from a fresh state, and that is the only reset there is.
 #include <string>
 
 #include "platform/device/window.h"
 #include "settings/settings.h"
 #include "shell/file_entries.h"
+#include "shell/grid_state.h"
 #include "shell/shell_state.h"
 #include "shell/thumbnail_pass_state.h"
 #include "shell/thumbnail_store_state.h"
@@ -22,6 +23,7 @@ struct Program {
     ViewState viewState;
     TransitionState transition;
     FileList fileList;
+    GridState grid;
     // The folder selected (or last expanded) in the tree, ending in "\":
     // "\" for the root. Saved as the folder to show at the next start.
     std::u16string currentFolder;

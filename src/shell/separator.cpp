@@ -23,6 +23,15 @@ void RemoveDragLine(Shell& shell) {
     shell.dragLine = nullptr;
 }
 
+// A grid on show starts again from its top at its new height; the move
+// repaints it.
+void ResetGridForSplit(Program& program) {
+    device::HWND grid = program.shell.thumbGrid;
+    if (!grid || !device::IsWindowVisible(grid)) return;
+    program.grid.scrollY = 0;
+    device::InvalidateRect(grid, nullptr, false);
+}
+
 }  // namespace
 
 SplitterRelease SplitterReleaseAt(uint16_t y, int titleBarHidden) {
@@ -43,6 +52,7 @@ int32_t PresetSplit(int presetId, bool titleBarHidden) {
 
 void SplitPreset(device::HWND window, int presetId) {
     Program& program = ProgramOf(window);
+    ResetGridForSplit(program);
     PlaceSeparator(program.shell, PresetSplit(presetId, program.viewState.titleBarHidden != 0), presetId);
 }
 
@@ -66,6 +76,7 @@ void SplitterUp(device::HWND window, uint16_t y) {
     if (!DragRunning(window)) return;
     device::ReleaseCapture();
     const SplitterRelease release = SplitterReleaseAt(y, program.viewState.titleBarHidden);
+    ResetGridForSplit(program);
     PlaceSeparator(program.shell, release.split, release.hiddenButtonId);
 }
 

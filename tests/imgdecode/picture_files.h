@@ -45,9 +45,9 @@ inline std::vector<uint8_t> Gif(uint16_t width, uint16_t height) {
 
 inline uint64_t StatusBytes(const std::string& field) {
     std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind(field, 0) == 0) return std::stoull(line.substr(field.size())) * 1024;
-    return 0;
+    std::string line;
+    while (std::getline(status, line) && line.rfind(field, 0) != 0) {}
+    return line.empty() ? 0 : std::stoull(line.substr(field.size())) * 1024;
 }
 
 // How far the resident memory rose above its level before while fn ran.

@@ -147,6 +147,7 @@ struct Device::Parts {
     QtBackend backend;
     Backend* previousBackend = nullptr;
     std::vector<std::function<void(DumpWriter&)>> dumpSources;
+    std::function<bool()> settledCheck;
 };
 
 std::unique_ptr<Device> Device::start(const DeviceOptions& options) {
@@ -308,6 +309,10 @@ std::string Device::dumpState() {
 void Device::addDumpSource(std::function<void(DumpWriter&)> source) {
     if (source) parts_->dumpSources.push_back(std::move(source));
 }
+
+void Device::setSettledCheck(std::function<bool()> check) { parts_->settledCheck = std::move(check); }
+
+bool Device::settled() const { return !parts_->settledCheck || parts_->settledCheck(); }
 
 void Device::beep() {
     ++beeps_;

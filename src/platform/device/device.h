@@ -103,6 +103,10 @@ public:
     // timers, beeps, then every added source.
     std::string dumpState();
     void addDumpSource(std::function<void(DumpWriter&)> source);
+    // Whether the program's background work has come to rest (true when it
+    // set no check): a headless script's settle command waits for it.
+    void setSettledCheck(std::function<bool()> check);
+    bool settled() const;
 
     int beepCount() const { return beeps_; }
     void beep();

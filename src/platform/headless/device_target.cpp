@@ -1,5 +1,7 @@
 #include "platform/headless/device_target.h"
 
+#include <chrono>
+#include <thread>
 #include <vector>
 
 #include <QString>
@@ -17,6 +19,17 @@ void DeviceTarget::Key(KeyChord key) {
 void DeviceTarget::Type(std::string_view utf8) {
     const QString text = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
     device_.typeText(text.toStdU16String());
+}
+
+bool DeviceTarget::Settle(int milliseconds) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (true) {
+        // What the background work posted is handled before each look.
+        device_.processPending();
+        if (device_.settled()) return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
 void CloseProgram(QObject* context) {

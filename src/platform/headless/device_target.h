@@ -31,6 +31,7 @@ public:
     void Command(int id) override { device_.command(uint16_t(id)); }
     void Advance(int milliseconds) override { device_.advance(milliseconds); }
     void ProcessPending() override { device_.processPending(); }
+    bool Settle(int milliseconds) override;
     QImage Screen() override { return device_.grabScreen(); }
     std::string Dump() override { return device_.dumpState(); }
     void Quit() override;

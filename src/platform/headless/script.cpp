@@ -81,7 +81,7 @@ constexpr Verb kVerbs[] = {
     {"tap", Op::Tap},       {"down", Op::Down},       {"move", Op::Move},     {"up", Op::Up},
     {"dbltap", Op::DoubleTap}, {"hold", Op::Hold},    {"key", Op::Key},       {"appkey", Op::AppKey},
     {"type", Op::Type},     {"command", Op::Command}, {"wait", Op::Wait},     {"shot", Op::Shot},
-    {"dump", Op::Dump},     {"quit", Op::Quit},
+    {"dump", Op::Dump},     {"quit", Op::Quit},       {"settle", Op::Settle},
 };
 
 LineResult Fail(std::string message) { return {std::nullopt, std::move(message)}; }
@@ -129,6 +129,7 @@ LineResult ParseScriptLine(std::string_view line) {
     case Op::Command:
         return ParseOneNumber(command, word, rest, 0, kMaxCommandId, "an ID");
     case Op::Wait:
+    case Op::Settle:
         return ParseOneNumber(command, word, rest, 0, kMaxWaitMs, "MS");
     case Op::Key: {
         const auto args = Words(rest);

@@ -10,7 +10,7 @@
 
 namespace headless {
 
-enum class Op { Tap, Down, Move, Up, DoubleTap, Hold, Key, AppKey, Type, Command, Wait, Shot, Dump, Quit };
+enum class Op { Tap, Down, Move, Up, DoubleTap, Hold, Key, AppKey, Type, Command, Wait, Settle, Shot, Dump, Quit };
 
 // A key with its modifiers, as Qt numbers them (Qt::Key, Qt::KeyboardModifiers).
 struct KeyChord {
@@ -23,7 +23,7 @@ struct ScriptCommand {
     Op op = Op::Quit;
     int line = 0;       // 1-based line in the script
     int x = 0, y = 0;   // stylus commands, device-screen pixels
-    int number = 0;     // appkey button, command id, wait milliseconds
+    int number = 0;     // appkey button, command id, wait and settle milliseconds
     KeyChord key;       // key
     std::string text;   // type: the text; shot, dump: the file name
 };

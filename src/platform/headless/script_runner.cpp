@@ -67,6 +67,10 @@ bool ScriptRunner::Execute(const ScriptCommand& command) {
     case Op::Type: target_.Type(command.text); break;
     case Op::Command: target_.Command(command.number); break;
     case Op::Wait: target_.Advance(command.number); break;
+    case Op::Settle:
+        if (!target_.Settle(command.number))
+            return Fail(command, "settle: the thumbnails were not done within " + std::to_string(command.number) + " ms");
+        break;
     case Op::Shot:
         if (!WriteShot(command)) return false;
         break;

@@ -32,6 +32,9 @@ public:
     virtual void Advance(int milliseconds) = 0;
     // Delivers posted messages and paints that are waiting.
     virtual void ProcessPending() = 0;
+    // Waits in real time, at most milliseconds, until the program's
+    // background work has come to rest; false when the bound passed first.
+    virtual bool Settle(int milliseconds) { return milliseconds >= 0; }
 
     // The 240 x 320 screen as shown, unscaled.
     virtual QImage Screen() = 0;

@@ -1,12 +1,10 @@
-// The thumbnail grid's and the empty-folder notice's window classes, in
-// their simplest form: a white area, and the notice's one line of text.
+#include "thumbs/no_images.h"
+
 #include <QImage>
 #include <QPainter>
 
-#include "app/program_entry.h"
 #include "platform/device/painting.h"
 #include "platform/device/window_api.h"
-#include "platform/gdi/device_context.h"
 #include "platform/gdi/paint.h"
 
 namespace ezo {
@@ -16,39 +14,27 @@ using device::LPARAM;
 using device::LRESULT;
 using device::WPARAM;
 
-void PaintWhite(device::HWND window) {
+constexpr int kNoticePixelSize = 11;
+
+// The sentence is one line centred across the window, at its top.
+void Paint(device::HWND window) {
     device::PAINTSTRUCT ps;
     gdi::HDC dc = device::BeginPaint(window, &ps);
     gdi::RECT client;
     device::GetClientRect(window, &client);
     if (dc) gdi::FillRect(dc, &client, gdi::GetStockBrush(gdi::WHITE_BRUSH));
     device::EndPaint(window, &ps);
-}
-
-// The line sits at the top, centred across the window.
-void DrawNotice(device::HWND window) {
     gdi::Bitmap* store = device::BackingStore(window);
     if (!store) return;
     QImage image(store->pixels(), store->width(), store->height(), store->stride(), QImage::Format_RGB32);
     QPainter painter(&image);
     QFont font = painter.font();
-    font.setPixelSize(11);
+    font.setPixelSize(kNoticePixelSize);
     painter.setFont(font);
     painter.setPen(Qt::black);
     painter.drawText(QRect(0, 0, store->width(), store->height()), Qt::AlignHCenter | Qt::AlignTop,
                      QString::fromUtf16(kNoImagesText));
 }
-
-class ThumbWindow final : public device::Window {
-public:
-    LRESULT WindowProc(uint32_t msg, WPARAM wParam, LPARAM lParam) override {
-        if (msg == device::WM_PAINT) {
-            PaintWhite(this);
-            return 0;
-        }
-        return device::DefWindowProc(this, msg, wParam, lParam);
-    }
-};
 
 class NoImagesWindow final : public device::Window {
 public:
@@ -58,8 +44,7 @@ public:
         case device::WM_LBUTTONDOWN:
             return 0;
         case device::WM_PAINT:
-            PaintWhite(this);
-            DrawNotice(this);
+            Paint(this);
             return 0;
         default:
             return device::DefWindowProc(this, msg, wParam, lParam);
@@ -69,7 +54,6 @@ public:
 
 }  // namespace
 
-std::unique_ptr<device::Window> MakeThumbWindow() { return std::make_unique<ThumbWindow>(); }
 std::unique_ptr<device::Window> MakeNoImagesWindow() { return std::make_unique<NoImagesWindow>(); }
 
 }  // namespace ezo
