@@ -12,9 +12,10 @@ namespace bench {
 // A JPEG that compresses and decodes like a photograph: gradients, a soft
 // wave and grain; written a row at a time, so a 48 MP one needs no big buffer.
 // A solid colour instead when solid is given.
-inline bool WriteJpeg(const std::filesystem::path& file, int width, int height, const uint8_t* solid = nullptr) {
+inline bool WriteJpeg(const std::filesystem::path& file, int width, int height, const uint8_t* solid = nullptr,
+                      jpeg_writer::Format::Scans scans = jpeg_writer::Format::Scans::Baseline) {
     uint32_t noise = 12345;
-    return jpeg_writer::Write(file, {.width = width, .height = height}, [&](int y, uint8_t* row) {
+    return jpeg_writer::Write(file, {.width = width, .height = height, .scans = scans}, [&](int y, uint8_t* row) {
         for (int x = 0; x < width; ++x) {
             uint8_t* p = &row[size_t(x) * 3];
             if (solid) {

@@ -56,7 +56,7 @@ void RescanFolder(Program& program) {
         NumberFileList(program.fileList);
     }
     RefillFileView(program);
-    StartThumbnailGenerator();
+    StartThumbnailGenerator(program);
 }
 
 // One file to the trash; where there is no trash, only after a second
@@ -86,7 +86,7 @@ void SwitchBrowseView(HWND window, uint16_t command) {
         shell.thumbViewActive = 1;
         shell.BrowseView = Thumbnails;
         if (shell.thumbRestartPending) {
-            StartThumbnailGenerator();
+            StartThumbnailGenerator(program);
             shell.thumbRestartPending = 0;
         }
         return;
@@ -131,7 +131,7 @@ int DeleteSelectedFiles(HWND window, const FileRows& rows) {
     if (device::MessageBox(window, question.c_str(), kDeleteCaption, device::MB_OKCANCEL | device::MB_ICONQUESTION) !=
         device::IDOK)
         return 0;
-    StopThumbnailGenerator();
+    StopThumbnailGenerator(program);
     const int firstRow = SelectionMarkRow(shell);
     // A file that cannot be deleted loses its row all the same; the next
     // listing of the folder shows it again.

@@ -18,6 +18,8 @@
 #include "shell/resource_ids.h"
 #include "shell/shell_windows.h"
 #include "shell/thumbnail_thread.h"
+#include "thumbs/thumbnail_generator.h"
+#include "thumbs/thumbnail_store.h"
 
 namespace ezo {
 namespace {
@@ -119,6 +121,9 @@ device::LRESULT OnCreate(HWND window) {
     shell.instance = ProgramModule();
     shell.mainWindow = window;
     LoadSettings(program.settings);
+    OpenThumbnailStore(program.thumbnailStore);
+    // The shell runs the pass's thread; what a pass does is the thumbs layer's.
+    program.thumbnailPass.procedure = GenerateThumbnails;
     device::WindowDC dc(window);
     CreateMenuBars(shell, window);
     CreateBrowseViews(window);
@@ -147,7 +152,8 @@ void OnDestroy(HWND window) {
     // Settings first, so they survive whatever state the viewer is in.
     const int saved = SaveSettings(program.settings, program.currentFolder);
     // No pass may walk the file list or the picture slot freed below.
-    StopThumbnailGenerator();
+    StopThumbnailGenerator(program);
+    CloseThumbnailStore(program.thumbnailStore);
     DestroyChild(shell.menuBars[0]);  // bar 102
     program.viewState.currentImage.reset();
     program.viewState.imageLoaded = 0;

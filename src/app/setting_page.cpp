@@ -12,7 +12,6 @@
 #include "platform/controls/open_file.h"
 #include "platform/controls/up_down.h"
 #include "shell/program.h"
-#include "shell/thumbnail_thread.h"
 #include "thumbs/thumbnail_store.h"
 
 namespace ezo {
@@ -93,10 +92,9 @@ void ChooseStartFile(HWND page) {
     ProgramOf(page).settings.selectedFile = file;
 }
 
-// The generator pass writes into the store: it stops before the store is emptied.
+// Emptying the store stops a running pass first and lets it go on after.
 void DeleteThumbnails(HWND page) {
     Program& program = ProgramOf(page);
-    StopThumbnailGenerator();
     EmptyThumbnailStore(program);
     EnableDeleteThumbnails(page, program);
 }

@@ -66,7 +66,7 @@ void WriteGrid(const Program& program, device::DumpWriter& out) {
     out.write("cursorIndex", grid.cursorIndex);
     out.write("selectedIndex", grid.selectedIndex);
     out.write("selectionActive", grid.selectionActive);
-    out.write("thumbPassRunning", ThumbnailGeneratorRunning());
+    out.write("thumbPassRunning", ThumbnailGeneratorRunning(program));
     out.write("thumbRestartPending", program.shell.thumbRestartPending);
     out.write("highestNumber", ThumbnailStoreHighestNumber(program));
     for (const FileEntry* entry = program.fileList.head.get(); entry; entry = entry->next.get())

@@ -93,7 +93,7 @@ void BackToBrowse(HWND window) {
     viewState.currentImage.reset();
     gdi::FillRect(dc, &client, gdi::GetStockBrush(gdi::WHITE_BRUSH));
     if (shell.thumbRestartPending) {
-        StartThumbnailGenerator();
+        StartThumbnailGenerator(program);
         shell.thumbRestartPending = 0;
     }
     ShowFileArea(shell);

@@ -137,8 +137,8 @@ void OnFileColumnClick(Program& program) {
     // A pass still filling thumbnails after a switch to the list writes into
     // the entries the sort exchanges: end it first, and let it start again
     // when the grid is next shown.
-    if (ThumbnailGeneratorRunning()) {
-        StopThumbnailGenerator();
+    if (ThumbnailGeneratorRunning(program)) {
+        StopThumbnailGenerator(program);
         shell.thumbRestartPending = 1;
     }
     fileList.ascending = fileList.ascending == 0 ? 1 : 0;

@@ -235,7 +235,7 @@ void OnFolderSelected(Program& program, HTREEITEM item) {
     // The generator must not walk the FileList while it is rebuilt. A pass
     // can outlive a switch from the grid to the list, so it is ended whatever
     // the browse view (stopping no pass does nothing).
-    StopThumbnailGenerator();
+    StopThumbnailGenerator(program);
     if (item) DeleteChildItems(program, item);
     ClearFileView(program.shell);
     std::u16string pattern;
@@ -255,7 +255,7 @@ void OnFolderSelected(Program& program, HTREEITEM item) {
         // for the way back to the grid.
         if (program.shell.thumbViewActive && !PictureOnView(program)) {
             if (program.shell.thumbGrid) device::InvalidateRect(program.shell.thumbGrid, nullptr, true);
-            StartThumbnailGenerator();
+            StartThumbnailGenerator(program);
         } else {
             program.shell.thumbRestartPending = 1;
         }

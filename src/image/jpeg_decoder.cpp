@@ -21,6 +21,9 @@ struct DecodeRun {
     int32_t width = 0;
     int32_t height = 0;
     int32_t stride = 0;
+    // The rows come from the first scans of a progressive file; the rest of
+    // the file is never read.
+    bool firstScansOnly = false;
 };
 
 void StartDecode(DecodeRun& run) {
@@ -28,6 +31,50 @@ void StartDecode(DecodeRun& run) {
     OpenJpegSource(*run.session, run.file);
     cinfo.dct_method = JDCT_IFAST;
     jpeg_start_decompress(&cinfo);
+}
+
+// The scale of a reduced decode: the output size is the file's times n/8,
+// rounded up, and the smallest n whose output covers `least` is taken.
+struct ScaleRun {
+    JpegSession* session = nullptr;
+    JpegSize least;
+    bool firstScansOnly = false;
+};
+
+// Every component has had a scan of its DC coefficients (maybe still
+// without their lowest bits, which do not show at this size).
+bool HasEveryDcCoefficient(const jpeg_decompress_struct& cinfo) {
+    for (int c = 0; c < cinfo.num_components; ++c)
+        if (cinfo.coef_bits[c][0] < 0) return false;
+    return true;
+}
+
+void ChooseScaleAndStart(ScaleRun& run) {
+    jpeg_decompress_struct& cinfo = run.session->cinfo;
+    cinfo.dct_method = JDCT_IFAST;
+    cinfo.scale_denom = 8;
+    for (cinfo.scale_num = 1; cinfo.scale_num < 8; ++cinfo.scale_num) {
+        jpeg_calc_output_dimensions(&cinfo);
+        if (int64_t(cinfo.output_width) >= run.least.width && int64_t(cinfo.output_height) >= run.least.height)
+            break;
+    }
+    // At 1/8 each output pixel is the mean of its block, which is the block's
+    // DC coefficient alone: a progressive file has every DC coefficient after
+    // its first scans, so the scans of detail that follow need not be read.
+    run.firstScansOnly = cinfo.progressive_mode && cinfo.scale_num == 1;
+    if (!run.firstScansOnly) {
+        jpeg_start_decompress(&cinfo);
+        return;
+    }
+    cinfo.buffered_image = TRUE;
+    cinfo.do_block_smoothing = FALSE;
+    jpeg_start_decompress(&cinfo);
+    for (;;) {
+        const int status = jpeg_consume_input(&cinfo);
+        if (status == JPEG_SUSPENDED || status == JPEG_REACHED_EOI) break;
+        if (status == JPEG_SCAN_COMPLETED && HasEveryDcCoefficient(cinfo)) break;
+    }
+    jpeg_start_output(&cinfo, cinfo.input_scan_number);
 }
 
 // Grey, RGB and CMYK come out as 1, 3 and 4 bytes a pixel. Anything else
@@ -99,7 +146,7 @@ void ReadRows(DecodeRun& run) {
             stopAt = std::min(cinfo.output_height, cinfo.output_scanline + tailRows);
     }
     for (int32_t m = written; m < run.height; ++m) FillRowGrey(RowFromTop(run, m), run.width);
-    if (cinfo.output_scanline < cinfo.output_height)
+    if (cinfo.output_scanline < cinfo.output_height || run.firstScansOnly)
         jpeg_abort_decompress(&cinfo);
     else
         jpeg_finish_decompress(&cinfo);
@@ -112,7 +159,49 @@ struct ProbeRun {
 
 void ReadHeader(ProbeRun& run) { OpenJpegSource(*run.session, run.file); }
 
+// Keeps target when it has the size already; a fresh bitmap otherwise.
+bool PrepareTarget(gdi::BitmapPtr& target, int32_t width, int32_t height) {
+    if (target && target->width() == width && target->height() == height && target->bitsPerPixel() == 24 &&
+        target->bottomUp())
+        return true;
+    target.reset();
+    const gdi::BITMAPINFO info = Make24BitImageInfo(width, height);
+    void* bits = nullptr;
+    target = gdi::CreateDIBSection(nullptr, &info, gdi::DIB_RGB_COLORS, &bits);
+    if (!bits) target.reset();
+    return target != nullptr;
+}
+
 }  // namespace
+
+ReducedJpegDecode::ReducedJpegDecode(const std::u16string& path, const std::atomic<bool>* cancel)
+    : file_(files::_wfopen(path, u"rb")) {
+    if (!file_) return;
+    session_.error.cancel = cancel;
+    ProbeRun run{&session_, file_.get()};
+    if (!RunJpegStep(session_, ReadHeader, run)) return;
+    fileSize_ = {int32_t(session_.cinfo.image_width), int32_t(session_.cinfo.image_height)};
+    opened_ = true;
+}
+
+bool ReducedJpegDecode::Decode(JpegSize least, gdi::BitmapPtr& target) {
+    if (!opened_) return false;
+    opened_ = false;  // one decode per file
+    ScaleRun scale{&session_, least};
+    if (!RunJpegStep(session_, ChooseScaleAndStart, scale)) return false;
+    const jpeg_decompress_struct& cinfo = session_.cinfo;
+    if (!HasPlaceableOutput(cinfo)) return false;
+    if (!PrepareTarget(target, int32_t(cinfo.output_width), int32_t(cinfo.output_height))) return false;
+    DecodeRun run;
+    run.session = &session_;
+    run.file = file_.get();
+    run.pixels = target->pixels();
+    run.width = target->width();
+    run.height = target->height();
+    run.stride = target->stride();
+    run.firstScansOnly = scale.firstScansOnly;
+    return RunJpegStep(session_, ReadRows, run);
+}
 
 JpegDecode DecodeJpeg(device::HWND window, const std::u16string& path) {
     JpegDecode result;

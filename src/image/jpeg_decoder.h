@@ -1,10 +1,14 @@
 #pragma once
 // JPEG files through libjpeg: decoding into the current-image slot, and
 // reading the dimensions from the header. Paths are device paths.
+#include <atomic>
 #include <cstdint>
 #include <string>
 
+#include "image/jpeg_rows.h"
+#include "image/jpeg_session.h"
 #include "platform/device/window_api.h"
+#include "platform/files/file_io.h"
 #include "platform/gdi/bitmap.h"
 
 namespace ezo {
@@ -26,5 +30,35 @@ JpegDecode DecodeJpeg(device::HWND window, const std::u16string& path);
 // (1 grayscale, 2 RGB, 3 YCbCr, 4 CMYK, 5 YCCK, 0 unknown). Outputs are left
 // untouched on failure. Returns 1 or 0.
 int ProbeJpeg(const std::u16string& path, int32_t& width, int32_t& height, int32_t& colourSpace);
+
+// A decode for a small copy of a picture (a thumbnail): the header first,
+// then the picture at the smallest of the library's scales n/8 that still
+// covers the size asked for, which skips most of the work of a full decode.
+// Safe on any thread; nothing of the viewer is touched.
+class ReducedJpegDecode {
+public:
+    // Opens the file and reads its header. When cancel is given, a decode
+    // ends (and fails) soon after it turns true.
+    ReducedJpegDecode(const std::u16string& path, const std::atomic<bool>* cancel);
+    ReducedJpegDecode(const ReducedJpegDecode&) = delete;
+    ReducedJpegDecode& operator=(const ReducedJpegDecode&) = delete;
+
+    // The header was read and the picture's pixels can be placed.
+    bool opened() const { return opened_; }
+    // The picture's size in the file.
+    JpegSize fileSize() const { return fileSize_; }
+    // Decodes at the chosen scale into target, a 24-bit bottom-up
+    // blue-green-red bitmap that is kept when it already has the scaled size
+    // (so a folder of equal pictures needs one). Missing data at the end
+    // comes out grey as in DecodeJpeg. False on a library error, a refused
+    // format, no memory, or cancellation.
+    bool Decode(JpegSize least, gdi::BitmapPtr& target);
+
+private:
+    files::FilePtr file_;  // declared first: closed after the session ends
+    JpegSession session_;
+    JpegSize fileSize_;
+    bool opened_ = false;
+};
 
 }  // namespace ezo

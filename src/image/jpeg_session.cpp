@@ -39,12 +39,83 @@ void WatchMessage(j_common_ptr cinfo, int level) {
     if (code == JWRN_JPEG_EOF || !canResync) ErrorManagerOf(cinfo)->dataEnded = 1;
 }
 
-// Called by the library between rows of input; refuses endless scan lists.
+bool Cancelled(j_common_ptr cinfo) {
+    const std::atomic<bool>* cancel = ErrorManagerOf(cinfo)->cancel;
+    return cancel && cancel->load(std::memory_order_relaxed);
+}
+
+// Called by the library between rows of input and output; refuses endless
+// scan lists, and ends a decode whose caller has given up on it.
 void LimitScans(j_common_ptr cinfo) {
     if (!cinfo->is_decompressor) return;
-    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number <= kMaxJpegScans) return;
+    if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number <= kMaxJpegScans && !Cancelled(cinfo))
+        return;
     cinfo->err->msg_code = JMSG_NOMESSAGE;
     (*cinfo->err->error_exit)(cinfo);
+}
+
+// The compressed data is read in blocks this large. The library decodes a
+// block of the picture on its fast path only while the buffer holds a few
+// kilobytes (3 KiB for 4:2:0): with the stdio source's 4 KiB buffer most of
+// a file went through the slow path.
+constexpr size_t kSourceBufferBytes = size_t(64) << 10;
+
+// A file source like the library's stdio source, with a larger buffer.
+struct FileSource {
+    jpeg_source_mgr pub;
+    std::FILE* file;
+    JOCTET* buffer;
+    boolean startOfFile;
+};
+
+FileSource* SourceOf(j_decompress_ptr cinfo) { return reinterpret_cast<FileSource*>(cinfo->src); }
+
+void InitSource(j_decompress_ptr cinfo) { SourceOf(cinfo)->startOfFile = TRUE; }
+
+// As the library's own: an empty file is an error; a file that ends early
+// gets a warning and an end-of-image marker, so the decode can finish.
+boolean FillInputBuffer(j_decompress_ptr cinfo) {
+    FileSource* source = SourceOf(cinfo);
+    size_t bytes = std::fread(source->buffer, 1, kSourceBufferBytes, source->file);
+    if (bytes == 0) {
+        if (source->startOfFile) ERREXIT(cinfo, JERR_INPUT_EMPTY);
+        WARNMS(cinfo, JWRN_JPEG_EOF);
+        source->buffer[0] = JOCTET(0xFF);
+        source->buffer[1] = JOCTET(JPEG_EOI);
+        bytes = 2;
+    }
+    source->pub.next_input_byte = source->buffer;
+    source->pub.bytes_in_buffer = bytes;
+    source->startOfFile = FALSE;
+    return TRUE;
+}
+
+void SkipInputData(j_decompress_ptr cinfo, long count) {
+    if (count <= 0) return;
+    jpeg_source_mgr& pub = SourceOf(cinfo)->pub;
+    while (count > long(pub.bytes_in_buffer)) {
+        count -= long(pub.bytes_in_buffer);
+        (*pub.fill_input_buffer)(cinfo);
+    }
+    pub.next_input_byte += count;
+    pub.bytes_in_buffer -= size_t(count);
+}
+
+void TermSource(j_decompress_ptr) {}
+
+void AttachFileSource(j_decompress_ptr cinfo, std::FILE* file) {
+    const j_common_ptr common = reinterpret_cast<j_common_ptr>(cinfo);
+    auto* source = static_cast<FileSource*>((*cinfo->mem->alloc_small)(common, JPOOL_PERMANENT, sizeof(FileSource)));
+    source->buffer = static_cast<JOCTET*>((*cinfo->mem->alloc_small)(common, JPOOL_PERMANENT, kSourceBufferBytes));
+    source->file = file;
+    source->pub.init_source = InitSource;
+    source->pub.fill_input_buffer = FillInputBuffer;
+    source->pub.skip_input_data = SkipInputData;
+    source->pub.resync_to_restart = jpeg_resync_to_restart;
+    source->pub.term_source = TermSource;
+    source->pub.bytes_in_buffer = 0;
+    source->pub.next_input_byte = nullptr;
+    cinfo->src = &source->pub;
 }
 
 }  // namespace
@@ -74,7 +145,7 @@ void OpenJpegSource(JpegSession& session, std::FILE* file) {
     const uint64_t available = gdi::MemoryAvailable();
     const uint64_t limit = available > uint64_t(LONG_MAX) ? uint64_t(LONG_MAX) : available;
     cinfo.mem->max_memory_to_use = limit > 0 ? long(limit) : 1;
-    jpeg_stdio_src(&cinfo, file);
+    AttachFileSource(&cinfo, file);
     jpeg_read_header(&cinfo, TRUE);
 }
 

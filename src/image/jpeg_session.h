@@ -3,6 +3,7 @@
 // standard error manager followed by a recovery point that the error exit
 // jumps back to, warnings kept quiet but watched for the end of the data,
 // and a limit on the number of scans of a progressive file.
+#include <atomic>
 #include <csetjmp>
 #include <cstdio>
 
@@ -20,6 +21,9 @@ struct JpegErrorManager {
     // of the file, or a marker no restart can recover from): from then on
     // the library only makes up grey rows.
     int dataEnded;
+    // When set, a decode ends with an error as soon as this turns true (a
+    // thumbnail pass being stopped); it is looked at between rows.
+    const std::atomic<bool>* cancel;
 };
 
 // Progressive files with more scans than this are refused: every scan walks
@@ -39,9 +43,10 @@ public:
     jpeg_progress_mgr progress;
 };
 
-// Creates the decompression object, attaches the file as its stdio source,
-// bounds the library's own memory by what the memory budget has free, and
-// reads the header (an image is required). Library errors jump out of here.
+// Creates the decompression object, attaches the file as its source (read in
+// 64 KiB blocks), bounds the library's own memory by what the memory budget
+// has free, and reads the header (an image is required). Library errors jump
+// out of here.
 void OpenJpegSource(JpegSession& session, std::FILE* file);
 
 // Runs step(context) under the recovery point; false when the library

@@ -101,9 +101,9 @@ int OpenImageForView(device::HWND window, std::u16string_view path, int kind, in
     Program& program = ProgramOf(window);
     Shell& shell = program.shell;
     ViewState& viewState = program.viewState;
-    if (ThumbnailGeneratorRunning()) {
+    if (ThumbnailGeneratorRunning(program)) {
         shell.thumbRestartPending = 1;
-        StopThumbnailGenerator();
+        StopThumbnailGenerator(program);
     }
     if (!withEffect) device::SetCursor(device::Cursor::Wait);
 

@@ -11,6 +11,8 @@
 #include "shell/file_entries.h"
 #include "shell/grid_state.h"
 #include "shell/shell_state.h"
+#include "shell/thumbnail_pass_state.h"
+#include "shell/thumbnail_store_state.h"
 #include "shell/view_state.h"
 
 namespace ezo {
@@ -25,6 +27,8 @@ struct Program {
     // The folder selected (or last expanded) in the tree, ending in "\":
     // "\" for the root. Saved as the folder to show at the next start.
     std::u16string currentFolder;
+    ThumbnailStore thumbnailStore;
+    ThumbnailPassState thumbnailPass;
 };
 
 // The view screen shows a picture in memory.

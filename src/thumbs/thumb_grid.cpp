@@ -90,7 +90,7 @@ void ShowBrowseAgain(HWND mainWindow) {
     Program& program = ProgramOf(mainWindow);
     Shell& shell = program.shell;
     if (shell.thumbRestartPending) {
-        StartThumbnailGenerator();
+        StartThumbnailGenerator(program);
         shell.thumbRestartPending = 0;
     }
     ShowBrowseWindows(shell, mainWindow);

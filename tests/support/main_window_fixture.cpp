@@ -10,6 +10,9 @@ void MainWindowTest::SetUp() {
     ASSERT_FALSE(settingsFolder_.path().empty());
     pictures_.emplace();
     registry::SetRegistryFile(settingsFolder_ / "registry.reg");
+    // The thumbnail store stays off (its folder is missing) unless a test
+    // makes the folder; it never reaches the user's own cache.
+    files::SetThumbnailFolder(settingsFolder_ / "Thumbnails");
     device_ = device::Device::start({.scale = 1, .headless = true, .virtualClock = true});
     ASSERT_TRUE(device_);
     ezo::SetProgramModule(&theModule);
@@ -20,6 +23,7 @@ void MainWindowTest::TearDown() {
     device_.reset();  // takes the main window, and its state, with it
     window_ = nullptr;
     registry::SetRegistryFile("");
+    files::SetThumbnailFolder("");
     pictures_.reset();
 }
 

@@ -204,7 +204,7 @@ protected:
 TEST_F(GridScenarioTest, OpenFromTheGridAndComeBack) {
     EXPECT_EQ(Run("command 40082\nsettle 0\n" + At("dbltap", IndexOf(u"b.jpg"))), "");
     EXPECT_EQ(device::GetWindowText(window_), u"Ezo - b");
-    EXPECT_EQ(ezo::ThumbnailGeneratorRunning(), 0);
+    EXPECT_EQ(ezo::ThumbnailGeneratorRunning(program()), 0);
     EXPECT_EQ(program().shell.thumbRestartPending, 1);
     EXPECT_EQ(Run("command 40088\n"), "");
     EXPECT_TRUE(Browsing());
@@ -212,7 +212,7 @@ TEST_F(GridScenarioTest, OpenFromTheGridAndComeBack) {
     // A picture that does not open leaves the grid, its pass going again.
     EXPECT_EQ(Run(At("dbltap", IndexOf(u"e.jpg"))), "");
     EXPECT_TRUE(Browsing());
-    EXPECT_EQ(ezo::ThumbnailGeneratorRunning(), 1);
+    EXPECT_EQ(ezo::ThumbnailGeneratorRunning(program()), 1);
 }
 
 // Delete acts on the highlighted cell, not on the row the hidden list had
@@ -240,11 +240,11 @@ TEST_F(GridScenarioTest, HoldOffersDeleteForTheHighlightedCell) {
 TEST_F(GridScenarioTest, TheWayBackFromAStartPictureShowsItsGrid) {
     device::ShowWindow(program().shell.fileList, device::SW_HIDE);  // as while the window is made
     ASSERT_EQ(ezo::OpenStartPicture(window_, u"\\b.jpg"), 1);
-    EXPECT_EQ(ezo::ThumbnailGeneratorRunning(), 0);
+    EXPECT_EQ(ezo::ThumbnailGeneratorRunning(program()), 0);
     EXPECT_EQ(program().shell.thumbRestartPending, 1);
     EXPECT_EQ(Run("command 40088\n"), "");
     EXPECT_TRUE(Browsing());
-    EXPECT_EQ(ezo::ThumbnailGeneratorRunning(), 1);
+    EXPECT_EQ(ezo::ThumbnailGeneratorRunning(program()), 1);
 }
 
 TEST_F(GridScenarioTest, SettleAndDump) {
