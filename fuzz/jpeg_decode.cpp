@@ -3,40 +3,17 @@
 // than the header says, and that nothing is left allocated afterwards.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
 
-#include <unistd.h>
+#include "device_input.h"
 
 #include "image/decoded_image.h"
 #include "image/jpeg_decoder.h"
 #include "shell/image_kind.h"
-#include "platform/files/device_paths.h"
 #include "platform/gdi/memory_budget.h"
 
-namespace {
-
-// One temporary folder as the device root for the whole run.
-const std::string& Folder() {
-    static const std::string folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "ezo-fuzz-jpeg-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        files::SetDeviceRoot(pattern);
-        return pattern;
-    }();
-    return folder;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string host = Folder() + "/input.jpg";
-    std::FILE* file = std::fopen(host.c_str(), "wb");
-    if (!file) std::abort();
-    if (size) std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    fuzz::WriteDeviceInput("input.jpg", data, size);
 
     gdi::ScopedMemoryBudget budget(16u << 20);
     {
