@@ -51,12 +51,16 @@ TEST_F(StartScenario, TheRunStartsOnTheStoredChoiceOrOnPath) {
         const Dump dump = ReadDump("start.txt");
         EXPECT_EQ(dump["browseMode"], c.title == std::string("Ezo") ? "1" : "0");
         EXPECT_EQ(dump["title"], c.title);
-        if (!c.folder.empty()) EXPECT_EQ(dump["currentFolder"], c.folder);
+        if (!c.folder.empty()) {
+            EXPECT_EQ(dump["currentFolder"], c.folder);
+        }
         if (!c.firstRow.empty()) {  // name, type, size and date
             EXPECT_EQ(dump.rows.at(0).rfind(c.firstRow, 0), 0u) << dump.text;
             EXPECT_EQ(std::count(dump.rows[0].begin(), dump.rows[0].end(), '|'), 3) << dump.rows[0];
         }
-        if (c.shown == notice) EXPECT_EQ(dump["BrowseView"] + dump["imageLoaded"], "00");
+        if (c.shown == notice) {
+            EXPECT_EQ(dump["BrowseView"] + dump["imageLoaded"], "00");
+        }
         for (int id : c.shown) EXPECT_TRUE(dump.Shown(id)) << id << dump.text;
         for (int id : c.hidden) EXPECT_FALSE(dump.Shown(id)) << id;
         EXPECT_EQ(StoredDword(u"OpenMode"), c.mode == 1 || c.mode == 2 ? c.mode : 0);
