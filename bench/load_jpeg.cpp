@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include "photo_jpeg.h"
+#include "proc_status.h"
 
 #include <algorithm>
 #include <chrono>
@@ -112,15 +113,6 @@ void BM_Djpeg(benchmark::State& state) {
 }
 BENCHMARK(BM_Djpeg)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-long StatusKiB(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    const std::string prefix = std::string(field) + ":";
-    while (std::getline(status, line))
-        if (line.rfind(prefix, 0) == 0) return std::atol(line.c_str() + prefix.size());
-    return -1;
-}
-
 // Peak memory one load adds, measured in a child process whose peak is reset
 // first, against the size of the bitmap it made.
 void BM_LoadPeakMemory(benchmark::State& state) {
@@ -136,11 +128,11 @@ void BM_LoadPeakMemory(benchmark::State& state) {
             // Memory kept from the parent's loads would hide the cost of a first load.
             gdi::ReleaseKeptPixels();
             std::ofstream("/proc/self/clear_refs") << "5";  // resets the peak
-            const long before = StatusKiB("VmRSS");
+            const long before = bench::StatusKiB("VmRSS");
             long result[2] = {0, 0};
             ezo::ProgramWindow owner;
             if (ezo::LoadImageFile(&owner, path, ezo::Jpg)) {
-                result[0] = StatusKiB("VmHWM") - before;
+                result[0] = bench::StatusKiB("VmHWM") - before;
                 result[1] = long(owner.program.viewState.currentImage->byteSize() / 1024);
             }
             if (write(pipeEnds[1], result, sizeof result) != sizeof result) _exit(1);

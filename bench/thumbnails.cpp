@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include "photo_jpeg.h"
+#include "proc_status.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -168,15 +169,6 @@ void BM_SecondVisit(benchmark::State& state) {
 }
 BENCHMARK(BM_SecondVisit)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-long StatusKiB(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    const std::string prefix = std::string(field) + ":";
-    while (std::getline(status, line))
-        if (line.rfind(prefix, 0) == 0) return std::atol(line.c_str() + prefix.size());
-    return -1;
-}
-
 // The peak memory a first visit adds, in a child process whose peak is
 // reset first, beside the size of one reduced decode (4000 x 3000 at 1/8).
 void BM_PassPeakMemory(benchmark::State& state) {
@@ -191,9 +183,9 @@ void BM_PassPeakMemory(benchmark::State& state) {
         if (child == 0) {
             gdi::ReleaseKeptPixels();
             std::ofstream("/proc/self/clear_refs") << "5";
-            const long before = StatusKiB("VmRSS");
+            const long before = bench::StatusKiB("VmRSS");
             RunPass(folder, store);
-            const long grown = StatusKiB("VmHWM") - before;
+            const long grown = bench::StatusKiB("VmHWM") - before;
             if (write(pipeEnds[1], &grown, sizeof grown) != sizeof grown) _exit(1);
             _exit(0);
         }

@@ -43,16 +43,21 @@ bool ShowPhoto(bench::Program& program, const Size& size) {
     return true;
 }
 
+// Shows the photo the benchmark's argument names, or marks the benchmark
+// skipped.
+bool ShowPhotoOf(benchmark::State& state, bench::Program& program) {
+    if (ShowPhoto(program, kPhotos[state.range(0)])) return true;
+    state.SkipWithError("cannot show the photo");
+    return false;
+}
+
 // Zooms in and out in turn: each iteration is one step of the ladder and
 // the frame it draws.
 void BM_ZoomStep(benchmark::State& state) {
     gdi::ScopedMemoryBudget budget(1ull << 30);
     const Size size = kPhotos[state.range(0)];
     bench::Program program;
-    if (!ShowPhoto(program, size)) {
-        state.SkipWithError("cannot show the photo");
-        return;
-    }
+    if (!ShowPhotoOf(state, program)) return;
     bool in = true;
     for (auto _ : state) {
         if (in) {
@@ -73,10 +78,7 @@ void BM_PanStep(benchmark::State& state) {
     gdi::ScopedMemoryBudget budget(1ull << 30);
     const Size size = kPhotos[state.range(0)];
     bench::Program program;
-    if (!ShowPhoto(program, size)) {
-        state.SkipWithError("cannot show the photo");
-        return;
-    }
+    if (!ShowPhotoOf(state, program)) return;
     int32_t step = 10;
     int64_t moved = 0;
     for (auto _ : state) {
@@ -99,10 +101,7 @@ void BM_FitFrame(benchmark::State& state) {
     const Size size = kPhotos[state.range(0)];
     const bool smooth = state.range(1) != 0;
     bench::Program program;
-    if (!ShowPhoto(program, size)) {
-        state.SkipWithError("cannot show the photo");
-        return;
-    }
+    if (!ShowPhotoOf(state, program)) return;
     ezo::ViewState& view = program.state().viewState;
     view.fitToggle = 1;
     const gdi::RECT client{0, 0, 240, 268};
@@ -126,10 +125,7 @@ void BM_ReduceOnce(benchmark::State& state) {
     gdi::ScopedMemoryBudget budget(1ull << 30);
     const Size size = kPhotos[state.range(0)];
     bench::Program program;
-    if (!ShowPhoto(program, size)) {
-        state.SkipWithError("cannot show the photo");
-        return;
-    }
+    if (!ShowPhotoOf(state, program)) return;
     const gdi::Bitmap& photo = *program.state().viewState.currentImage;
     int levels = 0;
     for (auto _ : state) {

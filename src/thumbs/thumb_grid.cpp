@@ -1,5 +1,7 @@
 #include "thumbs/thumb_grid.h"
 
+#include <optional>
+
 #include "image/open_image.h"
 #include "platform/controls/scroll_bar.h"
 #include "platform/controls/tap_and_hold.h"
@@ -62,14 +64,23 @@ void Highlight(HWND grid, int32_t index) {
     RelayoutThumbGrid(grid);
 }
 
-void OnTap(HWND grid, LPARAM lParam) {
+// Moves the cursor to the cell under a tap and returns it (-1 between
+// cells); nullopt in an empty folder, where a tap only takes the focus.
+std::optional<int32_t> MoveCursorToTap(HWND grid, LPARAM lParam) {
     Program& program = ProgramOf(grid);
     if (!program.fileList.head) {
         device::SetFocus(grid);
-        return;
+        return std::nullopt;
     }
-    const int32_t hit = HitCell(grid, lParam);
-    program.grid.cursorIndex = hit;
+    program.grid.cursorIndex = HitCell(grid, lParam);
+    return program.grid.cursorIndex;
+}
+
+void OnTap(HWND grid, LPARAM lParam) {
+    const std::optional<int32_t> tapped = MoveCursorToTap(grid, lParam);
+    if (!tapped) return;
+    const int32_t hit = *tapped;
+    Program& program = ProgramOf(grid);
     if (hit == -1) {
         // The old highlight stays on the screen until the next draw, but
         // Delete and File Info no longer see a selection.
@@ -99,13 +110,10 @@ void ShowBrowseAgain(HWND mainWindow) {
 }
 
 void OnDoubleTap(HWND grid, LPARAM lParam) {
+    const std::optional<int32_t> tapped = MoveCursorToTap(grid, lParam);
+    if (!tapped) return;
+    const int32_t hit = *tapped;
     Program& program = ProgramOf(grid);
-    if (!program.fileList.head) {
-        device::SetFocus(grid);
-        return;
-    }
-    const int32_t hit = HitCell(grid, lParam);
-    program.grid.cursorIndex = hit;
     if (hit == -1) return;
     const FileEntry* entry = EntryWithIndex(program.fileList, hit);
     if (!entry) return;
