@@ -41,6 +41,11 @@ QString FormsStyleSheet() {
         "  selection-background-color: #0A246A; selection-color: white; }"
         "QComboBox#combobox:disabled { background: #F4F4F4; color: #9A9A9A; }"
         "QComboBox#combobox::drop-down { width: 13px; border-left: 1px solid #808080; background: #D4D0C8; }"
+        // A styled drop-down loses the native arrow: a small black triangle
+        // drawn from borders takes its place.
+        "QComboBox#combobox::down-arrow { width: 0px; height: 0px; border-left: 4px solid #D4D0C8;"
+        "  border-right: 4px solid #D4D0C8; border-top: 4px solid black; }"
+        "QComboBox#combobox::down-arrow:disabled { border-top-color: #9A9A9A; }"
         "QWidget#comboDrop QListView { background: white; color: black; border: 1px solid black;"
         "  selection-background-color: #0A246A; selection-color: white; outline: 0; }"
         "QWidget#updown QToolButton { background: #D4D0C8; border: 1px solid #808080; }"
