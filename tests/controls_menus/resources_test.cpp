@@ -41,29 +41,6 @@ TEST_F(ResourcesTest, StringsAreCutToTheBufferAndCountWhatWasCopied) {
     EXPECT_EQ(LoadStringText(40057), u"File");
 }
 
-TEST_F(ResourcesTest, PixelMapsBecomeBitmapsWithTheirColoursAndTheTransparentKey) {
-    DefineBitmap(150, {{"k.w", "rGb", "..z"}, {{'z', gdi::RGB(1, 2, 3)}}});
-    gdi::BitmapPtr bitmap = LoadBitmap(nullptr, 150);
-    ASSERT_TRUE(bitmap);
-    EXPECT_EQ(bitmap->width(), 3);
-    EXPECT_EQ(bitmap->height(), 3);
-    EXPECT_EQ(bitmap->bitsPerPixel(), 24);
-    const struct { int x, y; gdi::Rgb colour; } pixels[] = {
-        {0, 0, {0, 0, 0}},     {1, 0, {255, 0, 255}}, {2, 0, {255, 255, 255}},
-        {0, 1, {255, 0, 0}},   {1, 1, {0, 160, 0}},   {2, 1, {0, 0, 255}},
-        {2, 2, {1, 2, 3}},  // the map's own palette
-    };
-    for (const auto& p : pixels) {
-        SCOPED_TRACE(std::to_string(p.x) + "," + std::to_string(p.y));
-        EXPECT_EQ(gdi::ReadPixelAt(bitmap->row(p.y) + p.x * 3, 24), p.colour);
-    }
-    // Shown through Qt, magenta is see-through and the rest opaque.
-    const QImage image = ImageFromBitmap(*bitmap);
-    EXPECT_EQ(qAlpha(image.pixel(1, 0)), 0);
-    EXPECT_EQ(image.pixel(2, 1), qRgb(0, 0, 255));
-    EXPECT_EQ(qAlpha(ImageFromBitmap(*bitmap, kNoKey).pixel(1, 0)), 255);
-}
-
 TEST_F(ResourcesTest, BadPixelMapsAreRefused) {
     const struct { const char* what; PixelArt art; } cases[] = {
         {"no rows", {{}, {}}},

@@ -3,7 +3,6 @@
 #include <QTimer>
 
 #include "platform/device/activation.h"
-#include "platform/device/hot_keys.h"
 #include "platform/device/timers.h"
 
 namespace device_test {
@@ -69,29 +68,6 @@ TEST_F(DeviceTest, ModalLoopEndsWhenItsWindowIsDestroyedOrTheQuitMessageArrives)
     EXPECT_EQ(dev().quitCode(), 3);
     EXPECT_EQ(RunMessageLoop(), 3);  // the outer loop does not start either
     DestroyWindow(main.window);
-}
-
-TEST_F(DeviceTest, HiddenOrDestroyedActiveWindowHandsActivationOn) {
-    Log log;
-    Made a = MakeRecorder("a", &log, {WM_ACTIVATE}, WS_VISIBLE, {0, 26, 240, 294});
-    Made b = MakeRecorder("b", &log, {WM_ACTIVATE}, WS_VISIBLE, {0, 26, 240, 294});
-    Made owned = MakeRecorder("owned", &log, {WM_ACTIVATE}, WS_VISIBLE, {0, 26, 240, 100}, a.window);
-    EXPECT_EQ(GetActiveWindow(), owned.window);
-    log.clear();
-    ShowWindow(owned.window, SW_HIDE);  // to its owner, not to the window above it
-    EXPECT_EQ(GetActiveWindow(), a.window);
-    DestroyWindow(a.window);            // takes the owned window along; b is left
-    EXPECT_EQ(GetActiveWindow(), b.window);
-    EXPECT_FALSE(IsWindow(owned.window));
-    const Log expected{
-        {"owned", WM_ACTIVATE, WA_INACTIVE, L(a.window)},
-        {"a", WM_ACTIVATE, WA_ACTIVE, L(owned.window)},
-        {"a", WM_ACTIVATE, WA_INACTIVE, L(b.window)},
-        {"b", WM_ACTIVATE, WA_ACTIVE, L(a.window)},
-    };
-    EXPECT_EQ(log, expected);
-    DestroyWindow(b.window);
-    EXPECT_EQ(GetActiveWindow(), nullptr);
 }
 
 TEST_F(DeviceTest, DestructionSendsDestroyToTheParentWhileItsChildrenStillExist) {
@@ -184,25 +160,51 @@ TEST_F(DeviceTest, DefaultPlacementIsTheWorkAreaAndRegisteredClassesMakeTheirWin
     UnregisterClass(u"Thing");
 }
 
+// Top-level windows that take no activation (menus, menu bars): showing,
+// tapping or running one modally leaves the active window as it was, and a
+// modal one has the keys only while it runs.
+class Passive final : public Window {
+public:
+    std::function<void()> onUser;
+    LRESULT WindowProc(uint32_t msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg == WM_USER && onUser) onUser();
+        return DefWindowProc(this, msg, wParam, lParam);
+    }
+    bool TakesActivation() const override { return false; }
+};
 
-TEST_F(DeviceTest, FocusOnAWindowOfAnotherTopLevelWindowActivatesItFirst) {
+TEST_F(DeviceTest, AWindowThatTakesNoActivationLeavesTheActiveWindowAsItWas) {
     Log log;
-    Made a = MakeRecorder("a", &log, kActivation, WS_VISIBLE, {0, 26, 240, 294});
-    Made b = MakeRecorder("b", &log, kActivation, WS_VISIBLE, {0, 26, 240, 294});
-    Made child = MakeRecorder("child", &log, kActivation, WS_CHILD | WS_VISIBLE, {0, 0, 10, 10}, a.window, 1);
+    Made main = MakeRecorder("main", &log, {WM_ACTIVATE}, WS_VISIBLE, {0, 26, 240, 294});
+    Made field = MakeRecorder("field", &log, {}, WS_CHILD | WS_VISIBLE, {0, 0, 100, 20}, main.window, 1);
+    ASSERT_TRUE(main.window && field.window);
+    SetFocus(field.window);
+    auto object = std::make_unique<Passive>();
+    Passive* passive = object.get();
+    HWND popup = CreateWindowFor(std::move(object), u"Passive", 0, u"", WS_POPUP, 0, 200, 240, 94, main.window, 0);
+    ASSERT_TRUE(popup);
     log.clear();
-    EXPECT_EQ(SetFocus(child.window), b.window);
-    const Log expected{
-        {"b", WM_ACTIVATE, WA_INACTIVE, L(a.window)},
-        {"a", WM_ACTIVATE, WA_ACTIVE, L(b.window)},
-        {"b", WM_KILLFOCUS, WPARAM(a.window), 0},
-        {"a", WM_SETFOCUS, WPARAM(b.window), 0},
-        {"a", WM_KILLFOCUS, WPARAM(child.window), 0},
-        {"child", WM_SETFOCUS, WPARAM(a.window), 0},
+
+    ShowWindow(popup, SW_SHOW);
+    dev().tap(120, 250);
+    EXPECT_EQ(GetActiveWindow(), main.window);
+
+    HWND focusInside = nullptr;
+    HWND activeInside = nullptr;
+    passive->onUser = [&] {
+        focusInside = GetFocus();
+        activeInside = GetActiveWindow();
+        EndModalLoop(popup, 7);
     };
-    EXPECT_EQ(log, expected);
-    EXPECT_EQ(GetFocus(), child.window);
-    DestroyAllWindows();
+    PostMessage(popup, WM_USER, 0, 0);
+    EXPECT_EQ(RunModalLoop(popup), 7);
+    EXPECT_EQ(focusInside, popup);  // the keys go to it while it runs
+    EXPECT_EQ(activeInside, main.window);
+    EXPECT_EQ(GetActiveWindow(), main.window);
+    EXPECT_EQ(GetFocus(), field.window);
+    EXPECT_TRUE(log.empty()) << log.front();  // no WM_ACTIVATE either way
+    DestroyWindow(popup);
+    DestroyWindow(main.window);
 }
 
 }  // namespace

@@ -41,16 +41,11 @@ public:
 
     // Runs before the default handling; returning true ends the message.
     std::function<bool(uint32_t msg, WPARAM, LPARAM)> onMessage;
-    std::function<void(int32_t x, int32_t y)> onHold;
 
     LRESULT WindowProc(uint32_t msg, WPARAM wParam, LPARAM lParam) override {
         if (watched_.count(msg)) log_->push_back({name_, msg, wParam, lParam});
         if (onMessage && onMessage(msg, wParam, lParam)) return 0;
         return DefWindowProc(this, msg, wParam, lParam);
-    }
-    void StylusHeld(int32_t x, int32_t y) override {
-        log_->push_back({name_ + " held", 0, WPARAM(x), LPARAM(y)});
-        if (onHold) onHold(x, y);
     }
 
 private:

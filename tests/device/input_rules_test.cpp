@@ -28,24 +28,6 @@ TEST(InputRules, DoubleTapNeedsSameWindowShortTimeAndSmallDistance) {
         EXPECT_EQ(IsDoubleTap(c.first, c.time, c.point, c.window, 400, 5), c.expected) << c.what;
 }
 
-TEST(InputRules, VirtualKeys) {
-    const std::pair<int, uint32_t> cases[] = {
-        {Qt::Key_Left, 0x25}, {Qt::Key_Up, 0x26},   {Qt::Key_Right, 0x27}, {Qt::Key_Down, 0x28},
-        {Qt::Key_Return, 0x0D}, {Qt::Key_Enter, 0x0D}, {Qt::Key_Q, 'Q'},    {Qt::Key_A, 'A'},
-        {Qt::Key_7, '7'},     {Qt::Key_F1, 0x70},   {Qt::Key_F12, 0x7B},   {Qt::Key_Shift, 0},
-    };
-    for (auto [key, vk] : cases) {
-        EXPECT_EQ(VirtualKeyFromQt(key), vk) << std::hex << key;
-        // And back, for the keys that have one.
-        if (vk && key != Qt::Key_Enter) {
-            EXPECT_EQ(QtKeyFromVirtualKey(vk), key) << std::hex << vk;
-        }
-    }
-    EXPECT_EQ(QtKeyFromVirtualKey(0xC1), Qt::Key_F1);
-    EXPECT_EQ(QtKeyFromVirtualKey(0xC5), Qt::Key_F5);
-    EXPECT_EQ(QtKeyFromVirtualKey(0xC6), 0);
-}
-
 TEST(InputRules, ApplicationButtons) {
     struct { int key; Qt::KeyboardModifiers modifiers; bool digitsAreButtons; int button; } cases[] = {
         {Qt::Key_F1, Qt::NoModifier, true, 1},  {Qt::Key_F5, Qt::NoModifier, true, 5},

@@ -1,7 +1,5 @@
 #include "device_fixture.h"
 
-#include <QTimer>
-
 #include <thread>
 
 #include "platform/device/activation.h"
@@ -117,30 +115,9 @@ TEST_F(DeviceTest, MessagesPostedFromAnotherThreadArriveInOrderOnTheUiThread) {
     DestroyWindow(w.window);
 }
 
-TEST_F(DeviceTest, MessageBoxAnswersByButtonAndKey) {
-    Log log;
-    Made main = MakeRecorder("main", &log, {}, WS_VISIBLE, {0, 26, 240, 294});
-    const MessageBoxLayout okCancel = LayoutMessageBox(MB_OKCANCEL, 30);
-    const gdi::POINT cancel{okCancel.box.left + (okCancel.cancel.left + okCancel.cancel.right) / 2,
-                            okCancel.box.top + (okCancel.cancel.top + okCancel.cancel.bottom) / 2};
-    struct { const char* what; unsigned type; std::function<void()> answer; int result; } cases[] = {
-        {"Return", MB_OKCANCEL | MB_ICONQUESTION, [&] { dev().key(Qt::Key_Return); }, IDOK},
-        {"Escape without Cancel", MB_OK, [&] { dev().key(Qt::Key_Escape); }, IDOK},
-        {"tap on Cancel", MB_OKCANCEL, [&] { dev().tap(cancel.x, cancel.y); }, IDCANCEL},
-    };
-    for (const auto& c : cases) {
-        bool mainBlocked = false;
-        QTimer::singleShot(0, [&] {
-            mainBlocked = !AcceptsInput(main.window);
-            c.answer();
-        });
-        EXPECT_EQ(device::MessageBox(main.window, u"Remove selected file?", u"Delete", c.type), c.result) << c.what;
-        EXPECT_TRUE(mainBlocked) << c.what;
-        EXPECT_EQ(GetActiveWindow(), main.window) << c.what;
-        EXPECT_EQ(TopLevelWindows().size(), 1u) << c.what;
-    }
-    DestroyWindow(main.window);
-    // A text taller than the screen still leaves the box on it.
+// The program puts its own box in place of this one; its layout still keeps
+// a text taller than the screen on it.
+TEST(MessageBoxLayout, ATallTextStaysOnTheScreen) {
     const MessageBoxLayout tall = LayoutMessageBox(MB_OK, 5000);
     EXPECT_GE(tall.box.top, 26);
     EXPECT_LE(tall.box.bottom, 294);

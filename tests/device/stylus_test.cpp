@@ -120,39 +120,6 @@ TEST_F(StylusTest, DoubleTapsComeInPairsOfStillQuickTapsToClassesThatWantThem) {
     DestroyWindow(plain.window);
 }
 
-TEST_F(StylusTest, HoldingStillCallsTheHoldHookOnceMovingAwayCancelsIt) {
-    dev().hold(30, 140);
-    dev().stylusDown(30, 140);
-    dev().advance(499);
-    dev().stylusMove(40, 140);  // moved away before the time
-    dev().advance(1000);
-    dev().stylusUp(40, 140);
-    Log held;
-    for (const Logged& m : log_)
-        if (m.msg == 0) held.push_back(m);
-    const Log expected{{"left held", 0, 30, 14}};
-    EXPECT_EQ(held, expected);
-}
-
-TEST_F(StylusTest, TapOnAnInactiveTopLevelWindowActivatesItByClick) {
-    Log activations;
-    Made other = MakeRecorder("other", &activations, {WM_ACTIVATE}, WS_VISIBLE, {20, 60, 220, 160});
-    SetActiveWindow(main_.window);
-    BringWindowToTop(other.window);  // above the main window, still inactive
-    activations.clear();
-    dev().tap(100, 100);
-    ASSERT_EQ(activations.size(), 1u);
-    EXPECT_EQ(LOWORD(activations[0].wParam), WA_CLICKACTIVE);
-    EXPECT_EQ(GetActiveWindow(), other.window);
-    DestroyWindow(other.window);  // before its log goes
-}
-
-}  // namespace
-}  // namespace device_test
-
-namespace device_test {
-namespace {
-
 // The wheel goes to the window under the pointer, one WM_MOUSEWHEEL per
 // whole notch (touch-pad fractions add up); a window that leaves it to the
 // default handling, as the thumbnail grid does, gets a line request a notch.
