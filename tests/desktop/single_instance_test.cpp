@@ -1,16 +1,14 @@
-// One running program. In-process: a later start hands over to the first; a
-// socket left by a crash or by an ended run does not block; junk on the
-// socket is ignored. Two processes: a later `ezo [PATH]` hands its PATH to the
-// running program, which shows it (the folder it shows is what the settings
-// keep at exit), or is refused without disturbing it; SIGTERM, SIGINT and
-// SIGHUP end the program with its settings saved; nothing is printed on the
-// way. And the lines on the socket: any host path survives the trip on one
-// line; everything a start would not send is not a request.
+// One running program: the single-instance guard in process, the lines on its
+// socket, and real later starts of ezo handing their PATH to the first.
 #include <gtest/gtest.h>
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QLocalSocket>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -20,8 +18,9 @@
 
 #include <csignal>
 #include <cstring>
+#include <memory>
 
-#include "desktop/ezo_process.h"
+#include "jpeg_writer/jpeg_writer.h"
 #include "platform/device/instance_messages.h"
 #include "platform/device/single_instance.h"
 #include "timers/qt_app.h"
@@ -105,13 +104,87 @@ TEST(SingleInstanceName, FollowsTheSettingsFolder) {
     EXPECT_TRUE(one.contains(QString::number(getuid())));
 }
 
+// Sends sig (0: none) and waits 10 s: the exit code, -1 unless it exited normally.
+int Stop(QProcess& process, int sig) {
+    if (sig) ::kill(pid_t(process.processId()), sig);
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+// The real ezo binary run as separate processes on Qt's offscreen platform,
+// with its settings, cache, socket and device root in one temporary folder.
+class EzoHome {
+public:
+    EzoHome() {
+        testing_support::App();
+        for (const char* folder : {"config", "cache", "runtime", "root"}) QDir(dir_.path()).mkpath(folder);
+        QFile::setPermissions(path("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QString path(const QString& relative) const { return dir_.filePath(relative); }
+    QString root() const { return path("root"); }
+    // Writes a small JPEG at root/relative.
+    void Picture(const QString& relative) const {
+        const QString file = QDir(root()).filePath(relative);
+        QDir().mkpath(QFileInfo(file).path());
+        jpeg_writer::Write(file.toStdString(), {.width = 64, .height = 48}, [](int y, uint8_t* row) {
+            for (int x = 0; x < 64 * 3; ++x) row[x] = uint8_t(x + y * 4);
+        });
+    }
+    // Starts ezo with args in cwd (default: the home); stderr kept apart.
+    std::unique_ptr<QProcess> Start(const QStringList& args, const QString& cwd = {}) const {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_CONFIG_HOME", path("config"));
+        env.insert("XDG_CACHE_HOME", path("cache"));
+        env.insert("XDG_RUNTIME_DIR", path("runtime"));
+        env.remove("EZO_DEBUG");
+        process->setProcessEnvironment(env);
+        process->setWorkingDirectory(cwd.isEmpty() ? dir_.path() : cwd);
+        process->start(EZO_BINARY_DIR "/src/app/ezo", args);
+        process->waitForStarted();
+        return process;
+    }
+    // Runs ezo to its end (10 s at most): its exit code, -1 when it did not end.
+    int Run(const QStringList& args, const QString& cwd = {}, QByteArray* errors = nullptr) const {
+        auto process = Start(args, cwd);
+        const int code = Stop(*process, 0);
+        if (errors) *errors = process->readAllStandardError();
+        return code;
+    }
+    // The socket a running primary listens on; empty until it does.
+    QString Socket() const {
+        for (const QString& name : QDir(path("runtime")).entryList({"ezo-*"}, QDir::System | QDir::Files))
+            if (!name.endsWith(".lock")) return path("runtime/" + name);
+        return {};
+    }
+    bool WaitForSocket() const {
+        QDeadlineTimer deadline(10000);
+        while (Socket().isEmpty() && !deadline.hasExpired()) QThread::msleep(20);
+        return !Socket().isEmpty();
+    }
+    // The stored folder or file ("OpenFile") as the settings file holds it.
+    QString StoredOpenFile() const {
+        QFile file(path("config/ezo/registry.reg"));
+        if (!file.open(QIODevice::ReadOnly)) return "(no settings file)";
+        static const QRegularExpression openFile("^\"OpenFile\"=\"(.*)\"$", QRegularExpression::MultilineOption);
+        const QRegularExpressionMatch match = openFile.match(QString::fromUtf8(file.readAll()));
+        return match.hasMatch() ? match.captured(1).replace("\\\\", "\\") : "(no OpenFile)";
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
 // A running first start on root/first/a.jpg, with other/b.jpg beside it.
 class SecondStart : public ::testing::Test {
 protected:
     SecondStart() {
-        home.Picture("first/a.jpg");
-        home.Picture("other/b.jpg");
-        home.Picture("other/deeper/c.jpg");
+        for (const char* picture : {"first/a.jpg", "other/b.jpg", "other/deeper/c.jpg"}) home.Picture(picture);
         QDir().mkpath(home.path("outside"));
     }
     void StartFirst() {
