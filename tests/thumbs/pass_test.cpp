@@ -1,12 +1,6 @@
-// The pass run on the test's thread: what each picture's thumbnail looks
-// like, where it sits, and what goes into the store; the shared test
-// pictures, damaged and hostile ones among them, under a small memory budget:
-// each gets the thumbnail its manifest row promises, or none, and the pass
-// goes on to the next. Then the pass on its own thread, stopped at any moment
-// and started again where it stood; and the real main window showing
-// thumbnails while the user keeps changing folders, opening pictures, emptying
-// the store and finally closing the window, each while a pass runs. Run under
-// ThreadSanitizer too.
+// The thumbnail pass: each picture's thumbnail and what is stored, the shared
+// test pictures (hostile ones too), and the pass on its own thread stopped and
+// started at any moment, alone and in the real main window (run under TSan too).
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -282,6 +276,8 @@ protected:
     }
 };
 
+// Folders changed, pictures opened, the store emptied and the window closed,
+// each while a pass runs.
 TEST_F(ChurnTest, EveryWayOfInterruptingAPassLeavesTheGridFillable) {
     using namespace ezo;
     SelectFolder("\\A");
