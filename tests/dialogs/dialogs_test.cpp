@@ -1,10 +1,6 @@
-// The program's dialogs on the real main window: each test opens a dialog by
-// its command and acts inside its modal loop with taps where a user would
-// tap, then closes it by its Done or OK button. The options sheet's pages show
-// the settings and change them the moment a control is used; the About box;
-// File Info from the file list's tap-and-hold menu, the six lines of the held
-// picture in a small dialog over the list, closed by OK; and the interval
-// field's rule, without a screen.
+// The program's dialogs on the real main window, opened by their commands and
+// used by taps inside their modal loops: the options sheet, the About box and
+// File Info; and the interval field's rule, without a screen.
 #include <utime.h>
 
 #include <QListView>
@@ -39,17 +35,13 @@ using device::HWND;
 
 class DialogsTest : public test_support::MainWindowTest {
 protected:
-    // Sends command to the main window, which opens a modal window, and runs
-    // fn inside it; the modal loop is ended afterwards if fn left it open.
+    // Sends command, which opens a modal window, and runs fn inside it.
     void During(uint16_t command, const std::function<void(HWND modal)>& fn) {
         test_support::WhenModal(fn);
         dev().command(command);
         dev().processPending();
     }
-    void TapAt(int32_t x, int32_t y) {
-        dev().tap(x, y);
-        dev().processPending();
-    }
+    void TapAt(int32_t x, int32_t y) { dev().tap(x, y), dev().processPending(); }
     // At the window's centre, or dx from its right edge.
     void TapOn(HWND window, int32_t dx = 0) {
         gdi::RECT r;
@@ -324,7 +316,7 @@ TEST_F(DialogsTest, TheAboutBoxFillsTheScreenAndClosesByDone) {
 
 // A damaged picture, one deleted since it was listed, and one past 4 GiB
 // show zeros for the dimensions and the exact size.
-TEST_F(DialogsTest, ShowsTheSixLinesOfTheHeldPicture) {
+TEST_F(DialogsTest, FileInfoShowsTheSixLinesOfTheHeldPicture) {
     pictures_->Write("Sea.jpeg", jpeg_test::Samples(640, 480, JCS_RGB, {20, 90, 200}));
     Shape("Sea.jpeg", 1234567, 14, 3, 9);  // padded after the picture's end
     WriteFile("broken.jpg");
@@ -346,8 +338,7 @@ TEST_F(DialogsTest, ShowsTheSixLinesOfTheHeldPicture) {
         {u"Sea.jpeg", {u"FileName: Sea", u"Format: JPEG Image", u"Size: 1,234,567 bytes",
                        u"Dimensions: 640(W) * 480(H)", u"Date: 2002-11-1", u"Time: PM 2:3:9"}},
     };
-    const int ids[] = {IDC_INFO_NAME, IDC_INFO_FORMAT, IDC_INFO_SIZE,
-                       IDC_INFO_DIMENSIONS, IDC_INFO_DATE, IDC_INFO_TIME};
+    const int ids[] = {IDC_INFO_NAME, IDC_INFO_FORMAT, IDC_INFO_SIZE, IDC_INFO_DIMENSIONS, IDC_INFO_DATE, IDC_INFO_TIME};
     // At 7, 60 in the main window's client area, 117 x 97 dialog units of "System" 10.
     const gdi::RECT units = controls::DialogUnitsToPixels(controls::DialogRect(7, 60, 117, 97),
                                                           controls::DialogBaseUnits(10));
