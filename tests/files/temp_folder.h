@@ -30,9 +30,7 @@ public:
     void WriteFile(const std::string& name, const std::string& contents) const {
         std::ofstream(*this / name, std::ios::binary) << contents;
     }
-    void MakeFolder(const std::string& name) const {
-        std::filesystem::create_directories(*this / name);
-    }
+    void MakeFolder(const std::string& name) const { std::filesystem::create_directories(*this / name); }
 
 private:
     std::string path_;
@@ -52,11 +50,7 @@ public:
         ::tzset();
     }
     ~ScopedTimeZone() {
-        if (hadValue_) {
-            ::setenv("TZ", saved_.c_str(), 1);
-        } else {
-            ::unsetenv("TZ");
-        }
+        hadValue_ ? ::setenv("TZ", saved_.c_str(), 1) : ::unsetenv("TZ");
         ::tzset();
     }
 

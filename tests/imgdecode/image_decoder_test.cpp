@@ -1,15 +1,14 @@
-// The platform image decoder: the shared BMP and GIF files decoded or refused
-// as a sound decoder should, pixels in the asked depth, huge headers refused
-// within the memory budget, JPEG files read strictly, cancel and threads; and
-// BMP and GIF in the viewer's current-image slot.
+// The platform image decoder on the shared files and on BMP and GIF files made
+// byte by byte; and BMP and GIF in the viewer's current-image slot.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <sstream>
 #include <thread>
 
 #include "image/decoded_image.h"
-#include "picture_files.h"
 #include "platform/files/device_paths.h"
 #include "platform/gdi/memory_budget.h"
 #include "platform/imgdecode/image_decoder.h"
@@ -22,8 +21,52 @@ namespace {
 
 using namespace imgdecode;
 
-using imgdecode_test::Bmp24;
-using imgdecode_test::Gif;
+void Put(std::vector<uint8_t>& out, uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(uint8_t(v >> (8 * i)));
+}
+
+// A 24-bit BMP of width x height, pixel(x, y) with y from the top; without
+// pixel only the headers and one row of grey follow.
+std::vector<uint8_t> Bmp24(int32_t width, int32_t height,
+                           const std::function<gdi::Rgb(int32_t, int32_t)>& pixel = {}) {
+    const uint32_t stride = uint32_t(gdi::DibStride(width, 24));
+    std::vector<uint8_t> out{'B', 'M'};
+    for (const uint32_t v : {54u, 0u, 54u, 40u, uint32_t(width), uint32_t(height)}) Put(out, v, 4);
+    Put(out, 1 | 24 << 16, 4);  // one plane, 24 bits
+    out.resize(54, 0);
+    if (!pixel) out.resize(54 + std::min(stride, 16384u), 0x80);
+    for (int32_t y = height - 1; pixel && y >= 0; --y) {
+        for (int32_t x = 0; x < width; ++x) out.insert(out.end(), {pixel(x, y).b, pixel(x, y).g, pixel(x, y).r});
+        out.resize(out.size() + stride - size_t(width) * 3, 0);
+    }
+    return out;
+}
+
+// A two-colour GIF whose screen and frame are width x height, little data.
+std::vector<uint8_t> Gif(uint16_t width, uint16_t height) {
+    std::vector<uint8_t> out{'G', 'I', 'F', '8', '9', 'a'};
+    Put(out, width | uint32_t(height) << 16, 4);
+    out.insert(out.end(), {0x80, 0, 0, 0, 0, 0, 255, 255, 255, 0x2C, 0, 0, 0, 0});
+    Put(out, width | uint32_t(height) << 16, 4);
+    out.insert(out.end(), {0, 2, 2, 0x4C, 0x01, 0, 0x3B});
+    return out;
+}
+
+uint64_t StatusBytes(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line) && line.rfind(field, 0) != 0) {}
+    return line.empty() ? 0 : std::stoull(line.substr(field.size())) * 1024;
+}
+
+// How far the resident memory rose above its level before while fn ran.
+uint64_t PeakMemoryGrowth(const std::function<void()>& fn) {
+    std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts again from now
+    const uint64_t before = StatusBytes("VmRSS:");
+    fn();
+    const uint64_t peak = StatusBytes("VmHWM:");
+    return peak > before ? peak - before : 0;
+}
 
 gdi::Rgb Pattern(int32_t x, int32_t y) { return {uint8_t(x * 40), uint8_t(y * 90), uint8_t(255 - x * 20)}; }
 
@@ -42,14 +85,11 @@ TEST(ImageDecoder, SharedBmpAndGifFilesDecodeOrAreRefused) {
         if (format != "bmp" && format != "gif") continue;
         SCOPED_TRACE(file);
         ++rows;
-        {
-            const gdi::BitmapPtr bitmap = DecodeImageFile(jpeg_test::DevicePath(file), 16);
-            EXPECT_TRUE(expected == "reject" ? !bitmap : expected == "either" || bitmap);
-            // A partial picture of an "either" file has the declared size too.
-            if (bitmap) {
-                EXPECT_EQ(std::to_string(bitmap->width()) + "x" + std::to_string(bitmap->height()), width + "x" + height);
-            }
-        }
+        gdi::BitmapPtr bitmap = DecodeImageFile(jpeg_test::DevicePath(file), 16);
+        EXPECT_TRUE(expected == "reject" ? !bitmap : expected == "either" || bitmap);
+        // A partial picture of an "either" file has the declared size too.
+        if (bitmap) { EXPECT_EQ(std::to_string(bitmap->width()) + "x" + std::to_string(bitmap->height()), width + "x" + height); }
+        bitmap.reset();
         EXPECT_EQ(gdi::MemoryInUse(), 0u);
     }
     files::SetDeviceRoot(previousRoot);
@@ -86,7 +126,7 @@ TEST(ImageDecoder, PicturesPastTheSideLimitOrTheBudgetAreRefusedWithoutTheirMemo
         {"budget.bmp", Bmp24(3000, 3000)}, {"budget.gif", Gif(3000, 3000)}};
     for (const auto& c : refused) {
         const auto path = folder.WriteBytes(c.name, c.bytes);
-        EXPECT_LT(imgdecode_test::PeakMemoryGrowth([&] { EXPECT_FALSE(DecodeImageFile(path, 16)) << c.name; }), 8u << 20);
+        EXPECT_LT(PeakMemoryGrowth([&] { EXPECT_FALSE(DecodeImageFile(path, 16)) << c.name; }), 8u << 20);
         EXPECT_EQ(gdi::MemoryInUse(), 0u);
     }
     EXPECT_TRUE(DecodeImageFile(folder.WriteBytes("w.bmp", Bmp24(kMaxPictureSide, 1, Pattern)), 16));

@@ -1,8 +1,11 @@
+// The registry on its file: values and their rules, every change saved at
+// once and safely, a damaged file set aside and told on standard error.
 #include "platform/registry/registry.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <variant>
 
 #include "files/temp_folder.h"
@@ -26,8 +29,7 @@ using Got = std::variant<uint32_t, long>;
 Got Dword(HKEY key, std::u16string_view name) {
     uint32_t value = 0, size = 4;
     const long result = RegQueryValueEx(key, name, nullptr, nullptr, reinterpret_cast<uint8_t*>(&value), &size);
-    if (result != ERROR_SUCCESS) return result;
-    return value;
+    return result == ERROR_SUCCESS ? Got(value) : Got(result);
 }
 
 class Registry : public ::testing::Test {
@@ -57,6 +59,18 @@ protected:
                   ERROR_SUCCESS);
         return key;
     }
+    // Stores two values afresh from the file; what went to standard error.
+    std::string StoreValues() {
+        SetRegistryFile(file());
+        testing::internal::CaptureStderr();
+        RegKey key;
+        if (RegCreateKeyEx(HKEY_CURRENT_USER, u"Software\\Morvex\\Ezo", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                           key.out(), nullptr) == ERROR_SUCCESS) {
+            SetDword(key.get(), u"Slide", 1);
+            SetDword(key.get(), u"Other", 1);
+        }
+        return testing::internal::GetCapturedStderr();
+    }
     TempFolder folder;
 };
 
@@ -73,10 +87,8 @@ TEST_F(Registry, CreatesKeysOnceAndFindsThemWhateverTheCase) {
     EXPECT_EQ(disposition, REG_OPENED_EXISTING_KEY);
 
     struct { HKEY parent; std::u16string subKey; long result; } cases[] = {
-        {HKEY_CURRENT_USER, u"software", ERROR_SUCCESS},  // parents exist too
-        {first.get(), u"", ERROR_SUCCESS},
-        {HKEY_CURRENT_USER, u"Software\\Missing", ERROR_FILE_NOT_FOUND},
-        {HKEY_CURRENT_USER, u"\\Software", ERROR_INVALID_PARAMETER},
+        {HKEY_CURRENT_USER, u"software", ERROR_SUCCESS}, {first.get(), u"", ERROR_SUCCESS},  // parents exist too
+        {HKEY_CURRENT_USER, u"Software\\Missing", ERROR_FILE_NOT_FOUND}, {HKEY_CURRENT_USER, u"\\Software", ERROR_INVALID_PARAMETER},
         {HKEY_CURRENT_USER, u"Software\\\\Morvex", ERROR_INVALID_PARAMETER},
         {HKEY{12345}, u"Software", ERROR_INVALID_HANDLE},
     };
@@ -95,8 +107,7 @@ TEST_F(Registry, QueriesFollowTheBufferRules) {
     uint8_t buffer[8];
     struct Case { std::u16string name; bool withBuffer; uint32_t size; long result; uint32_t sizeAfter; int written; };
     const Case cases[] = {
-        {u"Text", true, 8, ERROR_SUCCESS, 6, 6},
-        {u"TEXT", true, 6, ERROR_SUCCESS, 6, 6},
+        {u"Text", true, 8, ERROR_SUCCESS, 6, 6}, {u"TEXT", true, 6, ERROR_SUCCESS, 6, 6},
         {u"Text", true, 5, ERROR_MORE_DATA, 6, 0},  // nothing written
         {u"Text", false, 0, ERROR_SUCCESS, 6, 0},   // size asked only
         {u"Missing", true, 8, ERROR_FILE_NOT_FOUND, 8, 0},
@@ -188,14 +199,48 @@ TEST_F(Registry, ABadFileIsKeptAsideAndItsSoundPartRead) {
     EXPECT_LT(ReadWholeFile(file()).size(), 200u);
 }
 
-TEST_F(Registry, AStoreThatCannotBeWrittenCannotCreateKeys) {
-    folder.WriteFile("blocker", "a file where a folder should be");
-    SetRegistryFile(folder / "blocker/ezo/registry.reg");
-    HKEY key;
-    EXPECT_NE(RegCreateKeyEx(HKEY_CURRENT_USER, u"Software\\Morvex\\Ezo", 0, nullptr, 0, KEY_READ, nullptr, &key,
-                             nullptr),
-              ERROR_SUCCESS);
-    EXPECT_FALSE(bool(key));
+TEST_F(Registry, EachFileProblemIsOneLineNamingTheFile) {
+    // told: after "ezo: settings file <file>: "; empty for nothing told.
+    struct { const char* what; std::function<void()> prepare; std::string told; bool saveFailed; } cases[] = {
+        {"sound", [&] { folder.WriteFile("config/ezo/registry.reg", kEzoFile + "\"Slide\"=dword:00000003\n"); }, "", false},
+        {"damaged", [&] { folder.WriteFile("config/ezo/registry.reg", kEzoFile + "\"Slide\"=dword:zz\n\"Key1\"=dword:1\n"); },
+         "is damaged; kept as " + file() + ".damaged-", false},
+        {"not a file", [&] { std::filesystem::create_directories(file()); },
+         "is not a regular file; kept as " + file() + ".damaged-", false},
+        {"disk full", [&] { folder.WriteFile("config/ezo/registry.reg", kEzoFile); SimulateDiskFullAfter(0); },
+         "the settings cannot be saved (No space left on device)", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(folder / "config");
+        folder.MakeFolder("config/ezo");
+        c.prepare();
+        const std::string told = StoreValues();
+        EXPECT_EQ(RegistrySaveFailed(), c.saveFailed);
+        SimulateDiskFullAfter(std::nullopt);
+        if (c.told.empty()) {
+            EXPECT_EQ(told, "");
+            continue;
+        }
+        const std::string start = "ezo: settings file " + file() + ": " + c.told;
+        EXPECT_EQ(told.substr(0, start.size()), start) << told;
+        EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;  // two failed changes, one line
+    }
+}
+
+TEST_F(Registry, TemporariesOfWritesCutShortAreRemovedWhenTheFileIsRead) {
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(5);
+    folder.MakeFolder("config/ezo");
+    for (const char* name : {"registry.reg.tmp-a1B2c3", "registry.reg.tmp-fresh1", "registry.reg.tmp-toolong1",
+                             "other.reg.tmp-a1B2c3"}) {
+        folder.WriteFile(std::string("config/ezo/") + name, "partial");
+        if (std::string(name) != "registry.reg.tmp-fresh1")
+            std::filesystem::last_write_time(folder / ("config/ezo/" + std::string(name)), old);
+    }
+    StoreValues();
+    // A write may still be filling the fresh one; the others are no temporaries of this file.
+    EXPECT_EQ(FolderNames(), (std::vector<std::string>{"other.reg.tmp-a1B2c3", "registry.reg", "registry.reg.tmp-fresh1",
+                                               "registry.reg.tmp-toolong1"}));
 }
 
 }  // namespace

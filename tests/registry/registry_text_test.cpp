@@ -9,16 +9,9 @@ namespace {
 using registry::ParseRegistryText;
 using registry::RegValue;
 
-RegValue Value(std::u16string name, uint32_t type, std::vector<uint8_t> data) {
-    return RegValue{std::move(name), type, std::move(data)};
-}
-
 std::vector<uint8_t> Utf16Bytes(std::u16string_view text) {
     std::vector<uint8_t> bytes;
-    for (char16_t c : text) {
-        bytes.push_back(uint8_t(c));
-        bytes.push_back(uint8_t(c >> 8));
-    }
+    for (char16_t c : text) bytes.insert(bytes.end(), {uint8_t(c), uint8_t(c >> 8)});
     return bytes;
 }
 
@@ -26,31 +19,27 @@ constexpr const char* kHeader = "Windows Registry Editor Version 5.00\n";
 
 TEST(RegistryText, WritesEachValueInItsReadableFormAndReadsItBackExactly) {
     struct { RegValue value; std::string line; } cases[] = {
-        {Value(u"Slide", 4, {3, 0, 0, 0}), "\"Slide\"=dword:00000003"},
-        {Value(u"Big", 4, {0xEF, 0xBE, 0xAD, 0xDE}), "\"Big\"=dword:deadbeef"},
-        {Value(u"OpenFile", 1, Utf16Bytes(u"\\My Documents\\")),
-         "\"OpenFile\"=\"\\\\My Documents\\\\\""},
-        {Value(u"Quote", 1, Utf16Bytes(u"say \"hi\"")), "\"Quote\"=\"say \\\"hi\\\"\""},
-        {Value(u"Empty", 1, {}), "\"Empty\"=\"\""},
-        {Value(u"Accents", 1, Utf16Bytes(u"\u00e9t\u00e9 \u65e5")),
-         "\"Accents\"=\"\xC3\xA9t\xC3\xA9 \xE6\x97\xA5\""},
+        {RegValue{u"Slide", 4, {3, 0, 0, 0}}, "\"Slide\"=dword:00000003"},
+        {RegValue{u"Big", 4, {0xEF, 0xBE, 0xAD, 0xDE}}, "\"Big\"=dword:deadbeef"},
+        {RegValue{u"OpenFile", 1, Utf16Bytes(u"\\My Documents\\")}, "\"OpenFile\"=\"\\\\My Documents\\\\\""},
+        {RegValue{u"Quote", 1, Utf16Bytes(u"say \"hi\"")}, "\"Quote\"=\"say \\\"hi\\\"\""},
+        {RegValue{u"Empty", 1, {}}, "\"Empty\"=\"\""},
+        {RegValue{u"Accents", 1, Utf16Bytes(u"\u00e9t\u00e9 \u65e5")}, "\"Accents\"=\"\xC3\xA9t\xC3\xA9 \xE6\x97\xA5\""},
         // Not exactly 2 x n bytes of text without a zero: kept as bytes.
-        {Value(u"Terminated", 1, {'A', 0, 0, 0}), "\"Terminated\"=hex(1):41,00,00,00"},
-        {Value(u"Odd", 1, {'A', 0, 'B'}), "\"Odd\"=hex(1):41,00,42"},
-        {Value(u"Newline", 1, Utf16Bytes(u"a\nb")), "\"Newline\"=hex(1):61,00,0a,00,62,00"},
-        {Value(u"Lone", 1, {0x00, 0xD8}), "\"Lone\"=hex(1):00,d8"},
-        {Value(u"Short", 4, {1, 2}), "\"Short\"=hex(4):01,02"},
-        {Value(u"Bin", 3, {0xFF}), "\"Bin\"=hex(3):ff"},
-        {Value(u"None", 0, {}), "\"None\"=hex(0):"},
-        {Value(u"", 1, Utf16Bytes(u"default")), "@=\"default\""},
-        {Value(u"a\\b \"c\"", 4, {0, 0, 0, 0}), "\"a\\\\b \\\"c\\\"\"=dword:00000000"},
+        {RegValue{u"Terminated", 1, {'A', 0, 0, 0}}, "\"Terminated\"=hex(1):41,00,00,00"},
+        {RegValue{u"Odd", 1, {'A', 0, 'B'}}, "\"Odd\"=hex(1):41,00,42"},
+        {RegValue{u"Newline", 1, Utf16Bytes(u"a\nb")}, "\"Newline\"=hex(1):61,00,0a,00,62,00"},
+        {RegValue{u"Lone", 1, {0x00, 0xD8}}, "\"Lone\"=hex(1):00,d8"},
+        {RegValue{u"Short", 4, {1, 2}}, "\"Short\"=hex(4):01,02"}, {RegValue{u"Bin", 3, {0xFF}}, "\"Bin\"=hex(3):ff"},
+        {RegValue{u"None", 0, {}}, "\"None\"=hex(0):"},
+        {RegValue{u"", 1, Utf16Bytes(u"default")}, "@=\"default\""},
+        {RegValue{u"a\\b \"c\"", 4, {0, 0, 0, 0}}, "\"a\\\\b \\\"c\\\"\"=dword:00000000"},
     };
     for (const auto& c : cases) {
         registry::RegKeyMap keys;
         registry::EnsureKey(keys, u"Software\\Morvex\\Ezo")->values.push_back(c.value);
         const std::string text = registry::FormatRegistryText(keys);
-        EXPECT_EQ(text, std::string(kHeader) + "\n[HKEY_CURRENT_USER\\Software\\Morvex\\Ezo]\n" +
-                            c.line + "\n");
+        EXPECT_EQ(text, std::string(kHeader) + "\n[HKEY_CURRENT_USER\\Software\\Morvex\\Ezo]\n" + c.line + "\n");
         const registry::ParsedRegistry parsed = ParseRegistryText(text);
         EXPECT_FALSE(parsed.damaged()) << c.line;
         EXPECT_EQ(parsed.keys, keys) << c.line;
@@ -85,8 +74,7 @@ TEST(RegistryText, ReadsEverySoundLineAroundDamage) {
                                 "[HKEY_CURRENT_USERX]\n[HKEY_CURRENT_USER\\ok]\n\"V\"=\"1\"\n",
          3, {{u"ok", u"V"}}},
         {"invalid UTF-8 in a string",
-         std::string(kHeader) + "[HKEY_CURRENT_USER\\K]\n\"A\"=\"\xFF\"\n\"B\"=\"\"\n", 1,
-         {{u"K", u"B"}}},
+         std::string(kHeader) + "[HKEY_CURRENT_USER\\K]\n\"A\"=\"\xFF\"\n\"B\"=\"\"\n", 1, {{u"K", u"B"}}},
         {"value before any key", std::string(kHeader) + "\"A\"=\"x\"\n", 1, {}},
         {"key names and value names ignore case; the later value wins",
          std::string(kHeader) + "[HKEY_CURRENT_USER\\Key]\n\"a\"=\"1\"\n"
@@ -97,30 +85,24 @@ TEST(RegistryText, ReadsEverySoundLineAroundDamage) {
         const registry::ParsedRegistry parsed = ParseRegistryText(c.text);
         EXPECT_EQ(parsed.badLines, c.badLines) << c.name;
         std::vector<std::pair<std::u16string, std::u16string>> kept;
-        for (const auto& [folded, key] : parsed.keys) {
+        for (const auto& [folded, key] : parsed.keys)
             for (const auto& value : key.values) kept.emplace_back(key.path, value.name);
-        }
         EXPECT_EQ(kept, c.kept) << c.name;
     }
-    const auto later = ParseRegistryText(std::string(kHeader) + "[HKEY_CURRENT_USER\\K]\n"
-                                                                "\"a\"=\"1\"\n\"A\"=\"2\"\n");
+    const auto later = ParseRegistryText(std::string(kHeader) + "[HKEY_CURRENT_USER\\K]\n\"a\"=\"1\"\n\"A\"=\"2\"\n");
     EXPECT_EQ(later.keys.at(u"k").values.at(0).data, Utf16Bytes(u"2"));
 }
 
 TEST(RegistryText, KeepsHostileInputWithinLimits) {
     // Far more keys than allowed: the rest is refused and counted, not kept.
     std::string manyKeys = kHeader;
-    for (int i = 0; i < 3 * int(registry::kMaxKeys); ++i) {
-        manyKeys += "[HKEY_CURRENT_USER\\k" + std::to_string(i) + "]\n";
-    }
+    for (int i = 0; i < 3 * int(registry::kMaxKeys); ++i) manyKeys += "[HKEY_CURRENT_USER\\k" + std::to_string(i) + "]\n";
     const auto keys = ParseRegistryText(manyKeys);
     EXPECT_EQ(keys.keys.size(), registry::kMaxKeys);
     EXPECT_EQ(keys.badLines, 2 * registry::kMaxKeys);
 
     std::string manyValues = std::string(kHeader) + "[HKEY_CURRENT_USER\\K]\n";
-    for (size_t i = 0; i < registry::kMaxValuesPerKey + 10; ++i) {
-        manyValues += "\"v" + std::to_string(i) + "\"=dword:00000000\n";
-    }
+    for (size_t i = 0; i < registry::kMaxValuesPerKey + 10; ++i) manyValues += "\"v" + std::to_string(i) + "\"=dword:00000000\n";
     const auto values = ParseRegistryText(manyValues);
     EXPECT_EQ(values.keys.at(u"k").values.size(), registry::kMaxValuesPerKey);
     EXPECT_EQ(values.badLines, 10u);
@@ -136,7 +118,7 @@ TEST(RegistryText, KeepsHostileInputWithinLimits) {
 TEST(RegistryText, WritesParentsOnlyWhenTheyHoldValues) {
     registry::RegKeyMap keys;
     registry::EnsureKey(keys, u"Software\\Morvex\\Ezo");
-    registry::EnsureKey(keys, u"Software\\Other")->values.push_back(Value(u"v", 4, {1, 0, 0, 0}));
+    registry::EnsureKey(keys, u"Software\\Other")->values.push_back(RegValue{u"v", 4, {1, 0, 0, 0}});
     EXPECT_EQ(keys.size(), 4u);  // with the parents made on the way
     const std::string text = registry::FormatRegistryText(keys);
     EXPECT_EQ(text, std::string(kHeader) + "\n[HKEY_CURRENT_USER\\Software\\Morvex\\Ezo]\n" +

@@ -9,11 +9,8 @@
 #include "platform/device/timers.h"
 
 namespace device {
-namespace {
 
 constexpr int kFirstButtonId = 193;
-
-}  // namespace
 
 LRESULT DemoWindow::WindowProc(uint32_t msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {

@@ -23,9 +23,8 @@ protected:
     void TearDown() override { files::SetThumbnailFolder(""); }
 
     std::string Folder() const { return cache_ / "Thumbnails"; }
-    std::string StoreFile(const std::string& name) const { return Folder() + "/" + name; }
     std::vector<uint8_t> Bytes(const std::string& name) const {
-        const std::string text = testing_support::ReadWholeFile(StoreFile(name));
+        const std::string text = testing_support::ReadWholeFile(Folder() + "/" + name);
         return {text.begin(), text.end()};
     }
     void WriteBytes(const std::string& name, const std::vector<uint8_t>& bytes) const {

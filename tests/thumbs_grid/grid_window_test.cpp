@@ -1,7 +1,5 @@
-// The grid window on the real main window: what a cell looks like, the
-// scroll bar, taps, keys, the resets the shell owes the grid, and the grid
-// driven through the headless driver's commands (double tap into a picture
-// and back, hold for Delete, a start on a picture, settle and the dump).
+// The grid's arithmetic; the grid window on the real main window (cells, the
+// scroll bar, taps, keys, resets); and the grid driven by the headless driver.
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -18,22 +16,70 @@
 #include "platform/gdi/paint.h"
 #include "platform/headless/device_target.h"
 #include "platform/headless/script_runner.h"
+#include "shell/image_kind.h"
 #include "shell/resource_ids.h"
 #include "shell/thumbnail_thread.h"
 #include "support/main_window_fixture.h"
 #include "support/when_modal.h"
 #include "thumbs/thumb_grid.h"
 #include "thumbs/thumb_grid_draw.h"
+#include "thumbs/thumb_grid_layout.h"
 
 namespace grid_test {
 namespace {
 
 using device::HWND;
 
+TEST(GridLayout, HitTest) {
+    struct Case { int32_t x, y, count, scrollY, index; } cases[] = {
+        {40, 40, 7, 0, 1},    {100, 100, 7, 0, 5},   {77, 40, 7, 0, -1},   {40, 87, 7, 0, -1},
+        {200, 40, 2, 0, -1},  {40, 40, 7, 85, 4},    {5, 5, 7, 0, 1},      {75, 85, 7, 0, 1},
+        {4, 40, 7, 0, -1},    {76, 40, 7, 0, -1},    {79, 40, 7, 0, 2},    {149, 40, 7, 0, 2},
+        {150, 40, 7, 0, -1},  {153, 40, 7, 0, 3},    {223, 40, 7, 0, 3},   {224, 40, 7, 0, -1},
+        {40, 4, 7, 0, -1},    {40, 90, 7, 0, 4},     {40, 200, 7, 0, 7},   {100, 200, 7, 0, -1},
+        {40, 300, 7, 0, -1},  {40, -5, 7, 0, -1},    {40, 40, 0, 0, -1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ezo::ThumbHitTest(c.x, c.y, c.count, c.scrollY), c.index) << c.x << "," << c.y << " of " << c.count;
+}
+
+TEST(GridLayout, ScrollPosForEntry) {
+    struct Case { int32_t index; bool forward; int32_t height, count, scrollY; } cases[] = {
+        {7, true, 195, 10, 150},  {7, true, 158, 10, 102},  {1, false, 195, 10, 0},
+        {10, false, 158, 10, 187}, {10, true, 195, 10, 235}, {3, true, 171, 3, 4},
+        {0, true, 195, 0, 0}, {11, false, 158, 10, 187},  // no such entry: every row counts
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ezo::ScrollPosForEntry(c.index, c.forward, c.height, c.count), c.scrollY) << c.index << " " << c.height;
+}
+
+TEST(GridLayout, ScrollSteps) {
+    using namespace controls;
+    struct Case { uint16_t request; int32_t track, scrollY, maxScroll, result; } cases[] = {
+        {SB_LINEDOWN, 0, 0, 500, 10},     {SB_LINEUP, 0, 40, 500, 30},    {SB_PAGEDOWN, 0, 0, 500, 20},
+        {SB_PAGEUP, 0, 40, 500, 20},      {SB_THUMBTRACK, 300, 40, 500, 300},
+        {SB_THUMBPOSITION, 300, 40, 500, 40},  // the other requests do not move
+        {SB_LINEDOWN, 0, 495, 500, 500},  {SB_LINEUP, 0, 5, 500, 0},      {SB_LINEDOWN, 0, 0, -50, 0},
+        {SB_THUMBTRACK, 25000, 0, 30000, 0},  // a step past 20000 is refused
+        {SB_THUMBTRACK, 20000, 0, 30000, 20000}, {SB_THUMBTRACK, 900, 0, 500, 500},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ezo::ScrolledPosition(c.request, c.track, c.scrollY, c.maxScroll), c.result) << c.request << " " << c.scrollY;
+}
+
+TEST(GridLayout, Captions) {
+    struct Case { const char16_t* name; uint32_t kind; const char16_t* caption; } cases[] = {
+        {u"DSC01234.JPG", ezo::Jpg, u"DSC01234"},       {u"Holiday_Picture_001.jpg", ezo::Jpg, u"Holiday_Pi..."},
+        {u"abcdefghijk.jpeg", ezo::Jpeg, u"abcdefghijk"}, {u"abcdefghijkl.gif", ezo::Gif, u"abcdefghij..."},
+        {u"a.bmp", ezo::Bmp, u"a"}, {u".gif", ezo::Gif, u""}, {u"x", ezo::Bmp, u""},
+        {u"abcdefghi\U0001F600xy.jpg", ezo::Jpg, u"abcdefghi..."},  // a pair is never cut in two
+    };
+    for (const Case& c : cases) EXPECT_EQ(ezo::CaptionText(c.name, c.kind), c.caption);
+}
+
 class GridTest : public test_support::MainWindowTest {
 protected:
-    // Files named in the root (10 bytes each: listed, but no picture), then
-    // the window, the grid as the browse view.
+    // Files in the root (10 bytes: listed, no picture); the window, showing the grid.
     void StartOn(const std::vector<std::string>& names) {
         for (const std::string& name : names) WriteFile(name);
         Start();
@@ -57,9 +103,7 @@ protected:
     }
 };
 
-constexpr uint32_t kBlack = 0x000000;
-constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kFrameGrey = 0xC0C0C0;
+constexpr uint32_t kBlack = 0x000000, kWhite = 0xFFFFFF, kFrameGrey = 0xC0C0C0;
 
 // A 24-bit picture of one colour, as the pass makes thumbnails.
 gdi::BitmapPtr Solid(int32_t width, int32_t height, gdi::COLORREF colour) {

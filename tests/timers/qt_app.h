@@ -1,5 +1,6 @@
 #pragma once
-// One QCoreApplication for the whole test program, made on first use.
+// One QCoreApplication for the whole test program, made on first use (the
+// desktop tests use it too).
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 
@@ -9,7 +10,7 @@ namespace testing_support {
 
 inline QCoreApplication& App() {
     static int argc = 1;
-    static char name[] = "ezo_timers_tests";
+    static char name[] = "ezo_tests";
     static char* argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
     return app;
