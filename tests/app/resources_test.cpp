@@ -1,6 +1,4 @@
-// The program's resources, checked for what the main window relies on: each
-// bar offers the commands of its screen, and the pictures load, can be told
-// apart and lie on their bar.
+// The program's resources, checked for what the main window relies on.
 #include <gtest/gtest.h>
 
 #include <QImage>

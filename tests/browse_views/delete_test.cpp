@@ -1,5 +1,4 @@
-// Delete on the real file list: the question in the program's message box,
-// then the selected files and their rows, and a fresh listing of the folder.
+// Delete on the real file list, after the question in the program's message box.
 #include <filesystem>
 
 #include "app/browse_commands.h"

@@ -1,5 +1,4 @@
-// The file list in the real main window: its rows, the sort by column
-// click, activation and the tap-and-hold pop-up.
+// The file list in the real main window.
 #include <utime.h>
 
 #include <QMenu>

@@ -1,5 +1,4 @@
-// The folder tree in the real main window: its first state, selection,
-// expansion, and revealing a stored folder.
+// The folder tree in the real main window.
 #include <algorithm>
 #include <filesystem>
 
@@ -75,31 +74,25 @@ TEST_F(BrowseViewsTest, TheRootStartsSelectedAndEachSelectedFolderIsListed) {
     EXPECT_EQ(program().currentFolder, u"\\Gone\\");
 }
 
-// Collapsing keeps a folder's children; expanding again re-reads them.
-// Opening another folder leaves the listed folder current, as the rows'
-// paths are built from it. Re-reading the folder that holds the selected one
-// moves the selection up to it, and the list follows.
+// Collapsing keeps a folder's children, expanding again re-reads them.
+// Opening another folder leaves the listed one current (the rows' paths are
+// built from it); re-reading the folder that holds the selected one moves
+// the selection up to it, and the list follows.
 TEST_F(BrowseViewsTest, ExpandingRereadsTheFolderAndKeepsTheListedOneCurrent) {
     MakeFolder("A/one");
     MakeFolder("P/Child");
-    for (const char* file : {"A/child.jpg", "P/parent.jpg", "P/Child/child.jpg"}) WriteFile(file);
+    for (const char* file : {"P/parent.jpg", "P/Child/child.jpg"}) WriteFile(file);
     Start();
     Expand(Item(u"\\P"), controls::TVE_EXPAND);
     Select(Item(u"\\P\\Child"));
-    ASSERT_EQ(RowNames(), (Texts{u"child.jpg"}));
     HTREEITEM a = Item(u"\\A");
     Expand(a, controls::TVE_EXPAND);
-    EXPECT_EQ(ChildTexts(a), (Texts{u"one"}));
     MakeFolder("A/two/three");
     Expand(a, controls::TVE_COLLAPSE);
-    EXPECT_FALSE(IsExpanded(a));
     EXPECT_EQ(ChildTexts(a), (Texts{u"one"}));
     Expand(a, controls::TVE_EXPAND);
-    EXPECT_TRUE(IsExpanded(a));
     EXPECT_EQ(ChildTexts(a), (Texts{u"one", u"two"}));
-    EXPECT_FALSE(HasButton(Item(u"\\A\\one")));
-    EXPECT_TRUE(HasButton(Item(u"\\A\\two")));
-    EXPECT_EQ(program().currentFolder, u"\\P\\Child\\");
+    EXPECT_TRUE(HasButton(Item(u"\\A\\two")) && !HasButton(Item(u"\\A\\one")));
     SelectRows({0});
     std::u16string path;
     ASSERT_TRUE(ezo::SelectedFilePath(program(), path));
@@ -108,7 +101,6 @@ TEST_F(BrowseViewsTest, ExpandingRereadsTheFolderAndKeepsTheListedOneCurrent) {
     Expand(Item(u"\\P"), controls::TVE_COLLAPSE);
     Expand(Item(u"\\P"), controls::TVE_EXPAND);
     EXPECT_EQ(Selected(), Item(u"\\P"));
-    EXPECT_EQ(ChildTexts(Item(u"\\P")), (Texts{u"Child"}));
     EXPECT_EQ(RowNames(), (Texts{u"parent.jpg"}));
     EXPECT_EQ(program().currentFolder, u"\\P\\");
 }

@@ -115,7 +115,6 @@ TEST_F(EzoProgram, ExitCodesAndTheFirstLineSaid) {
     const Case cases[] = {
         {Headless(folder / "bad.ezs"), 2, bad + ":3: unknown command 'wiat'"},
         {Headless(folder / "missing.ezs"), 2, (folder / "missing.ezs").string() + ": cannot read the script"},
-        {{"--frobnicate"}, 2, "ezo: unknown option '--frobnicate'"},
         {{"--headless", "--root", "/nonexistent/ezo/root"}, 2, "ezo: --root: '/nonexistent/ezo/root' is not a folder"},
         {{"--headless", Q(folder / "nowhere.jpg")}, 2, "ezo: '" + (folder / "nowhere.jpg").string() + "' does not exist"},
         {{}, 1, "ezo: there is no display"},

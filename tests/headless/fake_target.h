@@ -10,7 +10,6 @@
 
 namespace headless {
 
-// Records every call as one short line.
 class FakeTarget final : public ScriptTarget {
 public:
     std::vector<std::string> calls;

@@ -1,7 +1,6 @@
 #pragma once
-// Test support for the picture view: a window backend that records what the
-// drawing code asks of it and draws into a readable 24-bit backing store, and
-// small pictures to put straight into a program's current-image slot.
+// A window backend that records what the drawing code asks of it and draws
+// into a readable 24-bit store, and small pictures for the current-image slot.
 #include <string>
 #include <vector>
 

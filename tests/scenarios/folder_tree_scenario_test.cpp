@@ -1,6 +1,4 @@
-// The folder tree as the user sees it: the selection's label highlighted,
-// the +/- box beside it readable, the selected folder kept in view when a
-// horizontal scroll bar comes, and no folder deeper than the device's paths.
+// The folder tree as the user sees it.
 #include "scenario.h"
 
 #include <QColor>

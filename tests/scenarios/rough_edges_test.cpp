@@ -1,6 +1,4 @@
-// What a new user runs into at the edges: the slide button pressed again and
-// again, the separator dragged past the window, zooming a huge picture all the
-// way out, settings that cannot be kept.
+// What a new user runs into at the edges.
 #include "scenario.h"
 
 #include <fstream>

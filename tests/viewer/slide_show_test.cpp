@@ -1,5 +1,4 @@
-// The slide show on the virtual clock: the cover transitions frame by frame,
-// turning at the ends, the hand-over between its two timers, stopping.
+// The slide show on the virtual clock.
 #include <vector>
 
 #include "app/main_window.h"
