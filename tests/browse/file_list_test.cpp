@@ -95,6 +95,7 @@ TEST_F(FolderScan, EmptyAndMissingFoldersGiveAnEmptyList) {
 
 // Names equal but for case keep the order the exchange selection sort gives
 // them, which no stable sort does: entries are told apart by their size.
+// The list is then seen as sorted in its direction (a rescan keeps it so).
 TEST(FileListSort, TiedNamesTakeTheExchangeSortsOrder) {
     const struct { Names names; bool ascending; std::vector<uint32_t> order; } cases[] = {
         {{u"b", u"a", u"A", u"B", u"a"}, true, {1, 2, 4, 3, 0}},
@@ -112,7 +113,9 @@ TEST(FileListSort, TiedNamesTakeTheExchangeSortsOrder) {
             list.head = std::move(entry);
         }
         list.ascending = c.ascending;
+        EXPECT_FALSE(ezo::FileListSorted(list));
         ezo::SortFileList(list);
+        EXPECT_TRUE(ezo::FileListSorted(list));
         std::vector<uint32_t> order;
         for (const ezo::FileEntry* e = list.head.get(); e; e = e->next.get()) order.push_back(uint32_t(e->size));
         EXPECT_EQ(order, c.order) << c.names.size() << (c.ascending ? " ascending" : " descending");

@@ -72,5 +72,15 @@ TEST_F(DeleteTest, TheSelectedFilesGoAfterOK) {
     EXPECT_EQ(ezo::DeleteRowNamed(program().shell, u"B.JPG"), 0);  // names match exactly
 }
 
+// After the last row goes, the row that is last now is selected.
+TEST_F(DeleteTest, DeletingTheLastRowSelectsTheNewLastRow) {
+    const Texts before = RowNames();
+    SelectRows({int(before.size()) - 1});
+    Answer(true);
+    EXPECT_EQ(ezo::DeleteSelectedFiles(window_, ezo::FileViewRows()), 1);
+    const auto selected = device::SendMessage(List(), controls::LVM_GETNEXTITEM, device::WPARAM(-1), controls::LVNI_SELECTED);
+    EXPECT_EQ(int(selected), int(before.size()) - 2);
+}
+
 }  // namespace
 }  // namespace browse_test

@@ -312,6 +312,10 @@ TEST_F(DialogsTest, TheAboutBoxFillsTheScreenAndClosesByDone) {
         TapDone();
         EXPECT_EQ(device::ModalWindow(), nullptr);
     });
+    During(IDM_ABOUT, [&](HWND) {
+        dev().key(Qt::Key_Escape);  // as Done
+        EXPECT_EQ(device::ModalWindow(), nullptr);
+    });
 }
 
 // A damaged picture, one deleted since it was listed, and one past 4 GiB

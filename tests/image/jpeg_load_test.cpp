@@ -38,6 +38,8 @@ TEST(LoadImage, LargeBoundsAndFitZoom) {
     EXPECT_EQ(ComputeFitZoom(661, 850), float(280.0 / 850));
 }
 
+const uint8_t kStartOfScan[] = {0xFF, 0xDA};
+
 // A fresh program on a main window of its own and a device folder for each
 // test. Loading never shows a message itself and gives back every device
 // context it borrows.
@@ -262,6 +264,28 @@ TEST_F(JpegLoad, UnusableFilesFailWithoutAPicture) {
         EXPECT_EQ(ProbeImageFile(&window, c.path, Jpg, probed[0], probed[1], probed[2]), c.probes ? 1 : 0);
         if (!c.probes) { EXPECT_EQ(probed, (Size3{-1, -1, -1})); }
     }
+}
+
+// A progressive file that ends after the brightness's first scan: the
+// colour's scans never come, and a reduced decode ends all the same.
+TEST_F(JpegLoad, AReducedDecodeEndsWhenScansAreMissing) {
+    Samples progressive{400, 400, JCS_RGB, {1, 2, 3}};
+    progressive.scans = Samples::Scans::Progressive;
+    folder.Write("whole.jpg", progressive);
+    std::vector<uint8_t> bytes = folder.ReadBytes("whole.jpg");
+    const auto scan = std::search(bytes.begin(), bytes.end(), std::begin(kStartOfScan), std::end(kStartOfScan));
+    ASSERT_NE(scan, bytes.end());
+    // The first scan's header rewritten for the first component alone (its
+    // DC coefficients), with no data, and the end of the image.
+    const size_t n = scan[4];
+    const std::vector<uint8_t> lumaOnly{0xFF, 0xDA, 0, 8, 1, scan[5], scan[6], scan[5 + 2 * n], scan[6 + 2 * n],
+                                        scan[7 + 2 * n], 0xFF, 0xD9};
+    bytes.erase(scan, bytes.end());
+    bytes.insert(bytes.end(), lumaOnly.begin(), lumaOnly.end());
+    ReducedJpegDecode decode(folder.WriteBytes("cut.jpg", bytes), nullptr);
+    ASSERT_TRUE(decode.opened());
+    gdi::BitmapPtr reduced;
+    decode.Decode({50, 50}, reduced);  // grey or refused: either way it returns
 }
 
 // Every JPEG of the shared test pictures against its manifest row: decode

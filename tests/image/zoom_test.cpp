@@ -39,6 +39,14 @@ TEST(Zoom, LaddersStopWhereTheThresholdsSay) {
     }
 }
 
+// A zoom that draws the picture less than a pixel wide or tall is not taken;
+// one pixel is enough.
+TEST(Zoom, APictureMustStayAtLeastAPixelOnEachSide) {
+    EXPECT_FALSE(ezo::DrawnAtZeroSize(4, 4000, 0.25f));
+    EXPECT_TRUE(ezo::DrawnAtZeroSize(3, 4000, 0.25f));
+    EXPECT_TRUE(ezo::DrawnAtZeroSize(4000, 3, 0.25f));
+}
+
 TEST(Zoom, RecentringKeepsTheCentrePointWithinThePicture) {
     const ezo::ViewMode twoBars{false, false, 0}, full{true, false, 0};
     const struct { int32_t W, H; float previousZoom, zoom; Offsets before; ezo::ViewMode mode; Offsets expected; } cases[] = {

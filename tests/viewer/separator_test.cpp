@@ -22,9 +22,17 @@ TEST(SplitterRelease, WhereTheSeparatorStops) {
 TEST_F(ViewerTest, OnlyADragFromTheBandMovesTheSeparator) {
     const Shell& shell = program().shell;
     const gdi::RECT band = shell.separatorRect;
-    SplitterDown(window_, 100, band.top - 1);
-    SplitterUp(window_, 150);
-    EXPECT_EQ(shell.separatorRect, band);
+    // The band's first and last rows and columns take the stylus; the rows
+    // around it do not.
+    const struct { int32_t x, y; bool drags; } downs[] = {
+        {band.left, band.top, true}, {band.right - 1, band.bottom - 1, true},
+        {100, band.top - 1, false}, {100, band.bottom, false}};
+    for (const auto& d : downs) {
+        SplitterDown(window_, d.x, d.y);
+        EXPECT_EQ(device::GetCapture() == window_, d.drags) << d.x << ", " << d.y;
+        SplitterUp(window_, d.drags ? uint16_t(band.top) : 150);
+        EXPECT_EQ(shell.separatorRect, band);
+    }
 
     dev().stylusDown(100, 26 + band.top + 4);
     EXPECT_EQ(device::GetCapture(), window_);
