@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "image/decoded_image.h"
+#include "image/jpeg_dc_scan.h"
 #include "image/jpeg_rows.h"
 #include "image/jpeg_session.h"
 #include "platform/files/file_io.h"
@@ -49,7 +50,7 @@ bool HasEveryDcCoefficient(const jpeg_decompress_struct& cinfo) {
     return true;
 }
 
-void ChooseScaleAndStart(ScaleRun& run) {
+void ChooseScale(ScaleRun& run) {
     jpeg_decompress_struct& cinfo = run.session->cinfo;
     cinfo.dct_method = JDCT_IFAST;
     cinfo.scale_denom = 8;
@@ -58,6 +59,10 @@ void ChooseScaleAndStart(ScaleRun& run) {
         if (int64_t(cinfo.output_width) >= run.least.width && int64_t(cinfo.output_height) >= run.least.height)
             break;
     }
+}
+
+void StartScaled(ScaleRun& run) {
+    jpeg_decompress_struct& cinfo = run.session->cinfo;
     // At 1/8 each output pixel is the mean of its block, which is the block's
     // DC coefficient alone: a progressive file has every DC coefficient after
     // its first scans, so the scans of detail that follow need not be read.
@@ -75,6 +80,15 @@ void ChooseScaleAndStart(ScaleRun& run) {
         if (status == JPEG_SCAN_COMPLETED && HasEveryDcCoefficient(cinfo)) break;
     }
     jpeg_start_output(&cinfo, cinfo.input_scan_number);
+}
+
+// Files the DC scan may take, by the library's reading of the header: one
+// sequential Huffman-coded scan of 8-bit grey or YCbCr, decoded at 1/8.
+bool SuitsDcScan(const jpeg_decompress_struct& cinfo) {
+    const bool colours = (cinfo.jpeg_color_space == JCS_YCbCr && cinfo.num_components == 3) ||
+                         (cinfo.jpeg_color_space == JCS_GRAYSCALE && cinfo.num_components == 1);
+    return colours && cinfo.scale_num == 1 && !cinfo.progressive_mode && !cinfo.arith_code &&
+           cinfo.data_precision == 8;
 }
 
 // Grey, RGB and CMYK come out as 1, 3 and 4 bytes a pixel. Anything else
@@ -174,8 +188,9 @@ bool PrepareTarget(gdi::BitmapPtr& target, int32_t width, int32_t height) {
 
 }  // namespace
 
-ReducedJpegDecode::ReducedJpegDecode(const std::u16string& path, const std::atomic<bool>* cancel)
-    : file_(files::_wfopen(path, u"rb")) {
+ReducedJpegDecode::ReducedJpegDecode(const std::u16string& path, const std::atomic<bool>* cancel,
+                                     ReducedJpegPath decoders)
+    : file_(files::_wfopen(path, u"rb")), path_(decoders) {
     if (!file_) return;
     session_.error.cancel = cancel;
     ProbeRun run{&session_, file_.get()};
@@ -184,12 +199,29 @@ ReducedJpegDecode::ReducedJpegDecode(const std::u16string& path, const std::atom
     opened_ = true;
 }
 
+// The DC scan reads the file from its start with a reader of its own; when
+// it refuses the file, the library's reader goes on from where it was.
+std::optional<bool> ReducedJpegDecode::DecodeByDcScan(gdi::Bitmap& target) {
+    std::FILE* file = file_.get();
+    const long resume = std::ftell(file);
+    if (resume < 0 || std::fseek(file, 0, SEEK_SET) != 0) return std::nullopt;
+    const DcScanResult result = DecodeJpegDcScan(file, target, session_.error.cancel);
+    if (result != DcScanResult::Refused) return result == DcScanResult::Decoded;
+    if (std::fseek(file, resume, SEEK_SET) != 0) return false;
+    return std::nullopt;
+}
+
 bool ReducedJpegDecode::Decode(JpegSize least, gdi::BitmapPtr& target) {
     if (!opened_) return false;
     opened_ = false;  // one decode per file
     ScaleRun scale{&session_, least};
-    if (!RunJpegStep(session_, ChooseScaleAndStart, scale)) return false;
+    if (!RunJpegStep(session_, ChooseScale, scale)) return false;
     const jpeg_decompress_struct& cinfo = session_.cinfo;
+    if (path_ == ReducedJpegPath::DcScanFirst && SuitsDcScan(cinfo)) {
+        if (!PrepareTarget(target, int32_t(cinfo.output_width), int32_t(cinfo.output_height))) return false;
+        if (const std::optional<bool> decoded = DecodeByDcScan(*target)) return *decoded;
+    }
+    if (!RunJpegStep(session_, StartScaled, scale)) return false;
     if (!HasPlaceableOutput(cinfo)) return false;
     if (!PrepareTarget(target, int32_t(cinfo.output_width), int32_t(cinfo.output_height))) return false;
     DecodeRun run;

@@ -3,6 +3,7 @@
 // reading the dimensions from the header. Paths are device paths.
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "image/jpeg_rows.h"
@@ -31,6 +32,10 @@ JpegDecode DecodeJpeg(device::HWND window, const std::u16string& path);
 // untouched on failure. Returns 1 or 0.
 int ProbeJpeg(const std::u16string& path, int32_t& width, int32_t& height, int32_t& colourSpace);
 
+// The decoders a reduced decode may use: at the scale 1/8 the DC scan
+// (jpeg_dc_scan.h) first, or the library alone (to compare the two).
+enum class ReducedJpegPath { DcScanFirst, LibraryOnly };
+
 // A decode for a small copy of a picture (a thumbnail): the header first,
 // then the picture at the smallest of the library's scales n/8 that still
 // covers the size asked for, which skips most of the work of a full decode.
@@ -39,7 +44,8 @@ class ReducedJpegDecode {
 public:
     // Opens the file and reads its header. When cancel is given, a decode
     // ends (and fails) soon after it turns true.
-    ReducedJpegDecode(const std::u16string& path, const std::atomic<bool>* cancel);
+    ReducedJpegDecode(const std::u16string& path, const std::atomic<bool>* cancel,
+                      ReducedJpegPath decoders = ReducedJpegPath::DcScanFirst);
     ReducedJpegDecode(const ReducedJpegDecode&) = delete;
     ReducedJpegDecode& operator=(const ReducedJpegDecode&) = delete;
 
@@ -50,14 +56,20 @@ public:
     // Decodes at the chosen scale into target, a 24-bit bottom-up
     // blue-green-red bitmap that is kept when it already has the scaled size
     // (so a folder of equal pictures needs one). Missing data at the end
-    // comes out grey as in DecodeJpeg. False on a library error, a refused
-    // format, no memory, or cancellation.
+    // comes out grey as in DecodeJpeg. At 1/8 a plain baseline file goes
+    // through the DC scan, which the library's decode follows only when the
+    // scan refuses the file. False on a library error, a refused format, no
+    // memory, or cancellation.
     bool Decode(JpegSize least, gdi::BitmapPtr& target);
 
 private:
+    // The DC scan's answer, or none when the library is to decode the file.
+    std::optional<bool> DecodeByDcScan(gdi::Bitmap& target);
+
     files::FilePtr file_;  // declared first: closed after the session ends
     JpegSession session_;
     JpegSize fileSize_;
+    ReducedJpegPath path_;
     bool opened_ = false;
 };
 

@@ -65,6 +65,8 @@ private:
         if (format_.fullChroma)
             for (int c = 0; c < info_.num_components; ++c)
                 info_.comp_info[c].h_samp_factor = info_.comp_info[c].v_samp_factor = 1;
+        if (format_.halfWidthChroma) info_.comp_info[0].v_samp_factor = 1;
+        info_.restart_interval = format_.restartInterval;
         if (format_.scans == Format::Scans::Progressive) jpeg_simple_progression(&info_);
         if (format_.scans == Format::Scans::EveryBit) {
             info_.scan_info = everyBit_.data();

@@ -18,7 +18,9 @@ struct Format {
     int components = 3;
     J_COLOR_SPACE space = JCS_RGB;
     int quality = 90;
-    bool fullChroma = false;  // every component at full resolution
+    bool fullChroma = false;       // every component at full resolution
+    bool halfWidthChroma = false;  // chroma at half width, full height (4:2:2)
+    unsigned restartInterval = 0;  // MCUs between restart markers; 0 none
     // Baseline; the library's usual progressive scans; or (one component)
     // every bit of every coefficient in its own scan, 704 scans.
     enum class Scans { Baseline, Progressive, EveryBit } scans = Scans::Baseline;
