@@ -190,7 +190,6 @@ TEST_F(OpenFileTest, ListsFoldersThenMatchingFilesInAnyCase) {
     EXPECT_EQ(names, (std::vector<std::u16string>{u"[..", u"[Trips", u"a.bmp", u"b.JPG", u"c.Gif"}));
 }
 
-// The chosen path must fit the buffer with its terminating zero.
 TEST_F(OpenFileTest, ThePathFitsTheBufferWithItsZeroOrTheCallFails) {
     const struct { uint32_t bufferSize; bool ok; std::u16string path; uint32_t error; } cases[] = {
         {20, true, u"\\My Documents\\b.JPG", 0},  // 19 characters and the zero fit exactly

@@ -13,9 +13,8 @@ void FormsTest::SetUp() {
     HostTest::SetUp();
     RegisterFormControlClasses();
     ApplyDeviceLook(device::Screen::current());
-    host_->describe = [](uint32_t msg, device::WPARAM wParam, device::LPARAM) -> std::optional<std::string> {
-        if (msg == device::WM_COMMAND) return DescribeCommand(wParam);
-        return std::nullopt;
+    host_->describe = [](uint32_t msg, device::WPARAM wParam, device::LPARAM) {
+        return msg == device::WM_COMMAND ? std::optional(DescribeCommand(wParam)) : std::nullopt;
     };
 }
 

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QWidget>
 #include <QMouseEvent>
 
 #include <array>
@@ -8,6 +9,7 @@
 #include "platform/device/activation.h"
 #include "platform/device/message_loop.h"
 #include "platform/device/screen_layout.h"
+#include "platform/device/window_internal.h"
 
 namespace menus_test {
 namespace {
