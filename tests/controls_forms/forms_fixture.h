@@ -1,7 +1,6 @@
 #pragma once
-// The host of the form control tests: it writes each command, notification
-// and scroll request it hears as one line, with the form controls and the
-// device look in place.
+// The host of the form control tests: it writes each command it hears as one
+// line, with the form controls and the device look in place.
 #include "device/host_fixture.h"
 #include "platform/controls/button.h"
 #include "platform/controls/combo_box.h"
@@ -24,9 +23,6 @@ std::string DescribeCommand(device::WPARAM wParam);
 class FormsTest : public device_test::HostTest {
 protected:
     void SetUp() override;
-    device::LRESULT notifyAnswer_ = 0;  // the host's answer to a notification
 };
-
-std::u16string TextOf(HWND window);
 
 }  // namespace forms_test

@@ -84,39 +84,6 @@ TEST_F(TreeTest, ExpandingIsHeardBeforeTheChildrenShow) {
     }
 }
 
-TEST_F(TreeTest, SelectionIsHeardAroundEveryChangeWithItsCause) {
-    HTREEITEM root = InsertItem(tree_, nullptr, u"\\", 1);
-    HTREEITEM docs = InsertItem(tree_, root, u"Docs", 1);
-    InsertItem(tree_, docs, u"Inner");
-    InsertItem(tree_, root, u"Pics");
-    OnItem(TVM_SELECTITEM, TVGN_CARET, root);
-    OnItem(TVM_EXPAND, TVE_EXPAND, root);
-    Take();
-
-    struct { const char* what; std::function<void()> act; Events expected; } steps[] = {
-        {"tap on a label", [&] { TapLabel(docs); },
-         {"SELCHANGING id=1003 action=1 old=\\ new=Docs", "SELCHANGED id=1003 action=1 old=\\ new=Docs"}},
-        {"tap on the selected label", [&] { TapLabel(docs); }, {}},
-        {"down key", [&] { dev().key(Qt::Key_Down); },
-         {"SELCHANGING id=1003 action=2 old=Docs new=Pics", "SELCHANGED id=1003 action=2 old=Docs new=Pics"}},
-        {"left key on a leaf goes to the parent", [&] { dev().key(Qt::Key_Left); },
-         {"SELCHANGING id=1003 action=2 old=Pics new=\\", "SELCHANGED id=1003 action=2 old=Pics new=\\"}},
-        {"left key on an open item collapses it", [&] { dev().key(Qt::Key_Left); },
-         {"EXPANDING id=1003 action=1 item=\\ children=2", "EXPANDED id=1003 action=1 item=\\ children=2"}},
-        {"right key on a closed item expands it", [&] { dev().key(Qt::Key_Right); },
-         {"EXPANDING id=1003 action=2 item=\\ children=2", "EXPANDED id=1003 action=2 item=\\ children=2"}},
-        {"right key on an open item goes to its first child", [&] { dev().key(Qt::Key_Right); },
-         {"SELCHANGING id=1003 action=2 old=\\ new=Docs", "SELCHANGED id=1003 action=2 old=\\ new=Docs"}},
-        {"by message", [&] { OnItem(TVM_SELECTITEM, TVGN_CARET, root); },
-         {"SELCHANGING id=1003 action=0 old=Docs new=\\", "SELCHANGED id=1003 action=0 old=Docs new=\\"}},
-    };
-    for (const auto& step : steps) {
-        step.act();
-        EXPECT_EQ(Take(), step.expected) << step.what;
-    }
-    EXPECT_EQ(Next(TVGN_CARET), root);
-}
-
 TEST_F(TreeTest, DeletedHandlesAreRefusedAndTheSelectionGoesToTheParent) {
     HTREEITEM root = InsertItem(tree_, nullptr, u"\\", 1);
     HTREEITEM docs = InsertItem(tree_, root, u"Docs", 1);

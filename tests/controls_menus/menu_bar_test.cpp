@@ -1,6 +1,5 @@
-#include <QAction>
-#include <QMenu>
 #include <QApplication>
+#include <QWidget>
 #include <QMouseEvent>
 
 #include <array>
@@ -80,44 +79,7 @@ TEST_F(MenuBarTest, ButtonPressesBecomeCommandsToTheParent) {
     EXPECT_TRUE(Take().empty());
     // The bars left the parent active.
     EXPECT_EQ(device::GetActiveWindow(), hostWindow_);
-}
-
-TEST_F(MenuBarTest, TheFetchedSubMenuIsTheOneThatOpensWithItsCheckMarks) {
-    HWND bar = Bar(149);
-    auto* tool = reinterpret_cast<HMENU>(device::SendMessage(bar, SHCMBM_GETSUBMENU, 0, 40058));
-    auto* file = reinterpret_cast<HMENU>(device::SendMessage(bar, SHCMBM_GETSUBMENU, 0, 40055));
-    ASSERT_TRUE(tool && file);
-    EXPECT_NE(tool, file);
-    EXPECT_EQ(device::SendMessage(bar, SHCMBM_GETSUBMENU, 0, 40088), 0);  // an image button has none
-    names_ = {{tool, "Tool"}, {file, "File"}};
-    CheckMenuItem(tool, 40070, MF_BYCOMMAND | MF_UNCHECKED);
-    CheckMenuItem(tool, 40065, MF_BYCOMMAND | MF_CHECKED);
-
-    gdi::RECT toolRect;
-    bool landscapeChecked = false, titleBarChecked = true;
-    Later({[&] {
-               toolRect = LevelRect(0);
-               QMenu* menu = nullptr;
-               for (QMenu* m : TrackedMenuWindow()->hostedWidget()->findChildren<QMenu*>()) menu = m;
-               for (QAction* a : menu->actions()) {
-                   if (a->text() == "LandScape") landscapeChecked = a->isChecked();
-                   if (a->text() == "TitleBar") titleBarChecked = a->isChecked();
-               }
-           },
-           [&] { TapAt(dev(), ItemPoint(0, u"Refresh")); }});
-    TapAt(dev(), Centre(bar, 1));
-    dev().processPending();
-    EXPECT_EQ(Take(), (Events{"INITMENUPOPUP Tool", "COMMAND 40095"}));
-    EXPECT_TRUE(landscapeChecked);
-    EXPECT_FALSE(titleBarChecked);
-    // It opened upward from the Tool button, above the bar.
-    EXPECT_EQ(toolRect.bottom, device::kMenuBarRect.top);
-    EXPECT_EQ(toolRect.left, MenuBarButtonRect(bar, 1).left);
-
-    Later({[&] { TapAt(dev(), ItemPoint(0, u"Exit")); }});
-    TapAt(dev(), Centre(bar, 0));
-    dev().processPending();
-    EXPECT_EQ(Take(), (Events{"INITMENUPOPUP File", "COMMAND 40012"}));
+    EXPECT_EQ(device::SendMessage(bar, SHCMBM_GETSUBMENU, 0, 40088), 0);  // an image button has no menu
 }
 
 // The desktop's own mouse, as Qt delivers it to the device screen.

@@ -49,7 +49,7 @@ TEST(MenuData, UnknownMenusAndSecondDestructionsAreRefused) {
     ClearResources();
 }
 
-TEST(MenuPlacement, PopupsAlignToThePointAndStayOnTheScreen) {
+TEST(MenuPlacement, PopupsAndSubMenusStayOnTheScreen) {
     const gdi::RECT screen{0, 26, 240, 320};
     const struct { const char* what; gdi::POINT at; uint32_t flags; gdi::RECT expected; } cases[] = {
         {"left top", {50, 100}, TPM_LEFTALIGN, {50, 100, 150, 160}},
@@ -67,19 +67,13 @@ TEST(MenuPlacement, PopupsAlignToThePointAndStayOnTheScreen) {
     }
     // A menu larger than the screen is cut to it.
     EXPECT_EQ(PlacePopup({0, 0}, 300, 400, 0, screen), (gdi::RECT{0, 26, 240, 320}));
-}
-
-TEST(MenuPlacement, SubMenusOpenBesideTheirItem) {
-    const gdi::RECT screen{0, 26, 240, 320};
-    const struct { const char* what; gdi::RECT parent; gdi::RECT item; gdi::RECT expected; } cases[] = {
-        {"room on the right", {10, 150, 90, 290}, {11, 200, 89, 216}, {90, 200, 170, 240}},
-        {"no room right: left of the parent", {100, 150, 200, 290}, {101, 200, 199, 216}, {20, 200, 100, 240}},
-        {"item near the bottom: pushed up", {10, 150, 90, 310}, {11, 300, 89, 316}, {90, 280, 170, 320}},
+    // Sub-menus open beside their item: right, else left of the parent, pushed up near the bottom.
+    const struct { gdi::RECT parent; gdi::RECT item; gdi::RECT expected; } subCases[] = {
+        {{10, 150, 90, 290}, {11, 200, 89, 216}, {90, 200, 170, 240}},
+        {{100, 150, 200, 290}, {101, 200, 199, 216}, {20, 200, 100, 240}},
+        {{10, 150, 90, 310}, {11, 300, 89, 316}, {90, 280, 170, 320}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(PlaceSubMenu(c.parent, c.item, 80, 40, screen), c.expected);
-    }
+    for (const auto& c : subCases) EXPECT_EQ(PlaceSubMenu(c.parent, c.item, 80, 40, screen), c.expected);
 }
 
 class TrackTest : public MenusTest {
@@ -140,27 +134,6 @@ TEST_F(TrackTest, TapsChooseCommandsAfterTheOpeningIsAnnounced) {
         dev().processPending();
         EXPECT_EQ(Take(), c.events);
         EXPECT_EQ(TrackedMenuWindow(), nullptr);
-    }
-}
-
-// Right opens a pop-up on its first item that can be chosen: Rotate's first,
-// Right, is grayed here.
-TEST_F(TrackTest, KeysMoveOpenAndChoose) {
-    EnableMenuItem(tool_.get(), 40073, MF_GRAYED);
-    const struct { const char* what; std::vector<Qt::Key> keys; int32_t result; } cases[] = {
-        {"down twice, return", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, 40041},
-        {"into Rotate with right, then return", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right,
-                                                  Qt::Key_Return}, 40074},
-        {"left closes the pop-up, escape the menu", {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Left,
-                                                     Qt::Key_Escape}, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::vector<std::function<void()>> steps;
-        for (Qt::Key k : c.keys) steps.push_back([this, k] { dev().key(k); });
-        steps.push_back([] { if (HWND w = TrackedMenuWindow()) device::EndModalLoop(w, -1); });
-        Later(steps);
-        EXPECT_EQ(Track(TPM_RETURNCMD), c.result);
     }
 }
 

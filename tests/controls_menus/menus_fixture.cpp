@@ -92,13 +92,6 @@ gdi::POINT ItemPoint(int level, const std::u16string& text) {
     return {-1, -1};
 }
 
-gdi::RECT LevelRect(int level) {
-    QMenu* menu = Level(level);
-    if (!menu) return {};
-    const QRect r = menu->geometry();
-    return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
-}
-
 void TapAt(device::Device& dev, gdi::POINT p) {
     dev.tap(p.x, p.y);
     dev.processPending();

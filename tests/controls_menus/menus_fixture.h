@@ -33,8 +33,6 @@ void DefineSampleBars();
 // The screen point at the middle of the shown item with this text, at the
 // menu level (0 the first pop-up); (-1, -1) when no such item shows.
 gdi::POINT ItemPoint(int level, const std::u16string& text);
-// The screen rectangle of a shown menu level (empty when none).
-gdi::RECT LevelRect(int level);
 // A tap far from any earlier one, so that none is a double tap.
 void TapAt(device::Device& dev, gdi::POINT p);
 

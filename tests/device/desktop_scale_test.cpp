@@ -1,5 +1,4 @@
-// The window's scale: the largest that fits when none is asked for, the
-// asked one otherwise, with whether it fits.
+// The window's scale: the largest that fits, or the one asked for, with whether it fits.
 #include <gtest/gtest.h>
 
 #include "platform/device/desktop_scale.h"

@@ -4,66 +4,12 @@
 
 #include "platform/device/activation.h"
 #include "platform/device/message_box.h"
-#include "platform/device/painting.h"
 #include "platform/device/timers.h"
 #include "platform/device/screen.h"
 #include "platform/device/window_api.h"
-#include "platform/gdi/paint.h"
 
 namespace device_test {
 namespace {
-
-QRgb Green() { return qRgb(0, 200, 0); }
-
-// A top-level window that paints itself green.
-Made GreenWindow(Log* log, gdi::RECT rect, std::set<uint32_t> watched = {}) {
-    Made made = MakeRecorder("green", log, std::move(watched), WS_VISIBLE, rect);
-    PaintIn(made, gdi::RGB(0, 200, 0));
-    return made;
-}
-
-TEST_F(DeviceTest, FullScreenCallHidesAndShowsTheTaskBar) {
-    Log log;
-    // Full screen moves the window 26 pixels above the screen.
-    Made w = GreenWindow(&log, {0, -26, 240, 294}, {WM_LBUTTONDOWN});
-    const QImage shown = dev().grabScreen();
-    EXPECT_EQ(shown.size(), QSize(240, 320));
-    EXPECT_EQ(shown.pixel(120, 2), qRgb(0, 0, 132));
-    EXPECT_EQ(shown.pixel(120, 30), Green());
-    dev().tap(120, 10);
-    EXPECT_TRUE(log.empty());  // the task bar takes it
-
-    ASSERT_TRUE(SHFullScreen(w.window, SHFS_HIDETASKBAR));
-    EXPECT_FALSE(dev().taskBarShown());
-    EXPECT_EQ(dev().grabScreen().pixel(120, 2), Green());
-    EXPECT_NE(dev().dumpState().find("taskbar: hidden\n"), std::string::npos);
-    dev().tap(120, 10);
-    const Log expected{{"green", WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(120, 36)}};
-    EXPECT_EQ(log, expected);
-
-    SHFullScreen(w.window, SHFS_SHOWTASKBAR);
-    EXPECT_TRUE(dev().taskBarShown());
-    EXPECT_EQ(dev().grabScreen().pixel(120, 2), qRgb(0, 0, 132));
-    DestroyWindow(w.window);
-}
-
-TEST_F(DeviceTest, WaitCursorShowsTheBusyIndicatorOverEverything) {
-    Log log;
-    Made w = GreenWindow(&log, {0, 26, 240, 294});
-    struct { device::Cursor cursor; bool shown; } cases[] = {
-        {Cursor::Wait, true}, {Cursor::Wait, true}, {Cursor::Arrow, false}, {Cursor::Arrow, false}};
-    for (const auto& c : cases) {
-        device::SetCursor(c.cursor);
-        const QImage shot = dev().grabScreen();
-        EXPECT_EQ(dev().waitIndicatorShown(), c.shown);
-        // The indicator's ring is drawn in the middle of the screen.
-        bool covered = false;
-        for (int x = 104; x < 136; ++x) covered = covered || shot.pixel(x, 160) != Green();
-        EXPECT_EQ(covered, c.shown);
-        EXPECT_EQ(shot.pixel(20, 60), Green());
-    }
-    DestroyWindow(w.window);
-}
 
 TEST_F(DeviceTest, DumpListsWindowsActivationTimersAndBeeps) {
     Log log;

@@ -2,7 +2,6 @@
 
 #include "platform/device/activation.h"
 #include "platform/device/input.h"
-#include "platform/device/screen.h"
 
 namespace device_test {
 namespace {
@@ -78,46 +77,6 @@ TEST_F(StylusTest, CaptureTakesEverythingAndReleaseAboveTheWindowReadsHighWords)
         {"right", WM_LBUTTONUP, 0, MAKELPARAM(80, 4)},
     };
     EXPECT_EQ(log_, expected);
-}
-
-// The limits themselves are pinned by the input rule tests; this checks the
-// wiring: a slow second tap, a first stroke that wandered off (a drag, so the
-// next quick tap starts a new pair), a third tap, a class without double clicks.
-TEST_F(StylusTest, DoubleTapsComeInPairsOfStillQuickTapsToClassesThatWantThem) {
-    struct { const char* what; int moveDx, upDx, pauseMs; bool isDouble; } cases[] = {
-        {"too slow", 0, 0, 401, false},
-        {"past the distance while moving", 30, 0, 100, false},
-        {"past it only at the lift", 0, 6, 100, false},
-        {"moved within the distance", 5, 5, 100, true},
-        {"still and quick", 0, 0, 100, true},
-    };
-    auto downs = [&] {
-        std::vector<uint32_t> out;
-        for (const Logged& m : log_)
-            if (m.msg == WM_LBUTTONDOWN || m.msg == WM_LBUTTONDBLCLK) out.push_back(m.msg);
-        return out;
-    };
-    for (const auto& c : cases) {
-        dev().advance(5000);
-        log_.clear();
-        dev().stylusDown(50, 50);
-        dev().stylusMove(50 + c.moveDx, 50);
-        dev().stylusUp(50 + c.upDx, 50);
-        dev().advance(c.pauseMs);
-        dev().tap(50, 50);
-        EXPECT_EQ(downs(), (std::vector<uint32_t>{WM_LBUTTONDOWN, c.isDouble ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN}))
-            << c.what;
-    }
-    dev().tap(50, 50);  // a third quick tap after a pair starts a new one
-    EXPECT_EQ(downs().back(), WM_LBUTTONDOWN);
-
-    Log plainLog;
-    Made plain = MakeRecorder("plain", &plainLog, kStylus, WS_VISIBLE, {0, 26, 240, 294}, nullptr, 0, 0);
-    dev().advance(1000);
-    dev().doubleTap(50, 50);
-    ASSERT_EQ(plainLog.size(), 4u);
-    EXPECT_EQ(plainLog[2].msg, WM_LBUTTONDOWN);
-    DestroyWindow(plain.window);
 }
 
 // The wheel goes to the window under the pointer, one WM_MOUSEWHEEL per
