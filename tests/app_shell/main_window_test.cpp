@@ -1,5 +1,4 @@
-// The main window started on a headless device with a registry in a
-// temporary folder: its children, bars and menus, and its end.
+// The main window on a headless device: its children, bars and menus, and its end.
 #include "app_modes/modes_fixture.h"
 #include "platform/controls/list_view.h"
 #include "platform/controls/menu.h"
@@ -43,8 +42,7 @@ TEST_F(MainWindowTest, SizingMovesTheChildrenAndKeepsThemScreenWide) {
     EXPECT_EQ(Child(kIdFileList)->data().rect, (gdi::RECT{0, 86, 240, 243}));
 }
 
-// However the program ends, and in whatever mode, the settings reach the
-// file and the hardware buttons are given back.
+// Every way out, in every mode, saves the settings and gives the hardware buttons back.
 TEST_F(MainWindowTest, EveryWayOutSavesTheSettingsAndQuits) {
     enum class Way { ExitCommand, CtrlQ, Close, QuitKey };
     struct Case { const char* name; Way way; int fullScreen, slideShow; } cases[] = {

@@ -1,5 +1,4 @@
-// Files on the device: finding them and the times they report, opening,
-// reading, writing and deleting them.
+// Files on the device: finding, their times, opening, reading, writing and deleting.
 #include "platform/files/find_file.h"
 
 #include <gtest/gtest.h>

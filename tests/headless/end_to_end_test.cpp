@@ -1,5 +1,4 @@
-// The real program, run as a process: the demo tour, what a failed start
-// says, endless input on stdin and a window scale too large for the desktop.
+// The real program as a process: the tour, failed starts, endless stdin, a scale too large.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -40,9 +39,8 @@ protected:
     static fs::path Binary() { return fs::path(EZO_BINARY_DIR) / "src/app/ezo"; }
     static QString Q(const fs::path& path) { return QString::fromStdString(path.string()); }
 
-    // prepare may change the environment and the process before it starts.
-    // untilFirstError: for a window that waits for its user, end the program
-    // once it wrote to standard error or after three seconds.
+    // prepare may change the environment and the process before it starts; untilFirstError
+    // ends a window that waits for its user once it wrote an error or after three seconds.
     Outcome Run(const QStringList& args, const std::function<void(QProcessEnvironment&, QProcess&)>& prepare = {},
                 bool untilFirstError = false) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -133,8 +131,7 @@ TEST_F(EzoProgram, EndlessInputWithoutALineEndStopsAtTheLimit) {
     EXPECT_LT(children.ru_maxrss, 1 << 20) << "KiB at the peak";  // 1 GiB
 }
 
-// On a desktop of known size (Qt's offscreen platform with one 1024 x 768
-// screen) a scale that puts the screen off the desktop is warned of.
+// On a 1024 x 768 desktop (Qt's offscreen platform) a scale too large for it is warned of.
 TEST_F(EzoProgram, AScaleThatPutsTheScreenOffTheDesktopIsWarnedOf) {
     std::ofstream(folder / "desktop.json")
         << R"({"screens": [{"name": "desk", "x": 0, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96}]})";

@@ -23,9 +23,8 @@ void RunUntilFinished(const ScriptDriver& driver) {
     ASSERT_TRUE(driver.finished());
 }
 
-// Each command becomes its target's call and the loop turns after each
-// ("pending"), until the script ends, a line or command fails, or the
-// program ends; then the program is closed.
+// Each command is a call and a loop turn ("pending") until the script ends, a line
+// or command fails, or the program ends; then the program is closed.
 TEST(ScriptDriver, RunsLinesUntilTheEndAFailureOrTheProgramEnds) {
     const testing_support::TempFolder folder;
     const auto turns = [](std::vector<std::string> calls) {

@@ -1,5 +1,4 @@
-// The registry on its file: values and their rules, every change saved at
-// once and safely, a damaged file set aside and told on standard error.
+// The registry on its file: every change saved at once and safely, damage set aside and told.
 #include "platform/registry/registry.h"
 
 #include <gtest/gtest.h>
@@ -156,8 +155,7 @@ TEST_F(Registry, AFailedWriteLeavesTheOldFileAndTheOldValue) {
     }
 }
 
-// A damaged or oversized file is set aside (never overwritten by a later
-// one) and its sound part read and written back.
+// A damaged or oversized file is set aside, never overwritten, and its sound part read and kept.
 TEST_F(Registry, ABadFileIsKeptAsideAndItsSoundPartRead) {
     const std::string damaged =
         kEzoFile + "\"Slide\"=dword:00000007\n\"OpenMode\"=dword:zz\n\"Key1\"=dword:00000002\n";

@@ -1,5 +1,4 @@
-// Window timers on the virtual clock (ids, restarts, kills also from inside a
-// tick, callbacks and messages, the order of ties); short runs on the real one.
+// Window timers on the virtual clock, and short runs on the real one.
 #include "platform/device/timers.h"
 
 #include <gtest/gtest.h>
@@ -184,8 +183,7 @@ TEST_F(RealTimers, OtherTimersFireInsideANestedLoop) {
     timers.KillAllTimers(A);
 }
 
-// A loop that comes late gets one tick per timer, not the missed ones; a
-// virtual clock ignores the loop altogether.
+// A late loop gets one tick per timer, not the missed ones; a virtual clock ignores the loop.
 TEST_F(RealTimers, ALateLoopGetsOneTickAndVirtualTimeWaits) {
     int ticks = 0;
     timers.setTickSink([&](HWND, uintptr_t, TimerProc, uint32_t) { ++ticks; });
