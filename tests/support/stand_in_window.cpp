@@ -1,5 +1,6 @@
 #include "support/stand_in_window.h"
 
+#include "platform/device/activation.h"
 #include "platform/device/hot_keys.h"
 #include "platform/device/input_rules.h"
 #include "platform/device/message_loop.h"
