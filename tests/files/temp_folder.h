@@ -1,6 +1,5 @@
 #pragma once
-// A fresh host folder for one test, removed with everything in it afterwards,
-// and small helpers to fill it. Header-only, shared by several test programs.
+// A fresh host folder for one test, removed afterwards, and helpers to fill it (header-only).
 #include <sys/stat.h>
 
 #include <cstdlib>

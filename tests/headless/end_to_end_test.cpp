@@ -1,5 +1,4 @@
-// The real program, run as a process: the demo tour, what a failed start
-// says, endless input on stdin and a window scale too large for the desktop.
+// The real program as a process: the tour, failed starts, endless stdin, a scale too large.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -10,31 +9,24 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
+
+#include "files/temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::ReadWholeFile;
 
 struct Outcome {
     int exitCode = -1;
     std::string out, err;
 };
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Runs the program with a private home, cache, settings and runtime folder,
-// and no display.
+// Runs the program with private home, cache, settings and runtime folders, no display.
 class EzoProgram : public testing::Test {
 protected:
-    fs::path folder = fs::temp_directory_path() /
-                      ("ezo_e2e_" + std::to_string(::getpid()) + "_" +
-                       testing::UnitTest::GetInstance()->current_test_info()->name());
+    testing_support::TempFolder temp;
+    fs::path folder = temp.path();
     fs::path root = folder / "root";
 
     void SetUp() override {
@@ -43,14 +35,12 @@ protected:
         fs::permissions(folder / "runtime", fs::perms::owner_all, fs::perm_options::replace);
         ASSERT_TRUE(fs::exists(Binary())) << "build the ezo target first: " << Binary();
     }
-    void TearDown() override { fs::remove_all(folder); }
 
     static fs::path Binary() { return fs::path(EZO_BINARY_DIR) / "src/app/ezo"; }
     static QString Q(const fs::path& path) { return QString::fromStdString(path.string()); }
 
-    // prepare may change the environment and the process before it starts.
-    // untilFirstError: for a window that waits for its user, end the program
-    // once it wrote to standard error or after three seconds.
+    // prepare may change the environment and the process before it starts; untilFirstError
+    // ends a window that waits for its user once it wrote an error or after three seconds.
     Outcome Run(const QStringList& args, const std::function<void(QProcessEnvironment&, QProcess&)>& prepare = {},
                 bool untilFirstError = false) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -84,8 +74,7 @@ protected:
     QStringList Headless(const fs::path& script) { return {"--headless", "--script", Q(script), "--root", Q(root)}; }
 };
 
-// Every step of the tour runs and the shots and dumps it names are written;
-// what they show is checked by the scenario tests.
+// The tour runs and writes its shots and dumps (what they show: the scenario tests).
 TEST_F(EzoProgram, TheDemoTourRunsOnTheDemoDevice) {
     const fs::path device = fs::path(EZO_BINARY_DIR) / "demo-device";
     ASSERT_TRUE(fs::exists(device / "My Documents/Pictures")) << "build the demo_device target first";
@@ -99,12 +88,12 @@ TEST_F(EzoProgram, TheDemoTourRunsOnTheDemoDevice) {
     ASSERT_EQ(shot.size(), QSize(240, 320));
     EXPECT_NE(shot.pixel(120, 13), shot.pixel(120, 40));  // the 26-pixel task bar over the window
     // The device's lines, then the viewer's own.
-    const std::string state = "\n" + ReadFile(folder / "tour/02-sorted.txt");
+    const std::string state = "\n" + ReadWholeFile(folder / "tour/02-sorted.txt");
     for (const char* line : {"\nwindow: class=Ezo ", "\nactive: \"Ezo\"\n", "\ntaskbar: shown\n", "\nbrowseMode: 1\n",
                              "\nsplit: 77\n"}) {
         EXPECT_NE(state.find(line), std::string::npos) << line << " in" << state;
     }
-    EXPECT_NE(ReadFile(folder / "tour/13-split.txt").find("\nslideShowRunning: 0\n"), std::string::npos);
+    EXPECT_NE(ReadWholeFile(folder / "tour/13-split.txt").find("\nslideShowRunning: 0\n"), std::string::npos);
 }
 
 TEST_F(EzoProgram, ExitCodesAndTheFirstLineSaid) {
@@ -131,8 +120,7 @@ TEST_F(EzoProgram, ExitCodesAndTheFirstLineSaid) {
     EXPECT_FALSE(fs::exists(folder / "x.png"));  // nothing ran before the bad line was found
 }
 
-// Endless input without a line end: the program stops at the limit, soon,
-// and without filling the memory.
+// Endless input without a line end stops at the limit, soon, without filling the memory.
 TEST_F(EzoProgram, EndlessInputWithoutALineEndStopsAtTheLimit) {
     auto endless = [](QProcessEnvironment&, QProcess& p) { p.setStandardInputFile("/dev/zero"); };
     const Outcome outcome = Run({"--headless", "--root", Q(root)}, endless);
@@ -143,8 +131,7 @@ TEST_F(EzoProgram, EndlessInputWithoutALineEndStopsAtTheLimit) {
     EXPECT_LT(children.ru_maxrss, 1 << 20) << "KiB at the peak";  // 1 GiB
 }
 
-// On a desktop of known size (Qt's offscreen platform with one 1024 x 768
-// screen) a scale that puts the screen off the desktop is warned of.
+// On a 1024 x 768 desktop (Qt's offscreen platform) a scale too large for it is warned of.
 TEST_F(EzoProgram, AScaleThatPutsTheScreenOffTheDesktopIsWarnedOf) {
     std::ofstream(folder / "desktop.json")
         << R"({"screens": [{"name": "desk", "x": 0, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96}]})";

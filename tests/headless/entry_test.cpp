@@ -4,9 +4,10 @@
 #include <fstream>
 
 #include "app/entry.h"
+#include "files/temp_folder.h"
 #include "headless/test_application.h"
-#include "support/demo_window.h"
 #include "platform/device/message_loop.h"
+#include "support/stand_in_window.h"
 
 namespace ezo {
 namespace {
@@ -15,18 +16,18 @@ namespace fs = std::filesystem;
 
 int EndsAtOnce(HINSTANCE, const char16_t*, int) { return 0; }
 int FailsAtOnce(HINSTANCE, const char16_t*, int) { return 3; }
-int RunsTheDemo(HINSTANCE instance, const char16_t*, int) {
-    return instance && device::CreateDemoWindow() ? device::RunMessageLoop() : 5;
+int RunsAWindow(HINSTANCE instance, const char16_t*, int) {
+    return instance && device::CreateStandInWindow() ? device::RunMessageLoop() : 5;
 }
 
 TEST(RunProgram, AHeadlessRunReportsAScriptThatNeverRan) {
     headless::EnsureTestApplication();
-    const fs::path folder = fs::temp_directory_path() / ("ezo_entry_" + std::to_string(::getpid()));
-    fs::create_directories(folder);
+    const testing_support::TempFolder temp;
+    const fs::path folder = temp.path();
     std::ofstream(folder / "s.ezs") << "wait 10\nshot a.png\n";
 
     const std::pair<ProgramEntry, int> cases[] = {
-        {RunsTheDemo, 0},
+        {RunsAWindow, 0},
         {EndsAtOnce, 1},  // ran no loop, so no command ran: not a success
         {FailsAtOnce, 3},
     };
@@ -43,7 +44,6 @@ TEST(RunProgram, AHeadlessRunReportsAScriptThatNeverRan) {
         EXPECT_EQ(fs::exists(folder / "a.png"), status == 0) << errors;
         EXPECT_EQ(errors.find("ended before the script") != std::string::npos, status != 0) << errors;
     }
-    fs::remove_all(folder);
 }
 
 TEST(HasDisplay, NeedsADisplayOrAChosenPlatform) {

@@ -3,27 +3,17 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "files/temp_folder.h"
 #include "headless/fake_target.h"
 #include "headless/test_application.h"
 #include "platform/headless/script_driver.h"
 
 namespace headless {
 namespace {
-
-class ScriptDriverTest : public testing::Test {
-protected:
-    std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                   ("ezo_runner_" + std::to_string(::getpid()) + "_" +
-                                    testing::UnitTest::GetInstance()->current_test_info()->name());
-    void SetUp() override { std::filesystem::create_directories(folder); }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-};
 
 // Turns the event loop until the driver is done (or a generous time passed).
 void RunUntilFinished(const ScriptDriver& driver) {
@@ -33,16 +23,16 @@ void RunUntilFinished(const ScriptDriver& driver) {
     ASSERT_TRUE(driver.finished());
 }
 
-// Each command becomes its target's call and the loop turns after each
-// ("pending"), until the script ends, a line or command fails, or the
-// program ends; then the program is closed.
-TEST_F(ScriptDriverTest, RunsLinesUntilTheEndAFailureOrTheProgramEnds) {
+// Each command is a call and a loop turn ("pending") until the script ends, a line
+// or command fails, or the program ends; then the program is closed.
+TEST(ScriptDriver, RunsLinesUntilTheEndAFailureOrTheProgramEnds) {
+    const testing_support::TempFolder folder;
     const auto turns = [](std::vector<std::string> calls) {
         std::vector<std::string> turned;
         for (const std::string& call : calls) turned.insert(turned.end(), {call, "pending"});
         return turned;
     };
-    std::ofstream(folder / "blocker") << "a file, not a folder";
+    folder.WriteFile("blocker", "a file, not a folder");
     struct Case {
         const char* script; std::optional<int> exitAfterCalls; bool screen; std::vector<std::string> calls; int status;
         std::string error;
@@ -71,7 +61,7 @@ TEST_F(ScriptDriverTest, RunsLinesUntilTheEndAFailureOrTheProgramEnds) {
         if (!c.screen) target.screen = QImage();
         std::istringstream lines(c.script);
         testing::internal::CaptureStderr();
-        ScriptDriver driver(target, ScriptSource(lines), folder, "<stdin>");
+        ScriptDriver driver(target, ScriptSource(lines), folder.path(), "<stdin>");
         driver.Start();
         EXPECT_TRUE(target.calls.empty()) << "nothing runs before the loop turns";
         RunUntilFinished(driver);
@@ -79,31 +69,6 @@ TEST_F(ScriptDriverTest, RunsLinesUntilTheEndAFailureOrTheProgramEnds) {
         EXPECT_EQ(target.calls, c.calls);
         EXPECT_EQ(driver.ExitStatus(), c.status);
         EXPECT_NE(errors.find(c.error), std::string::npos) << errors;
-    }
-}
-
-// A program that quits on its own says what of the script it did not run.
-TEST(ScriptDriver, AProgramThatQuitsOnItsOwnSaysWhatItDidNotRun) {
-    const struct { const char* script; bool stream; const char* told; } cases[] = {
-        {"key Ctrl+Q\nwait 1\nwait 2\n", false, "t.ezs:1: the program quit; the 2 commands after this line were not run\n"},
-        {"wait 1\nkey Ctrl+Q\nwait 2\n", false, "t.ezs:2: the program quit; the 1 command after this line was not run\n"},
-        {"key Ctrl+Q\nwait 1\n", true, "t.ezs:1: the program quit; the rest of the input was not read\n"},
-        {"wait 1\nkey Ctrl+Q\n", false, ""},
-        {"quit\nwait 1\n", false, ""},  // its own quit
-    };
-    EnsureTestApplication();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.script);
-        FakeTarget target;
-        // The program ends on the key (its press is the first call).
-        target.exitAfterCalls = std::string(c.script).starts_with("wait") ? 3 : 1;
-        std::istringstream lines(c.script);
-        testing::internal::CaptureStderr();
-        ScriptDriver driver(target, c.stream ? ScriptSource(lines) : ScriptSource(ParseScript(c.script).commands), {},
-                            "t.ezs");
-        driver.Start();
-        RunUntilFinished(driver);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.told);
     }
 }
 

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <Qt>
-
 #include <sstream>
 
 #include "platform/headless/script.h"
@@ -9,35 +7,6 @@
 
 namespace headless {
 namespace {
-
-TEST(ParseScriptLine, ReadsEveryCommand) {
-    struct { const char* line; Op op; int x, y, number; KeyChord key; const char* text; } cases[] = {
-        {"  down\t0   319  ", Op::Down, 0, 319, 0, {}, ""},
-        {"move -32768 32767", Op::Move, -32768, 32767, 0, {}, ""},
-        {"up 239 -26", Op::Up, 239, -26, 0, {}, ""},
-        {"hold 120 160\r", Op::Hold, 120, 160, 0, {}, ""},
-        {"wheel 5 6 100 Ctrl", Op::Wheel, 5, 6, 100, {0, int(Qt::ControlModifier)}, ""},
-        {"key Ctrl+Q", Op::Key, 0, 0, 0, {Qt::Key_Q, int(Qt::ControlModifier)}, ""},
-        {"key 1", Op::Key, 0, 0, 0, {Qt::Key_1, 0}, ""},
-        {"appkey 5", Op::AppKey, 0, 0, 5, {}, ""},
-        {"type  # not a comment", Op::Type, 0, 0, 0, {}, " # not a comment"},
-        {"command 65535", Op::Command, 0, 0, 65535, {}, ""},
-        {"wait 3600000", Op::Wait, 0, 0, 3600000, {}, ""},
-        {"shot my shot.PNG ", Op::Shot, 0, 0, 0, {}, "my shot.PNG"},
-    };
-    for (const auto& c : cases) {
-        const LineResult result = ParseScriptLine(c.line);
-        ASSERT_TRUE(result.command) << c.line << ": " << result.error;
-        const ScriptCommand& got = *result.command;
-        EXPECT_EQ(std::tie(got.op, got.x, got.y, got.number, got.key), std::tie(c.op, c.x, c.y, c.number, c.key))
-            << c.line;
-        EXPECT_EQ(got.text, c.text) << c.line;
-    }
-    for (const char* line : {"", "\t\r", "   # indented comment", "#tap 1 2"}) {
-        EXPECT_FALSE(ParseScriptLine(line).command) << line;
-        EXPECT_EQ(ParseScriptLine(line).error, "") << line;
-    }
-}
 
 TEST(ParseScriptLine, RefusesBadLinesWithAMessage) {
     const std::pair<std::string, const char*> cases[] = {

@@ -1,7 +1,5 @@
 #pragma once
-// One Qt application for the whole test program, on the offscreen platform;
-// the device reuses it. It goes away when the tests end, while Qt's own
-// globals still exist.
+// One offscreen Qt application for the test program; it ends with the tests, before Qt's globals.
 #include <memory>
 
 #include <QApplication>

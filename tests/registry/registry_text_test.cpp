@@ -115,15 +115,4 @@ TEST(RegistryText, KeepsHostileInputWithinLimits) {
     EXPECT_TRUE(big.keys.at(u"k").values.empty());
 }
 
-TEST(RegistryText, WritesParentsOnlyWhenTheyHoldValues) {
-    registry::RegKeyMap keys;
-    registry::EnsureKey(keys, u"Software\\Morvex\\Ezo");
-    registry::EnsureKey(keys, u"Software\\Other")->values.push_back(RegValue{u"v", 4, {1, 0, 0, 0}});
-    EXPECT_EQ(keys.size(), 4u);  // with the parents made on the way
-    const std::string text = registry::FormatRegistryText(keys);
-    EXPECT_EQ(text, std::string(kHeader) + "\n[HKEY_CURRENT_USER\\Software\\Morvex\\Ezo]\n" +
-                        "\n[HKEY_CURRENT_USER\\Software\\Other]\n\"v\"=dword:00000001\n");
-    EXPECT_EQ(ParseRegistryText(text).keys, keys);
-}
-
 }  // namespace

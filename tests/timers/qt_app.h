@@ -1,6 +1,5 @@
 #pragma once
-// One QCoreApplication for the whole test program, made on first use (the
-// desktop tests use it too).
+// One QCoreApplication for the whole test program, made on first use.
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 
