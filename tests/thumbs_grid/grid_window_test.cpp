@@ -17,6 +17,7 @@
 #include "platform/headless/device_target.h"
 #include "platform/headless/script_runner.h"
 #include "shell/image_kind.h"
+#include "image/draw_test_support.h"
 #include "shell/resource_ids.h"
 #include "shell/thumbnail_thread.h"
 #include "support/main_window_fixture.h"
@@ -107,15 +108,7 @@ constexpr uint32_t kBlack = 0x000000, kWhite = 0xFFFFFF, kFrameGrey = 0xC0C0C0;
 
 // A 24-bit picture of one colour, as the pass makes thumbnails.
 gdi::BitmapPtr Solid(int32_t width, int32_t height, gdi::COLORREF colour) {
-    gdi::BITMAPINFO info{};
-    info.bmiHeader = {.biSize = 40, .biWidth = width, .biHeight = height, .biPlanes = 1, .biBitCount = 24};
-    void* bits = nullptr;
-    gdi::BitmapPtr bitmap = gdi::CreateDIBSection(nullptr, &info, gdi::DIB_RGB_COLORS, &bits);
-    gdi::DeviceContextPtr dc = gdi::CreateCompatibleDC(nullptr);
-    gdi::SelectScope<gdi::HBITMAP> selected(dc.get(), bitmap.get());
-    const gdi::RECT all{0, 0, width, height};
-    gdi::FillRect(dc.get(), &all, gdi::CreateSolidBrush(colour).get());
-    return bitmap;
+    return draw_test::MakePicture(width, height, 24, [colour](int, int) { return colour; });
 }
 
 TEST_F(GridTest, CellsShowFrameCaptionThumbnailAndPlaceholder) {
