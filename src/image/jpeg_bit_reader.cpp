@@ -74,7 +74,9 @@ int32_t JpegBitReader::ReadBlock(const HuffmanLookup& dc, const HuffmanLookup& a
 
     for (int k = 1; k < kCoefficients;) {
         need32();
-        entry = ac.skip[bits >> (64 - kHuffmanLookupBits)];
+        const uint32_t pair = ac.pair[bits >> (64 - kHuffmanLookupBits)];
+        // Two symbols at once, unless the first already ends the block.
+        entry = k + int(pair >> 24) < kCoefficients ? uint16_t(pair) : uint16_t(pair >> 16);
         if (entry == 0) {
             int symbol = 0;
             if (DecodeLongHuffmanCode(ac, uint32_t(bits >> (64 - kMaxCodeBits)), length, symbol)) {

@@ -8,6 +8,25 @@ namespace {
 constexpr int kMaxCodeLength = 16;
 constexpr int kMaxDcSymbol = 15;
 
+constexpr int kLookupMask = (1 << kHuffmanLookupBits) - 1;
+
+// Pairs each AC symbol with the one after it where the lookup's bits hold
+// both whole; an end of block ends the pairing.
+void BuildPairs(HuffmanLookup& lookup) {
+    for (int32_t i = 0; i <= kLookupMask; ++i) {
+        const uint16_t first = lookup.skip[i];
+        const int used = first & 0xFF;
+        const int advance = first >> 8;
+        uint16_t both = first;
+        if (first != 0 && used < kHuffmanLookupBits && advance != kEndOfBlockAdvance) {
+            const uint16_t second = lookup.skip[(i << used) & kLookupMask];
+            if (second != 0 && (second & 0xFF) <= kHuffmanLookupBits - used)
+                both = uint16_t((advance + (second >> 8)) << 8 | (used + (second & 0xFF)));
+        }
+        lookup.pair[i] = uint32_t(first) << 16 | both;
+    }
+}
+
 }  // namespace
 
 bool BuildHuffmanLookup(const JpegHuffmanCodes& codes, bool dc, HuffmanLookup& lookup) {
@@ -40,6 +59,7 @@ bool BuildHuffmanLookup(const JpegHuffmanCodes& codes, bool dc, HuffmanLookup& l
     }
     lookup.maxCode[0] = -1;
     lookup.symbolOffset[0] = 0;
+    BuildPairs(lookup);
     return true;
 }
 

@@ -24,6 +24,11 @@ struct HuffmanLookup {
     // The advance is the zero run plus one, 16 for a run of sixteen zeros,
     // kEndOfBlockAdvance for an end of block.
     uint16_t skip[1 << kHuffmanLookupBits];
+    // Two skip entries: the first symbol alone in the high half, and in the
+    // low half the first and the next together when both codes and
+    // magnitudes fit within the lookup's bits (else the first alone again);
+    // 0 for longer codes.
+    uint32_t pair[1 << kHuffmanLookupBits];
     // The largest code of each length (-1 for none), and what to add to a
     // code of that length to find its symbol's place.
     int32_t maxCode[17];
