@@ -58,13 +58,21 @@ bool ReadMarker(JpegByteSource& source, uint8_t& code) {
     return true;
 }
 
+// A table's first byte: its precision (quantisation) or class (Huffman) in
+// the high four bits, 0 or 1, and its slot in the low four.
+bool ReadTableId(JpegByteSource& source, int& kind, int& slot) {
+    uint8_t id = 0;
+    if (!source.Next(id)) return false;
+    kind = id >> 4;
+    slot = id & 0x0F;
+    return kind <= 1 && slot < kJpegTableSlots;
+}
+
 bool ReadQuantTables(HeaderRead& read, int remaining) {
     while (remaining > 0) {
-        uint8_t spec = 0;
-        if (!read.source.Next(spec)) return false;
-        const int slot = spec & 0x0F;
-        const bool wide = (spec >> 4) != 0;
-        if ((spec >> 4) > 1 || slot >= kJpegTableSlots) return false;
+        int precision = 0, slot = 0;
+        if (!ReadTableId(read.source, precision, slot)) return false;
+        const bool wide = precision != 0;
         const int bytes = wide ? 128 : 64;
         if (remaining < 1 + bytes) return false;
         uint16_t first = 0;
@@ -80,11 +88,9 @@ bool ReadQuantTables(HeaderRead& read, int remaining) {
 
 bool ReadHuffmanTables(HeaderRead& read, int remaining) {
     while (remaining > 0) {
-        uint8_t spec = 0;
-        if (!read.source.Next(spec)) return false;
-        const int slot = spec & 0x0F;
-        if ((spec >> 4) > 1 || slot >= kJpegTableSlots || remaining < 17) return false;
-        JpegHuffmanCodes& codes = (spec >> 4) ? read.header.acCodes[slot] : read.header.dcCodes[slot];
+        int tableClass = 0, slot = 0;
+        if (!ReadTableId(read.source, tableClass, slot) || remaining < 17) return false;
+        JpegHuffmanCodes& codes = tableClass ? read.header.acCodes[slot] : read.header.dcCodes[slot];
         int total = 0;
         for (int length = 1; length <= 16; ++length) {
             if (!read.source.Next(codes.counts[length])) return false;
